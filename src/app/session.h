@@ -1,0 +1,68 @@
+#pragma once
+// Everything one run of the program knows: the loaded database, the message
+// outlets and run state, the input files and the state of the run pipeline.
+// One Session per program (or per test); nothing of this lives in globals.
+
+#include <filesystem>
+#include <string>
+
+#include "app/host.h"
+#include "database/records.h"
+#include "text/clock.h"
+#include "text/reporter.h"
+
+namespace lg {
+
+enum class FileType : int32_t { Unknown = 0, Gedcom = 1, Plants = 2, Humans = 3 };
+
+enum class ChartType : int32_t {
+    Pedigree = 0,
+    Inbreeding = 1,
+    Kinship = 2,
+    Genealogy = 3,
+    Offspring = 4,
+    Timeline = 5,
+};
+
+// What "View Chart" does: open the chart window, or show the error report.
+enum class ViewAction { InspectCharts, ShowErrorReport };
+
+class Session {
+public:
+    explicit Session(Host& host, const Clock& clock = DefaultClock())
+        : host_(host), clock_(clock), reporter_(host) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Host& GetHost() { return host_; }
+    const Clock& GetClock() const { return clock_; }
+    Reporter& GetReporter() { return reporter_; }
+    Database& Db() { return db_; }
+    const Database& Db() const { return db_; }
+
+    // Input files and where output goes.
+    std::filesystem::path gedcomFile;
+    std::filesystem::path parameterFile;  // empty when none is in use
+    std::filesystem::path workingDirectory;
+    NameStyle nameStyle = NameStyle::Proper;
+
+    // Run pipeline state.
+    FileType fileType = FileType::Unknown;
+    ChartType chartType = ChartType::Pedigree;
+    int32_t runCount = 0;
+    ViewAction viewAction = ViewAction::InspectCharts;
+    bool goEnabled = false;
+    bool viewEnabled = false;
+    bool ctrlHeld = false;
+    bool autoRun = false;
+
+private:
+    static const Clock& DefaultClock();
+
+    Host& host_;
+    const Clock& clock_;
+    Reporter reporter_;
+    Database db_;
+};
+
+}  // namespace lg

@@ -1,0 +1,91 @@
+#include "cli/commands.h"
+
+#include <functional>
+#include <ostream>
+#include <string_view>
+
+#include "app/run_pipeline.h"
+#include "app/session.h"
+#include "cli/console_host.h"
+#include "text/encoding.h"
+
+namespace lg::cli {
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view arguments;
+    std::string_view summary;
+    int argumentCount;
+    std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
+};
+
+int ExitStatusOf(Session& session) {
+    return session.GetReporter().ErrorCount() > 0 ? kExitError : kExitOk;
+}
+
+int Load(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+    ConsoleHost host(out);
+    Session session(host);
+    LoadGedcom(session, args[0]);
+    return ExitStatusOf(session);
+}
+
+int Persons(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // The listing is the result; the load messages are not.
+    ConsoleHost host(err);
+    Session session(host);
+    if (!LoadGedcom(session, args[0])) return kExitError;
+    for (const auto& person : session.Db().persons)
+        out << ToUtf8(person->ID) << '\t' << ToUtf8(person->ListingText()) << '\n';
+    return ExitStatusOf(session);
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"load", "FILE.ged", "read a GEDCOM file and print the messages of the load", 1, Load},
+        {"persons", "FILE.ged",
+         "list every person: identifier, a tab, then name and birth year as in selection lists",
+         1, Persons},
+    };
+    return commands;
+}
+
+void PrintUsage(std::ostream& to) {
+    to << "Usage: lignorama-cli COMMAND ARGUMENTS\n\nCommands:\n";
+    for (const Command& command : Commands()) {
+        std::string head = std::string(command.name) + " " + std::string(command.arguments);
+        to << "  " << head << std::string(head.size() < 20 ? 20 - head.size() : 1, ' ')
+           << command.summary << '\n';
+    }
+    to << "\nExit status: 0 success, 1 an error was reported, 2 wrong usage.\n"
+          "Ctrl-C stops a long read at its next check.\n";
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        PrintUsage(err);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintUsage(out);
+        return kExitOk;
+    }
+    for (const Command& command : Commands()) {
+        if (args[0] != command.name) continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (static_cast<int>(rest.size()) != command.argumentCount) {
+            err << "lignorama-cli: " << command.name << " takes " << command.arguments << "\n\n";
+            PrintUsage(err);
+            return kExitUsage;
+        }
+        return command.run(rest, out, err);
+    }
+    err << "lignorama-cli: unknown command \"" << args[0] << "\"\n\n";
+    PrintUsage(err);
+    return kExitUsage;
+}
+
+}  // namespace lg::cli

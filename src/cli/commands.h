@@ -1,0 +1,19 @@
+#pragma once
+// The subcommands of lignorama-cli: each a small function over the core.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace lg::cli {
+
+// Exit statuses shared by the subcommands.
+constexpr int kExitOk = 0;
+constexpr int kExitError = 1;  // an error line was reported
+constexpr int kExitUsage = 2;
+
+// Runs the command line (without the program name). Normal output goes to
+// `out`, messages that are not the command's result to `err`.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace lg::cli

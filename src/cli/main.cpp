@@ -1,0 +1,24 @@
+// lignorama-cli: the scriptable front of the program, without widgets.
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/console_host.h"
+#include "text/messages.h"
+
+int main(int argc, char** argv) {
+    lg::ConsoleHost::InstallInterruptHandler();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        return lg::cli::RunCommandLine(args, std::cout, std::cerr);
+    } catch (const std::exception& e) {
+        std::cerr << "*** " << lg::MessageText(lg::Msg::ErrorTrappedCauseUnknown) << " ("
+                  << e.what() << ")\n";
+    } catch (...) {
+        std::cerr << "*** " << lg::MessageText(lg::Msg::ErrorTrappedCauseUnknown) << "\n";
+    }
+    return lg::cli::kExitError;
+}

@@ -1,0 +1,576 @@
+#include "database/gedcom_reader.h"
+
+#include <climits>
+#include <cstring>
+
+#include "database/charset.h"
+#include "database/line_source.h"
+#include "text/fill_in.h"
+#include "text/text_helpers.h"
+
+namespace lg {
+namespace {
+
+constexpr Tag kHEAD = MakeTag("HEAD"), kINDI = MakeTag("INDI"), kFAM = MakeTag("FAM"),
+              kTRLR = MakeTag("TRLR"), kCHAR = MakeTag("CHAR"), kNAME = MakeTag("NAME"),
+              kTYPE = MakeTag("TYPE"), kSEX = MakeTag("SEX"), kPAT = MakeTag("_PAT"),
+              kALI = MakeTag("_ALI"), kOCCU = MakeTag("OCCU"), kNOTE = MakeTag("NOTE"),
+              kCONT = MakeTag("CONT"), kCONC = MakeTag("CONC"), kFAMC = MakeTag("FAMC"),
+              kFAMS = MakeTag("FAMS"), kPEDI = MakeTag("PEDI"), kADOP = MakeTag("ADOP"),
+              kBIRT = MakeTag("BIRT"), kCHR = MakeTag("CHR"), kBAPM = MakeTag("BAPM"),
+              kDEAT = MakeTag("DEAT"), kBURI = MakeTag("BURI"), kCREM = MakeTag("CREM"),
+              kHUSB = MakeTag("HUSB"), kWIFE = MakeTag("WIFE"), kCHIL = MakeTag("CHIL"),
+              kENGA = MakeTag("ENGA"), kANUL = MakeTag("ANUL"), kDIV = MakeTag("DIV"),
+              kDIVF = MakeTag("DIVF"), kDATE = MakeTag("DATE"), kPLAC = MakeTag("PLAC"),
+              kAGE = MakeTag("AGE");
+
+constexpr int32_t kDamagedLevel = INT32_MAX;
+
+bool IsBlankOrBell(char c) { return c == ' ' || c == '\a' || c == '\t'; }
+
+// Blanks, tabs and BEL characters alone make no line.
+bool IsEmptyLine(std::string_view line) {
+    for (char c : line)
+        if (c != ' ' && c != '\t' && c != '\a') return false;
+    return true;
+}
+
+std::string_view TrimBlanksAndControls(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+    return text;
+}
+
+Tag PedigreeCode(std::string_view value) {
+    std::string lower = ToLowerAscii(value);
+    if (lower == "birth") return MakeTag("BIRT");
+    if (lower == "adopted") return MakeTag("ADOP");
+    if (lower == "foster") return MakeTag("FOST");
+    if (lower == "sealing") return MakeTag("SEAL");
+    return MakeTag("");
+}
+
+// The line being read, split into its parts. xref and value point into the
+// reader's current raw line.
+struct GedcomLine {
+    int32_t level = 0;
+    std::string_view xref;
+    Tag tag = MakeTag("");
+    std::string_view value;
+};
+
+class GedcomReader {
+public:
+    GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options,
+                 std::string_view fileName)
+        : db_(db), reporter_(reporter), options_(options), fileName_(fileName) {}
+
+    void ReadAll(GedcomLineSource& source);
+
+private:
+    // Line level.
+    bool NextLine();
+    void SkipDeeper(int32_t level);
+    bool ReadRaw(std::string_view& raw);
+    void Convert();
+    int32_t ParseLevel(std::size_t& pos);
+    void ParseLine();
+    void ReportDamagedLevel(std::size_t position);
+    void EndOfFile();
+
+    // Records.
+    void ReadHeader();
+    void ReadPerson();
+    void ReadFamily();
+    bool HandlePersonTag(Tindividual& person, int32_t level);
+    bool HandleFamilyTag(Tfamily& family, int32_t level);
+    void ReadName(Tindividual& person, int32_t level);
+    void ReadNote(Tindividual& person, int32_t level);
+    void ReadFamc(Tindividual& person, int32_t level);
+    void ReadAdoption(Tindividual& person, int32_t level);
+    void ReadEvent(TEventRecord& event);
+    std::string ReadContinuation();
+    void ReadFirstEvent(std::unique_ptr<TEventRecord>& slot);
+    void ReadMarriage(Tfamily& family);
+    void ShowProgress();
+
+    Database& db_;
+    Reporter& reporter_;
+    const ReadOptions& options_;
+    std::string_view fileName_;
+    GedcomLineSource* source_ = nullptr;
+
+    std::string raw_;
+    std::string previousRaw_;
+    GedcomLine line_;
+    bool haveLine_ = false;
+    int32_t lineCounter_ = 0;
+    CharSet charSet_ = CharSet::Unknown;
+    bool headerDone_ = false;
+    bool stopped_ = false;  // a read error ended the file
+};
+
+bool GedcomReader::ReadRaw(std::string_view& raw) {
+    if (stopped_) return false;
+    if (!source_->Next(raw)) {
+        if (source_->ReadFailed()) {
+            reporter_.AddMessage(MessageText(Msg::ErrorReadingGedcomFile), true);
+            stopped_ = true;
+        }
+        return false;
+    }
+    if (lineCounter_ < INT32_MAX) ++lineCounter_;
+    return true;
+}
+
+void GedcomReader::EndOfFile() {
+    haveLine_ = false;
+    line_ = GedcomLine{};
+}
+
+bool GedcomReader::NextLine() {
+    std::swap(previousRaw_, raw_);
+    std::string_view raw;
+    do {
+        if (!ReadRaw(raw)) {
+            EndOfFile();
+            return false;
+        }
+    } while (IsEmptyLine(raw));
+    raw_.assign(raw);
+    Convert();
+    ParseLine();
+    haveLine_ = true;
+    return true;
+}
+
+void GedcomReader::SkipDeeper(int32_t level) {
+    std::string_view raw;
+    for (;;) {
+        if (!ReadRaw(raw)) {
+            EndOfFile();
+            return;
+        }
+        if (IsEmptyLine(raw)) continue;
+        std::swap(previousRaw_, raw_);
+        raw_.assign(raw);
+        std::size_t pos = 0;
+        if (ParseLevel(pos) <= level) break;
+    }
+    Convert();
+    ParseLine();
+    haveLine_ = true;
+}
+
+void GedcomReader::Convert() {
+    if (!headerDone_) return;
+    if (std::memchr(raw_.data(), '\0', raw_.size())) {
+        for (char& c : raw_)
+            if (c == '\0') c = '?';
+        if (raw_.size() > 255) raw_ = raw_.substr(0, 255) + " *** + more***";
+        reporter_.AddMessage(FillInNumber(Msg::IllegalCharacter, lineCounter_), true);
+        reporter_.AddMessage(FillIn(Msg::ProblemLine, raw_), true);
+    }
+    ConvertText(raw_, charSet_);
+}
+
+int32_t GedcomReader::ParseLevel(std::size_t& pos) {
+    while (pos < raw_.size() && IsBlankOrBell(raw_[pos])) ++pos;
+    if (pos >= raw_.size()) {
+        reporter_.AddMessage(FillInNumber(Msg::GedcomCorruptAroundLine, lineCounter_), true);
+        return 0;
+    }
+    // A line that does not start with a digit has no level at all; it is
+    // reported and then skipped with the record it stands in.
+    if (raw_[pos] < '0' || raw_[pos] > '9') {
+        ReportDamagedLevel(pos + 1);
+        return kDamagedLevel;
+    }
+    int64_t level = 0;
+    while (pos < raw_.size() && raw_[pos] >= '0' && raw_[pos] <= '9') {
+        level = std::min<int64_t>(level * 10 + (raw_[pos] - '0'), kDamagedLevel);
+        ++pos;
+    }
+    return static_cast<int32_t>(level);
+}
+
+void GedcomReader::ReportDamagedLevel(std::size_t position) {
+    std::string text = FillInNumber(Msg::GedcomCorruptAroundLine, lineCounter_) + " " +
+                       FillInNumber(Msg::AtOrBeforePosition, static_cast<int32_t>(position)) +
+                       "\r\n" + FillIn(Msg::CannotProcessLevel, raw_);
+    reporter_.AddMessage(text, true);
+    if (!db_.persons.Empty()) {
+        const Tindividual& last = db_.persons.Last();
+        reporter_.AddMessage(std::string(MessageText(Msg::LastINDIRecord)) + " (" + last.ID +
+                                 ") " + last.fullName,
+                             true);
+    }
+    if (!db_.families.Empty()) {
+        reporter_.AddMessage(
+            std::string(MessageText(Msg::LastFAMRecord)) + " " + db_.families.Last().ID, true);
+    }
+    reporter_.AddMessage(std::string(MessageText(Msg::LastCompleteLine)) + " " + previousRaw_,
+                         true);
+}
+
+void GedcomReader::ParseLine() {
+    line_ = GedcomLine{};
+    std::size_t pos = 0;
+    line_.level = ParseLevel(pos);
+    std::string_view text = raw_;
+    auto skipBlanks = [&] {
+        while (pos < text.size() && text[pos] == ' ') ++pos;
+    };
+    skipBlanks();
+    if (pos < text.size() && text[pos] == '@') {
+        std::size_t start = pos + 1;
+        std::size_t close = start < text.size() ? text.find('@', start + 1) : std::string::npos;
+        if (close == std::string_view::npos) close = text.size();
+        line_.xref = text.substr(start, close - start);
+        pos = close + 1;
+        skipBlanks();
+    }
+    std::size_t tagEnd = pos < text.size() ? text.find(' ', pos) : std::string::npos;
+    if (tagEnd == std::string_view::npos) tagEnd = text.size();
+    for (std::size_t i = 0; i < 4 && pos + i < tagEnd; ++i) {
+        char c = text[pos + i];
+        line_.tag[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    pos = tagEnd;
+    skipBlanks();
+    if (pos < text.size()) {
+        std::string_view value = text.substr(pos);
+        if (value.front() == '@') value.remove_prefix(1);
+        value = TrimRightBlanks(value);
+        if (value.size() > 1 && value.back() == '@') value.remove_suffix(1);
+        line_.value = value;
+    }
+}
+
+void GedcomReader::ReadAll(GedcomLineSource& source) {
+    source_ = &source;
+    reporter_.BeginInterruptible();
+    int32_t nextCheck = 1000;
+    NextLine();
+    while (haveLine_) {
+        if (line_.tag == kHEAD) {
+            ReadHeader();
+        } else if (line_.tag == kINDI) {
+            ReadPerson();
+        } else if (line_.tag == kFAM) {
+            ReadFamily();
+        } else if (line_.tag == kTRLR) {
+            break;
+        } else {
+            SkipDeeper(0);
+        }
+        // Checking at every record would slow big files down; once per
+        // thousand lines keeps Esc and Ctrl-C responsive.
+        if (lineCounter_ >= nextCheck) {
+            nextCheck = lineCounter_ - lineCounter_ % 1000 + 1000;
+            if (reporter_.CheckInterrupted()) break;
+        }
+    }
+    reporter_.EndInterruptible();
+}
+
+void GedcomReader::ReadHeader() {
+    std::string charName;
+    bool found = false;
+    NextLine();
+    while (haveLine_ && line_.level > 0) {
+        if (line_.level == 1 && line_.tag == kCHAR) {
+            charName = ToUpperAscii(line_.value);
+            found = true;
+        }
+        SkipDeeper(1);
+    }
+    charSet_ = found ? CharSetFromName(charName) : CharSet::Unknown;
+    if (found) reporter_.AddMessage(FillIn(Msg::CharacterCodingUsed, charName));
+    if (charSet_ == CharSet::Unknown)
+        reporter_.AddMessage(MessageText(Msg::CharacterCodingNotSpecified));
+    // A byte-order mark outranks what the header claims.
+    if (source_->Encoding() != ByteEncoding::EightBit) charSet_ = CharSet::Utf8;
+    headerDone_ = true;
+}
+
+void GedcomReader::ShowProgress() {
+    std::string text = "Gedcom: " +
+                       FillInNumber(Msg::NPersons, static_cast<int32_t>(db_.persons.Count())) +
+                       "; " +
+                       FillInNumber(Msg::NFamilies, static_cast<int32_t>(db_.families.Count()));
+    reporter_.ShowStatus(text, StatusColour::Error);
+}
+
+void GedcomReader::ReadPerson() {
+    auto person = std::make_unique<Tindividual>();
+    person->ID = line_.xref;
+    Tindividual& p = db_.persons.Add(std::move(person));
+    if (db_.persons.Count() % 300 == 0) ShowProgress();
+    int32_t level = line_.level;
+    bool nameSeen = false;
+    NextLine();
+    while (haveLine_ && line_.level > level) {
+        if (line_.level != level + 1) {
+            SkipDeeper(level + 1);
+        } else if (line_.tag == kNAME && !nameSeen) {
+            nameSeen = true;
+            ReadName(p, level + 1);
+        } else if (!HandlePersonTag(p, level + 1)) {
+            SkipDeeper(level + 1);
+        }
+    }
+}
+
+bool GedcomReader::HandlePersonTag(Tindividual& p, int32_t level) {
+    const Tag& tag = line_.tag;
+    if (tag == kSEX) {
+        std::string value = ToUpperAscii(line_.value);
+        p.sex = (!value.empty() && (value[0] == 'F' || value[0] == 'M')) ? value[0] : '?';
+        NextLine();
+    } else if (tag == kPAT) {
+        p.patronym = line_.value;
+        NextLine();
+    } else if (tag == kALI) {
+        p.alias = line_.value;
+        NextLine();
+    } else if (tag == kOCCU) {
+        std::string occupation(line_.value);
+        NextLine();
+        p.occupation = occupation + ReadContinuation();
+    } else if (tag == kNOTE) {
+        ReadNote(p, level);
+    } else if (tag == kFAMC) {
+        ReadFamc(p, level);
+    } else if (tag == kFAMS) {
+        p.famsList.push_back(Tspouse{std::string(line_.value), nullptr});
+        SkipDeeper(level);
+    } else if (tag == kADOP) {
+        ReadAdoption(p, level);
+    } else if (tag == kBIRT) {
+        if (!p.birth) {
+            ReadFirstEvent(p.birth);
+        } else if (p.birth->date.empty()) {
+            TEventRecord scratch;
+            ReadEvent(scratch);
+            if (!scratch.date.empty()) *p.birth = std::move(scratch);
+        } else {
+            return false;
+        }
+    } else if (tag == kCHR || tag == kBAPM) {
+        if (p.christening) return false;
+        ReadFirstEvent(p.christening);
+    } else if (tag == kDEAT) {
+        if (p.death) return false;
+        ReadFirstEvent(p.death);
+    } else if (tag == kBURI || tag == kCREM) {
+        if (p.burial) return false;
+        ReadFirstEvent(p.burial);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void GedcomReader::ReadName(Tindividual& p, int32_t level) {
+    p.fullName = CleanName(line_.value, options_.nameStyle);
+    SplitName(p);
+    NextLine();
+    while (haveLine_ && line_.level > level) {
+        if (line_.level == level + 1 && line_.tag == kTYPE) {
+            if (ToLowerAscii(line_.value).find("patr") != std::string::npos) {
+                p.patronym = std::move(p.surname);
+                p.surname.clear();
+            }
+            NextLine();
+        } else {
+            SkipDeeper(level + 1);
+        }
+    }
+}
+
+void GedcomReader::ReadNote(Tindividual& p, int32_t level) {
+    p.notes += TrimBlanksAndControls(line_.value);
+    NextLine();
+    while (haveLine_ && line_.level > level) {
+        if (line_.level == level + 1 && line_.tag == kCONT) {
+            p.notes += ' ';
+            p.notes += TrimBlanksAndControls(line_.value);
+            NextLine();
+        } else if (line_.level == level + 1 && line_.tag == kCONC) {
+            p.notes += TrimBlanksAndControls(line_.value);
+            NextLine();
+        } else {
+            SkipDeeper(level + 1);
+        }
+    }
+    p.notes += ' ';
+}
+
+void GedcomReader::ReadFamc(Tindividual& p, int32_t level) {
+    Tchild link;
+    link.familyID = line_.value;
+    NextLine();
+    while (haveLine_ && line_.level > level) {
+        if (line_.level == level + 1 && line_.tag == kPEDI) {
+            link.pedigree = PedigreeCode(line_.value);
+            NextLine();
+        } else {
+            SkipDeeper(level + 1);
+        }
+    }
+    if (!p.famcList.empty() && p.famcList.front().familyID == link.familyID) {
+        link.pedigree = MakeTag("ADOP");
+        p.famcList.front() = std::move(link);
+    } else {
+        p.famcList.push_back(std::move(link));
+    }
+}
+
+void GedcomReader::ReadAdoption(Tindividual& p, int32_t level) {
+    NextLine();
+    while (haveLine_ && line_.level > level) {
+        if (line_.tag != kFAMC) {
+            NextLine();
+            continue;
+        }
+        std::string_view familyID = line_.value;
+        Tchild* found = nullptr;
+        for (Tchild& link : p.famcList)
+            if (link.familyID == familyID) found = &link;
+        if (!found) {
+            p.famcList.insert(p.famcList.begin(), Tchild{std::string(familyID), nullptr, {}});
+            found = &p.famcList.front();
+        }
+        found->pedigree = MakeTag("ADOP");
+        SkipDeeper(level);
+        return;
+    }
+}
+
+void GedcomReader::ReadFirstEvent(std::unique_ptr<TEventRecord>& slot) {
+    slot = std::make_unique<TEventRecord>();
+    ReadEvent(*slot);
+}
+
+void GedcomReader::ReadEvent(TEventRecord& event) {
+    int32_t level = line_.level;
+    event.tag = line_.tag;
+    event.asserted = ToUpperAscii(line_.value) == "Y";
+    NextLine();
+    // Lines deeper than the event's own sub-lines (a MAP under PLAC, say)
+    // are skipped without ending the event, so later sub-lines still count.
+    while (haveLine_ && line_.level > level) {
+        if (line_.level != level + 1) {
+            SkipDeeper(level + 1);
+            continue;
+        }
+        const Tag& tag = line_.tag;
+        if (tag == kTYPE) {
+            event.eventType = line_.value;
+        } else if (tag == kDATE) {
+            event.date = line_.value == "?" ? std::string_view() : line_.value;
+        } else if (tag == kPLAC) {
+            event.place = line_.value == "?" ? std::string_view() : line_.value;
+        } else if (tag == kAGE) {
+            event.age = line_.value;
+        } else {
+            SkipDeeper(level + 1);
+            continue;
+        }
+        NextLine();
+    }
+}
+
+std::string GedcomReader::ReadContinuation() {
+    std::string text;
+    while (haveLine_ && (line_.tag == kCONC || line_.tag == kCONT)) {
+        if (line_.tag == kCONT) text += "\r\n";
+        text += line_.value;
+        NextLine();
+    }
+    return text;
+}
+
+void GedcomReader::ReadFamily() {
+    auto family = std::make_unique<Tfamily>();
+    family->ID = line_.xref;
+    Tfamily& f = db_.families.Add(std::move(family));
+    if (db_.families.Count() % 300 == 0) ShowProgress();
+    int32_t level = line_.level;
+    NextLine();
+    while (haveLine_ && line_.level > level) {
+        if (line_.level != level + 1 || !HandleFamilyTag(f, level + 1)) SkipDeeper(level + 1);
+    }
+}
+
+bool GedcomReader::HandleFamilyTag(Tfamily& f, int32_t) {
+    const Tag& tag = line_.tag;
+    if (tag == kHUSB) {
+        f.husbandID = line_.value;
+        NextLine();
+    } else if (tag == kWIFE) {
+        f.wifeID = line_.value;
+        NextLine();
+    } else if (tag == kCHIL) {
+        f.children.push_back(TfamilyChild{std::string(line_.value), nullptr});
+        NextLine();
+    } else if (tag == kENGA || (tag[0] == 'M' && tag[1] == 'A' && tag[2] == 'R')) {
+        ReadMarriage(f);
+    } else if (tag == kANUL || tag == kDIV || tag == kDIVF) {
+        if (f.divorce) return false;
+        ReadFirstEvent(f.divorce);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void GedcomReader::ReadMarriage(Tfamily& f) {
+    if (!f.marriage) {
+        ReadFirstEvent(f.marriage);
+        return;
+    }
+    TEventRecord scratch;
+    ReadEvent(scratch);
+    bool storedDated = !f.marriage->date.empty();
+    bool newDated = !scratch.date.empty();
+    if ((!storedDated && newDated) || (storedDated && newDated && scratch.tag == MakeTag("MARR")))
+        *f.marriage = std::move(scratch);
+}
+
+}  // namespace
+
+bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& reporter,
+                const ReadOptions& options) {
+    db.Clear();
+    std::string name = file.filename().string();
+    std::error_code error;
+    if (name.empty() || !std::filesystem::is_regular_file(file, error)) {
+        std::filesystem::path dir = file.parent_path();
+        if (dir.empty()) dir = std::filesystem::current_path(error);
+        reporter.AddMessage(FillInAll(Msg::GedcomFileDoesNotExist, {name, dir.string()}), true);
+        return false;
+    }
+    GedcomLineSource source;
+    if (!source.Open(file)) {
+        reporter.AddMessage(FillIn(Msg::CanNotOpenGedcom, name), true);
+        return false;
+    }
+    reporter.AddMessage(MessageText(Msg::DataFileFormatGEDCOM));
+    if (!source.IsEmpty()) {
+        GedcomReader reader(db, reporter, options, name);
+        reader.ReadAll(source);
+    }
+    if (reporter.RunState() == kRunError) return false;
+    reporter.AddMessage(FillInNumber(Msg::NPersons, static_cast<int32_t>(db.persons.Count())));
+    reporter.AddMessage(FillInNumber(Msg::NFamilies, static_cast<int32_t>(db.families.Count())));
+    db.persons.SortByID();
+    db.families.SortByID();
+    LinkFamilies(db.families, db.persons);
+    LinkIndividuals(db.persons, db.families);
+    for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);
+    return true;
+}
+
+}  // namespace lg

@@ -1,0 +1,89 @@
+#include "database/line_source.h"
+
+#include <cstring>
+
+#include "text/encoding.h"
+
+namespace lg {
+namespace {
+
+constexpr std::size_t kBlockSize = 1 << 20;
+
+}  // namespace
+
+bool GedcomLineSource::Open(const std::filesystem::path& file) {
+    file_.reset(std::fopen(file.c_str(), "rb"));
+    if (!file_) return false;
+    buffer_.assign(kBlockSize, '\0');
+    pos_ = end_ = 0;
+    atFileEnd_ = readFailed_ = false;
+    Fill();
+    EncodingMark mark = DetectByteEncoding(std::string_view(buffer_.data(), std::min<std::size_t>(end_, 4)));
+    encoding_ = mark.encoding;
+    pos_ = mark.markLength;
+    if (encoding_ == ByteEncoding::Utf16LE || encoding_ == ByteEncoding::Utf16BE) {
+        // UTF-16 files are rare and small: transcode the whole file at once.
+        std::string bytes(buffer_.data() + pos_, end_ - pos_);
+        char block[1 << 16];
+        while (!atFileEnd_) {
+            std::size_t n = std::fread(block, 1, sizeof block, file_.get());
+            bytes.append(block, n);
+            if (n < sizeof block) {
+                atFileEnd_ = true;
+                readFailed_ = std::ferror(file_.get()) != 0;
+            }
+        }
+        buffer_ = Utf16ToUtf8(bytes, encoding_ == ByteEncoding::Utf16BE);
+        pos_ = 0;
+        end_ = buffer_.size();
+    }
+    empty_ = end_ == pos_ && atFileEnd_;
+    return true;
+}
+
+bool GedcomLineSource::Fill() {
+    if (atFileEnd_ || !file_) return false;
+    // Keep the unread tail and make room behind it.
+    std::size_t tail = end_ - pos_;
+    if (pos_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + pos_, tail);
+        pos_ = 0;
+        end_ = tail;
+    }
+    if (buffer_.size() - end_ < kBlockSize / 2) buffer_.resize(buffer_.size() * 2);
+    std::size_t wanted = buffer_.size() - end_;
+    std::size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_.get());
+    end_ += n;
+    if (n < wanted) {
+        readFailed_ = std::ferror(file_.get()) != 0;
+        atFileEnd_ = true;
+    }
+    return n > 0;
+}
+
+bool GedcomLineSource::Next(std::string_view& line) {
+    for (;;) {
+        const char* begin = buffer_.data() + pos_;
+        const char* stop = buffer_.data() + end_;
+        const char* p = begin;
+        while (p < stop && *p != '\n' && *p != '\r') ++p;
+        // A line end found, and its second byte (if any) is in the buffer too.
+        if (p + 1 < stop || (p < stop && atFileEnd_)) {
+            line = std::string_view(begin, static_cast<std::size_t>(p - begin));
+            char first = *p++;
+            char pair = first == '\r' ? '\n' : '\r';
+            if (p < stop && *p == pair) ++p;
+            pos_ = static_cast<std::size_t>(p - buffer_.data());
+            return true;
+        }
+        if (atFileEnd_) {
+            if (begin == stop || readFailed_) return false;
+            line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
+            pos_ = end_;
+            return true;
+        }
+        Fill();
+    }
+}
+
+}  // namespace lg

@@ -1,0 +1,142 @@
+// Tidying of names as exporters write them: capitals, dots, quotes.
+
+#include <string>
+#include <vector>
+
+#include "database/gedcom_reader.h"
+#include "text/particles.h"
+#include "text/text_helpers.h"
+
+namespace lg {
+namespace {
+
+unsigned char LowerCp1252(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+    switch (c) {
+        case 0x8A: return 0x9A;  // S caron
+        case 0x8C: return 0x9C;  // OE
+        case 0x8E: return 0x9E;  // Z caron
+        case 0x9F: return 0xFF;  // Y diaeresis
+        default: return c;
+    }
+}
+
+unsigned char UpperCp1252(unsigned char c) {
+    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
+    switch (c) {
+        case 0x9A: return 0x8A;
+        case 0x9C: return 0x8C;
+        case 0x9E: return 0x8E;
+        case 0xFF: return 0x9F;
+        default: return c;
+    }
+}
+
+char Lower(char c) { return static_cast<char>(LowerCp1252(static_cast<unsigned char>(c))); }
+char Upper(char c) { return static_cast<char>(UpperCp1252(static_cast<unsigned char>(c))); }
+
+// Upper-cases the first letter; a leading character reference gets the
+// capital form of its name ("&eacute;" gives "&Eacute;").
+void Capitalise(std::string& word, std::size_t from) {
+    if (from >= word.size()) return;
+    if (word[from] != '&') {
+        word[from] = Upper(word[from]);
+        return;
+    }
+    std::size_t semicolon = word.find(';', from);
+    std::string_view name =
+        std::string_view(word).substr(from + 1, semicolon == std::string::npos
+                                                    ? std::string::npos
+                                                    : semicolon - from - 1);
+    if (name == "thorn") {
+        word.replace(from + 1, name.size(), "THORN");
+    } else if (name == "aelig") {
+        word.replace(from + 1, name.size(), "AElig");
+    } else if (from + 1 < word.size()) {
+        word[from + 1] = Upper(word[from + 1]);
+    }
+}
+
+// A word in capitals is rewritten; Roman numerals (I, V, X only) are not.
+bool IsWordInCapitals(std::string_view word) {
+    if (word.size() <= 1) return false;
+    bool capital = false;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        char c = word[i];
+        if (c == '&') {
+            std::size_t semicolon = word.find(';', i);
+            if (semicolon == std::string_view::npos) break;
+            i = semicolon;
+            continue;
+        }
+        if (c >= 'a' && c <= 'z') return false;
+        if (c >= 'A' && c <= 'Z' && c != 'I' && c != 'V' && c != 'X') capital = true;
+    }
+    return capital;
+}
+
+std::string RewriteWord(std::string word) {
+    if (IsWordInCapitals(word)) {
+        for (char& c : word) c = Lower(c);
+        std::size_t apostrophe = word.find('\'');
+        if (apostrophe == std::string::npos) {
+            Capitalise(word, 0);
+        } else if (apostrophe <= 1 && apostrophe + 1 < word.size()) {
+            Capitalise(word, apostrophe + 1);
+        } else if (!IsParticle(word)) {
+            Capitalise(word, 0);
+        }
+    }
+    if (ToLowerAscii(word) == "nn" || ToLowerAscii(word) == "n.n.") word = "NN";
+    return word;
+}
+
+std::string TidyWords(std::string name) {
+    name += ' ';
+    std::size_t slash = name.find('/');
+    if (slash != std::string::npos && slash > 0 && name[slash - 1] != ' ') name.insert(slash, " ");
+    std::string result;
+    std::size_t i = 0;
+    while (i < name.size()) {
+        while (i < name.size() && (name[i] == ' ' || name[i] == '\a')) ++i;
+        if (i >= name.size()) break;
+        std::size_t end = name.find(' ', i);
+        std::string_view word = std::string_view(name).substr(i, end - i);
+        i = end;
+        // Slashes around a surname are kept out of the capitals test.
+        std::string_view lead = word.starts_with('/') ? "/" : "";
+        word.remove_prefix(lead.size());
+        std::string_view trail = word.ends_with('/') ? "/" : "";
+        word.remove_suffix(trail.size());
+        if (!result.empty()) result += ' ';
+        result.append(lead).append(RewriteWord(std::string(word))).append(trail);
+    }
+    return result;
+}
+
+}  // namespace
+
+std::string CleanName(std::string_view value, NameStyle style) {
+    std::string name(value);
+    for (char& c : name) {
+        if (c == '.') c = ' ';
+        if (c == '"') c = '\'';
+    }
+    if (style == NameStyle::Gedcom) return name;
+    name = TidyWords(std::move(name));
+    // Every run of underscores stands for one unknown part of the name.
+    std::string collapsed;
+    for (std::size_t j = 0; j < name.size(); ++j) {
+        if (name[j] == '_') {
+            collapsed += '?';
+            while (j + 1 < name.size() && name[j + 1] == '_') ++j;
+        } else {
+            collapsed += name[j];
+        }
+    }
+    return collapsed;
+}
+
+}  // namespace lg

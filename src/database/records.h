@@ -1,0 +1,212 @@
+#pragma once
+// The in-memory genealogical database: person and family records, the
+// events and links they own, and the two identifier-sorted lists that own
+// every record. The GEDCOM reader fills it; everything else reads it.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lg {
+
+struct TlossPerson;  // a chart box; defined with the chart records
+class Tfamily;
+class Tindividual;
+
+// A GEDCOM tag cut or padded to four characters ("BIRT", "CHR ", "DIV ").
+using Tag = std::array<char, 4>;
+constexpr Tag MakeTag(std::string_view text) {
+    Tag tag{' ', ' ', ' ', ' '};
+    for (std::size_t i = 0; i < 4 && i < text.size(); ++i) tag[i] = text[i];
+    return tag;
+}
+inline std::string_view TagText(const Tag& tag) { return {tag.data(), tag.size()}; }
+
+// How full names are written (setting "tidynames").
+enum class NameStyle : int32_t { Proper = 0, Formal = 1, Gedcom = 2 };
+
+// One event of a person or a family, with its texts as written in the file.
+struct TEventRecord {
+    Tag tag = MakeTag("");
+    bool asserted = false;  // the event line said "Y": it happened, no details known
+    std::string eventType;
+    std::string date;
+    std::string place;
+    std::string age;
+};
+
+// A person's child-of-family link. The first link decides father and mother.
+struct Tchild {
+    std::string familyID;
+    Tfamily* family = nullptr;
+    Tag pedigree = MakeTag("BIRT");  // BIRT, ADOP, FOST, SEAL, or blank
+};
+using TchildList = std::vector<Tchild>;
+
+// A person's partner-in-family link (FAMS).
+struct Tspouse {
+    std::string familyID;
+    Tfamily* family = nullptr;
+};
+
+// A family's child entry (CHIL).
+struct TfamilyChild {
+    std::string childID;
+    Tindividual* person = nullptr;
+};
+
+class Tfamily {
+public:
+    std::string ID;
+    std::string husbandID;
+    std::string wifeID;
+    Tindividual* husband = nullptr;
+    Tindividual* wife = nullptr;
+    std::vector<TfamilyChild> children;
+    std::unique_ptr<TEventRecord> marriage;
+    std::unique_ptr<TEventRecord> divorce;
+
+    void clear() { children.clear(); }
+    void DeleteHUSB() {
+        husbandID.clear();
+        husband = nullptr;
+    }
+    void DeleteWIFE() {
+        wifeID.clear();
+        wife = nullptr;
+    }
+    // An HTML table of the family's FAM, HUSB, WIFE and CHIL lines, for the
+    // consistency report.
+    std::string FamilyDetails(NameStyle style) const;
+};
+
+class Tindividual {
+public:
+    std::string ID;
+    std::string fullName;
+    std::string surname;
+    std::string givenNames;
+    std::string nameSuffix;
+    std::string patronym;
+    std::string alias;
+    std::string notes;
+    std::string occupation;
+    std::string reserved1;
+    std::string chartPartnerID;
+    char sex = ' ';       // 'M', 'F', '?' for another value, ' ' without a SEX line
+    char nameCode = 0;    // per-person name form override, 0 for none
+    bool highlighted = false;
+    TchildList famcList;
+    std::vector<Tspouse> famsList;
+    std::unique_ptr<TEventRecord> birth;
+    std::unique_ptr<TEventRecord> christening;
+    std::unique_ptr<TEventRecord> death;
+    std::unique_ptr<TEventRecord> burial;
+    int32_t birthYear = 0;
+    int32_t deathYear = 0;
+    int32_t work1 = 0;
+    int32_t work2 = 0;
+    int32_t treeDepth = 0;
+    Tindividual* father = nullptr;
+    Tindividual* mother = nullptr;
+    Tindividual* chainNext = nullptr;
+    int32_t work3 = 0;
+    int32_t timelineRow = 0;
+    bool collected = false;
+    bool relevant = false;
+    TlossPerson* node = nullptr;
+
+    std::string BirthDate() const;
+    std::string ChristeningDate() const;
+    std::string DeathDate() const;
+    std::string BurialDate() const;
+    std::string BirthOrChristeningDate() const;
+    // birthYear as text, or the christening year when that is 0.
+    std::string BirthYearText() const;
+    // Sets birthYear and deathYear from the birth and death dates (0 if none).
+    void ComputeYears();
+    Tfamily* FirstFamily() const;
+    // The pedigree code of the link to the family; empty when not its child.
+    std::string PedigreeOf(const Tfamily* family) const;
+    bool IsStillborn() const;
+    // surname; else the patronym when the option is on; else the first given name.
+    std::string FamilyName(bool usePatronym) const;
+    std::string InitialAndSurname() const;
+    std::string SurnameOrPatronym() const;
+    // "Berg jr, van der; Jan": family name, suffix, particles, given names.
+    std::string IndexName() const;
+    std::string FullName(NameStyle style) const;
+    std::string IDAndName(NameStyle style) const;
+    // " [1850]" from the birth or christening date; empty without a year.
+    std::string BirthYearSuffix() const;
+    // The text under which the person is shown in selection lists.
+    std::string ListingText() const { return IndexName() + BirthYearSuffix(); }
+    // An HTML table of the person's INDI, SEX, FAMC and FAMS lines.
+    std::string RecordDetails(NameStyle style) const;
+};
+
+// The first character of the word that is neither an apostrophe nor an
+// opening bracket (the last one when all are), then a blank.
+std::string Initial(std::string_view word);
+
+// Splits fullName into givenNames, surname and nameSuffix, moving trailing
+// particles of the given names into the surname.
+void SplitName(Tindividual& person);
+
+// An owning list of records sorted by identifier (ordinal byte order).
+template <typename Record>
+class TrecordList {
+public:
+    std::size_t Count() const { return records_.size(); }
+    bool Empty() const { return records_.empty(); }
+    Record& operator[](std::size_t i) { return *records_[i]; }
+    const Record& operator[](std::size_t i) const { return *records_[i]; }
+    Record& Last() { return *records_.back(); }
+    Record& Add(std::unique_ptr<Record> record) {
+        records_.push_back(std::move(record));
+        return *records_.back();
+    }
+    void Clear() { records_.clear(); }
+    void Reserve(std::size_t n) { records_.reserve(n); }
+    // Stable, so records with equal identifiers keep their file order.
+    void SortByID();
+    // Bisection over the sorted list; null when absent.
+    Record* Find(std::string_view id) const;
+
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+private:
+    std::vector<std::unique_ptr<Record>> records_;
+};
+
+using TindividualList = TrecordList<Tindividual>;
+using TfamilyList = TrecordList<Tfamily>;
+
+inline Tindividual* FindIndividual(const TindividualList& list, std::string_view id) {
+    return list.Find(id);
+}
+inline Tfamily* FindFamily(const TfamilyList& list, std::string_view id) { return list.Find(id); }
+
+// Resolves husband, wife and children of every family.
+void LinkFamilies(TfamilyList& families, const TindividualList& persons);
+// Resolves every person's FAMC and FAMS family references.
+void LinkIndividuals(TindividualList& persons, const TfamilyList& families);
+// father and mother from the first FAMC link's family; none without one.
+void SetParents(Tindividual& person);
+
+// The person and family lists of one loaded file.
+struct Database {
+    TindividualList persons;
+    TfamilyList families;
+    void Clear() {
+        // Families point into persons and back; both go together.
+        families.Clear();
+        persons.Clear();
+    }
+};
+
+}  // namespace lg
