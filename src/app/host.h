@@ -10,7 +10,7 @@
 namespace lg {
 
 class Host : public MessageSink {
-public:
+  public:
     // A modal message the user must acknowledge; the batch surfaces print it.
     virtual void ShowMessageBox(const std::string& text) = 0;
 };

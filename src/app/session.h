@@ -28,7 +28,7 @@ enum class ChartType : int32_t {
 enum class ViewAction { InspectCharts, ShowErrorReport };
 
 class Session {
-public:
+  public:
     explicit Session(Host& host, const Clock& clock = DefaultClock())
         : host_(host), clock_(clock), reporter_(host) {}
     Session(const Session&) = delete;
@@ -56,7 +56,7 @@ public:
     bool ctrlHeld = false;
     bool autoRun = false;
 
-private:
+  private:
     static const Clock& DefaultClock();
 
     Host& host_;

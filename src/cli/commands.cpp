@@ -45,8 +45,8 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"load", "FILE.ged", "read a GEDCOM file and print the messages of the load", 1, Load},
         {"persons", "FILE.ged",
-         "list every person: identifier, a tab, then name and birth year as in selection lists",
-         1, Persons},
+         "list every person: identifier, a tab, then name and birth year as in selection lists", 1,
+         Persons},
     };
     return commands;
 }

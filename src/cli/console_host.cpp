@@ -39,9 +39,13 @@ std::string ForTerminal(const std::string& line) {
 ConsoleHost::ConsoleHost(std::ostream& messages)
     : messages_(messages), terminal_(isatty(STDERR_FILENO) != 0) {}
 
-ConsoleHost::~ConsoleHost() { ClearStatus(); }
+ConsoleHost::~ConsoleHost() {
+    ClearStatus();
+}
 
-void ConsoleHost::InstallInterruptHandler() { std::signal(SIGINT, OnInterrupt); }
+void ConsoleHost::InstallInterruptHandler() {
+    std::signal(SIGINT, OnInterrupt);
+}
 
 void ConsoleHost::AppendMessage(const std::string& line) {
     ClearStatus();
@@ -76,7 +80,9 @@ bool ConsoleHost::ProcessPendingEvents() {
     return true;
 }
 
-void ConsoleHost::EndInterruptible() { ClearStatus(); }
+void ConsoleHost::EndInterruptible() {
+    ClearStatus();
+}
 
 void ConsoleHost::ShowMessageBox(const std::string& text) {
     ClearStatus();

@@ -11,7 +11,7 @@
 namespace lg {
 
 class ConsoleHost final : public Host {
-public:
+  public:
     // Messages go to `messages`; progress is shown on stderr when it is a terminal.
     explicit ConsoleHost(std::ostream& messages);
     ~ConsoleHost() override;
@@ -27,7 +27,7 @@ public:
     // stop, a second one ends the program at once.
     static void InstallInterruptHandler();
 
-private:
+  private:
     void ClearStatus();
 
     std::ostream& messages_;

@@ -26,7 +26,9 @@ constexpr Tag kHEAD = MakeTag("HEAD"), kINDI = MakeTag("INDI"), kFAM = MakeTag("
 
 constexpr int32_t kDamagedLevel = INT32_MAX;
 
-bool IsBlankOrBell(char c) { return c == ' ' || c == '\a' || c == '\t'; }
+bool IsBlankOrBell(char c) {
+    return c == ' ' || c == '\a' || c == '\t';
+}
 
 // Blanks, tabs and BEL characters alone make no line.
 bool IsEmptyLine(std::string_view line) {
@@ -60,14 +62,14 @@ struct GedcomLine {
 };
 
 class GedcomReader {
-public:
+  public:
     GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options,
                  std::string_view fileName)
         : db_(db), reporter_(reporter), options_(options), fileName_(fileName) {}
 
     void ReadAll(GedcomLineSource& source);
 
-private:
+  private:
     // Line level.
     bool NextLine();
     void SkipDeeper(int32_t level);
@@ -201,9 +203,9 @@ void GedcomReader::ReportDamagedLevel(std::size_t position) {
     reporter_.AddMessage(text, true);
     if (!db_.persons.Empty()) {
         const Tindividual& last = db_.persons.Last();
-        reporter_.AddMessage(std::string(MessageText(Msg::LastINDIRecord)) + " (" + last.ID +
-                                 ") " + last.fullName,
-                             true);
+        reporter_.AddMessage(
+            std::string(MessageText(Msg::LastINDIRecord)) + " (" + last.ID + ") " + last.fullName,
+            true);
     }
     if (!db_.families.Empty()) {
         reporter_.AddMessage(
@@ -295,10 +297,9 @@ void GedcomReader::ReadHeader() {
 }
 
 void GedcomReader::ShowProgress() {
-    std::string text = "Gedcom: " +
-                       FillInNumber(Msg::NPersons, static_cast<int32_t>(db_.persons.Count())) +
-                       "; " +
-                       FillInNumber(Msg::NFamilies, static_cast<int32_t>(db_.families.Count()));
+    std::string text =
+        "Gedcom: " + FillInNumber(Msg::NPersons, static_cast<int32_t>(db_.persons.Count())) + "; " +
+        FillInNumber(Msg::NFamilies, static_cast<int32_t>(db_.families.Count()));
     reporter_.ShowStatus(text, StatusColour::Error);
 }
 

@@ -18,7 +18,8 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
     pos_ = end_ = 0;
     atFileEnd_ = readFailed_ = false;
     Fill();
-    EncodingMark mark = DetectByteEncoding(std::string_view(buffer_.data(), std::min<std::size_t>(end_, 4)));
+    EncodingMark mark =
+        DetectByteEncoding(std::string_view(buffer_.data(), std::min<std::size_t>(end_, 4)));
     encoding_ = mark.encoding;
     pos_ = mark.markLength;
     if (encoding_ == ByteEncoding::Utf16LE || encoding_ == ByteEncoding::Utf16BE) {

@@ -14,7 +14,7 @@
 namespace lg {
 
 class GedcomLineSource {
-public:
+  public:
     GedcomLineSource() = default;
     GedcomLineSource(const GedcomLineSource&) = delete;
     GedcomLineSource& operator=(const GedcomLineSource&) = delete;
@@ -31,7 +31,7 @@ public:
     // True when the file holds no bytes at all (a lone byte-order mark counts as none).
     bool IsEmpty() const { return empty_; }
 
-private:
+  private:
     bool Fill();
 
     struct FileCloser {
@@ -39,8 +39,8 @@ private:
     };
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::string buffer_;
-    std::size_t pos_ = 0;   // start of the unread part of buffer_
-    std::size_t end_ = 0;   // end of the valid bytes in buffer_
+    std::size_t pos_ = 0;  // start of the unread part of buffer_
+    std::size_t end_ = 0;  // end of the valid bytes in buffer_
     bool atFileEnd_ = false;
     bool readFailed_ = false;
     bool empty_ = false;

@@ -14,11 +14,16 @@ unsigned char LowerCp1252(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
     switch (c) {
-        case 0x8A: return 0x9A;  // S caron
-        case 0x8C: return 0x9C;  // OE
-        case 0x8E: return 0x9E;  // Z caron
-        case 0x9F: return 0xFF;  // Y diaeresis
-        default: return c;
+        case 0x8A:
+            return 0x9A;  // S caron
+        case 0x8C:
+            return 0x9C;  // OE
+        case 0x8E:
+            return 0x9E;  // Z caron
+        case 0x9F:
+            return 0xFF;  // Y diaeresis
+        default:
+            return c;
     }
 }
 
@@ -26,16 +31,25 @@ unsigned char UpperCp1252(unsigned char c) {
     if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 32);
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 32);
     switch (c) {
-        case 0x9A: return 0x8A;
-        case 0x9C: return 0x8C;
-        case 0x9E: return 0x8E;
-        case 0xFF: return 0x9F;
-        default: return c;
+        case 0x9A:
+            return 0x8A;
+        case 0x9C:
+            return 0x8C;
+        case 0x9E:
+            return 0x8E;
+        case 0xFF:
+            return 0x9F;
+        default:
+            return c;
     }
 }
 
-char Lower(char c) { return static_cast<char>(LowerCp1252(static_cast<unsigned char>(c))); }
-char Upper(char c) { return static_cast<char>(UpperCp1252(static_cast<unsigned char>(c))); }
+char Lower(char c) {
+    return static_cast<char>(LowerCp1252(static_cast<unsigned char>(c)));
+}
+char Upper(char c) {
+    return static_cast<char>(UpperCp1252(static_cast<unsigned char>(c)));
+}
 
 // Upper-cases the first letter; a leading character reference gets the
 // capital form of its name ("&eacute;" gives "&Eacute;").
@@ -46,10 +60,8 @@ void Capitalise(std::string& word, std::size_t from) {
         return;
     }
     std::size_t semicolon = word.find(';', from);
-    std::string_view name =
-        std::string_view(word).substr(from + 1, semicolon == std::string::npos
-                                                    ? std::string::npos
-                                                    : semicolon - from - 1);
+    std::string_view name = std::string_view(word).substr(
+        from + 1, semicolon == std::string::npos ? std::string::npos : semicolon - from - 1);
     if (name == "thorn") {
         word.replace(from + 1, name.size(), "THORN");
     } else if (name == "aelig") {

@@ -12,7 +12,9 @@ std::string DateOf(const std::unique_ptr<TEventRecord>& event) {
     return event ? event->date : std::string();
 }
 
-std::string_view FirstWord(std::string_view text) { return text.substr(0, text.find(' ')); }
+std::string_view FirstWord(std::string_view text) {
+    return text.substr(0, text.find(' '));
+}
 
 std::string DetailRow(std::string_view label, std::string_view id, const Tindividual* person,
                       NameStyle style) {
@@ -26,10 +28,18 @@ constexpr std::string_view kTableClose = "</table>";
 
 }  // namespace
 
-std::string Tindividual::BirthDate() const { return DateOf(birth); }
-std::string Tindividual::ChristeningDate() const { return DateOf(christening); }
-std::string Tindividual::DeathDate() const { return DateOf(death); }
-std::string Tindividual::BurialDate() const { return DateOf(burial); }
+std::string Tindividual::BirthDate() const {
+    return DateOf(birth);
+}
+std::string Tindividual::ChristeningDate() const {
+    return DateOf(christening);
+}
+std::string Tindividual::DeathDate() const {
+    return DateOf(death);
+}
+std::string Tindividual::BurialDate() const {
+    return DateOf(burial);
+}
 
 std::string Tindividual::BirthOrChristeningDate() const {
     std::string date = BirthDate();
@@ -57,8 +67,7 @@ std::string Tindividual::PedigreeOf(const Tfamily* family) const {
 }
 
 bool Tindividual::IsStillborn() const {
-    if (birth && ToUpperAscii(birth->eventType).find("STILLBORN") != std::string::npos)
-        return true;
+    if (birth && ToUpperAscii(birth->eventType).find("STILLBORN") != std::string::npos) return true;
     return BirthDate() == DeathDate();
 }
 

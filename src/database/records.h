@@ -23,7 +23,9 @@ constexpr Tag MakeTag(std::string_view text) {
     for (std::size_t i = 0; i < 4 && i < text.size(); ++i) tag[i] = text[i];
     return tag;
 }
-inline std::string_view TagText(const Tag& tag) { return {tag.data(), tag.size()}; }
+inline std::string_view TagText(const Tag& tag) {
+    return {tag.data(), tag.size()};
+}
 
 // How full names are written (setting "tidynames").
 enum class NameStyle : int32_t { Proper = 0, Formal = 1, Gedcom = 2 };
@@ -59,7 +61,7 @@ struct TfamilyChild {
 };
 
 class Tfamily {
-public:
+  public:
     std::string ID;
     std::string husbandID;
     std::string wifeID;
@@ -84,7 +86,7 @@ public:
 };
 
 class Tindividual {
-public:
+  public:
     std::string ID;
     std::string fullName;
     std::string surname;
@@ -96,8 +98,8 @@ public:
     std::string occupation;
     std::string reserved1;
     std::string chartPartnerID;
-    char sex = ' ';       // 'M', 'F', '?' for another value, ' ' without a SEX line
-    char nameCode = 0;    // per-person name form override, 0 for none
+    char sex = ' ';     // 'M', 'F', '?' for another value, ' ' without a SEX line
+    char nameCode = 0;  // per-person name form override, 0 for none
     bool highlighted = false;
     TchildList famcList;
     std::vector<Tspouse> famsList;
@@ -159,7 +161,7 @@ void SplitName(Tindividual& person);
 // An owning list of records sorted by identifier (ordinal byte order).
 template <typename Record>
 class TrecordList {
-public:
+  public:
     std::size_t Count() const { return records_.size(); }
     bool Empty() const { return records_.empty(); }
     Record& operator[](std::size_t i) { return *records_[i]; }
@@ -179,7 +181,7 @@ public:
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
-private:
+  private:
     std::vector<std::unique_ptr<Record>> records_;
 };
 
@@ -189,7 +191,9 @@ using TfamilyList = TrecordList<Tfamily>;
 inline Tindividual* FindIndividual(const TindividualList& list, std::string_view id) {
     return list.Find(id);
 }
-inline Tfamily* FindFamily(const TfamilyList& list, std::string_view id) { return list.Find(id); }
+inline Tfamily* FindFamily(const TfamilyList& list, std::string_view id) {
+    return list.Find(id);
+}
 
 // Resolves husband, wife and children of every family.
 void LinkFamilies(TfamilyList& families, const TindividualList& persons);

@@ -7,7 +7,7 @@
 namespace lg {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::chrono::system_clock::time_point Now() const = 0;
     // The calendar year of Now() in local time.
@@ -15,7 +15,7 @@ public:
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     std::chrono::system_clock::time_point Now() const override {
         return std::chrono::system_clock::now();
     }

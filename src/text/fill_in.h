@@ -21,10 +21,14 @@ std::string FillInAll(std::string_view text, std::initializer_list<std::string_v
 std::string FillInNumber(std::string_view text, int32_t number);
 std::string FillInNumbers(std::string_view text, std::initializer_list<int32_t> numbers);
 
-inline std::string FillIn(Msg id, std::string_view value) { return FillIn(MessageText(id), value); }
+inline std::string FillIn(Msg id, std::string_view value) {
+    return FillIn(MessageText(id), value);
+}
 inline std::string FillInAll(Msg id, std::initializer_list<std::string_view> values) {
     return FillInAll(MessageText(id), values);
 }
-inline std::string FillInNumber(Msg id, int32_t n) { return FillInNumber(MessageText(id), n); }
+inline std::string FillInNumber(Msg id, int32_t n) {
+    return FillInNumber(MessageText(id), n);
+}
 
 }  // namespace lg

@@ -29,7 +29,9 @@ std::string Compose(std::initializer_list<Piece> pieces) {
     return result;
 }
 
-std::string WithCaption(Msg text, Msg caption) { return FillIn(text, MessageText(caption)); }
+std::string WithCaption(Msg text, Msg caption) {
+    return FillIn(text, MessageText(caption));
+}
 
 }  // namespace
 
@@ -39,21 +41,26 @@ std::string IntroductionText() {
 }
 
 std::string GettingStartedText() {
-    return Compose(
-        {FillInAll(Msg::GettingStarted1,
-                   {MessageText(Msg::MakeChartCaption), MessageText(Msg::ViewChartCaption)}),
-         kParagraph, Msg::GettingStarted2, kParagraph,
-         FillInAll(Msg::GettingStarted3,
-                   {MessageText(Msg::SaveDataCaption), MessageText(Msg::ParamsCaption),
-                    MessageText(Msg::BrowseCaption)}),
-         kParagraph, Msg::GettingStarted4});
+    return Compose({FillInAll(Msg::GettingStarted1, {MessageText(Msg::MakeChartCaption),
+                                                     MessageText(Msg::ViewChartCaption)}),
+                    kParagraph, Msg::GettingStarted2, kParagraph,
+                    FillInAll(Msg::GettingStarted3,
+                              {MessageText(Msg::SaveDataCaption), MessageText(Msg::ParamsCaption),
+                               MessageText(Msg::BrowseCaption)}),
+                    kParagraph, Msg::GettingStarted4});
 }
 
-std::string StartupText() { return Compose({Msg::StartupBanner, kParagraph, Msg::CheckTheHelpButton}); }
+std::string StartupText() {
+    return Compose({Msg::StartupBanner, kParagraph, Msg::CheckTheHelpButton});
+}
 
-std::string ProgramErrorText() { return FillIn(Msg::ProgramError, kContactEmail); }
+std::string ProgramErrorText() {
+    return FillIn(Msg::ProgramError, kContactEmail);
+}
 
-std::string ErrorReportHint() { return WithCaption(Msg::ErrorReportHintText, Msg::ViewChartCaption); }
+std::string ErrorReportHint() {
+    return WithCaption(Msg::ErrorReportHintText, Msg::ViewChartCaption);
+}
 
 std::string TruncationNote() {
     return Compose({Msg::NoteThisGraphHas, std::string_view(" "),

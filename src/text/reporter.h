@@ -14,7 +14,7 @@ enum class StatusColour { Normal, Error };  // dark green (0,128,0), pure red (2
 
 // What a Reporter needs from the surface. Implementations never throw.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void AppendMessage(const std::string& line) = 0;
     virtual void ClearMessages() = 0;
@@ -37,7 +37,7 @@ enum RunStateValue : int32_t {
 
 // Message list, status line and run state of one session.
 class Reporter {
-public:
+  public:
     explicit Reporter(MessageSink& sink) : sink_(&sink) {}
 
     // Appends a line; an error line gets "*** " before it, turns the status
@@ -65,7 +65,7 @@ public:
 
     MessageSink& Sink() { return *sink_; }
 
-private:
+  private:
     MessageSink* sink_;
     int32_t runState_ = kRunNormal;
     bool interrupted_ = false;

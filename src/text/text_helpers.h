@@ -12,8 +12,12 @@ std::string JoinWith(std::string_view a, std::string_view separator, std::string
 std::string YearOf(std::string_view date);
 // YearOf as a number, 0 when there is no year.
 int YearNumber(std::string_view date);
-inline std::string Cell(std::string_view text) { return "<td>" + std::string(text) + "</td>"; }
-inline std::string Row(std::string_view text) { return "<tr>" + std::string(text) + "</tr>"; }
+inline std::string Cell(std::string_view text) {
+    return "<td>" + std::string(text) + "</td>";
+}
+inline std::string Row(std::string_view text) {
+    return "<tr>" + std::string(text) + "</tr>";
+}
 std::string ToUpperAscii(std::string_view text);
 std::string ToLowerAscii(std::string_view text);
 std::string_view TrimRightBlanks(std::string_view text);

@@ -1,0 +1,389 @@
+#include "database/gedcom_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace lg {
+namespace {
+
+using test::FakeHost;
+using test::Gedcom;
+using test::TempDir;
+
+// Reads GEDCOM text from a file into a fresh database.
+struct Loaded {
+    FakeHost host;
+    Reporter reporter{host};
+    Database db;
+    bool linked = false;
+
+    Loaded(std::string_view bytes, NameStyle style = NameStyle::Proper) {
+        TempDir dir;
+        ReadOptions options;
+        options.nameStyle = style;
+        linked = ReadGedcom(dir.Write("t.ged", bytes), db, reporter, options);
+    }
+    const Tindividual& Person(std::string_view id) const {
+        const Tindividual* p = db.persons.Find(id);
+        if (!p) throw std::runtime_error("no person " + std::string(id));
+        return *p;
+    }
+    const Tfamily& Family(std::string_view id) const {
+        const Tfamily* f = db.families.Find(id);
+        if (!f) throw std::runtime_error("no family " + std::string(id));
+        return *f;
+    }
+};
+
+TEST(GedcomReader, NamesAreCleanedUnlessTheStyleIsGedcom) {
+    struct Case {
+        const char* value;
+        NameStyle style;
+        const char* fullName;
+        const char* given;
+        const char* surname;
+    };
+    const Case cases[] = {
+        {"Jan /JANSEN/", NameStyle::Proper, "Jan /Jansen/", "Jan", "Jansen"},
+        {"Jan /JANSEN/", NameStyle::Gedcom, "Jan /JANSEN/", "Jan", "JANSEN"},
+        {"Jan /JANSEN/", NameStyle::Formal, "Jan /Jansen/", "Jan", "Jansen"},
+        {"J.P. /de BOER/", NameStyle::Proper, "J P /de Boer/", "J P", "de Boer"},
+        {"Louis XIV /BOURBON/", NameStyle::Proper, "Louis XIV /Bourbon/", "Louis XIV", "Bourbon"},
+        {"Jean /D'ARTOIS/", NameStyle::Proper, "Jean /d'Artois/", "Jean", "d'Artois"},
+        {"Pieter/MAAS/", NameStyle::Proper, "Pieter /Maas/", "Pieter", "Maas"},
+        {"Anna \"Ans\" /NN/", NameStyle::Proper, "Anna 'Ans' /NN/", "Anna 'Ans'", "NN"},
+        {"___ /Smit/", NameStyle::Proper, "? /Smit/", "?", "Smit"},
+        {"\xC9MILE /\xC9TIENNE/", NameStyle::Proper, "\xC9mile /\xC9tienne/", "\xC9mile",
+         "\xC9tienne"},
+        {"&Eacute;MILE /ZOLA/", NameStyle::Proper, "&Eacute;mile /Zola/", "&Eacute;mile", "Zola"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        std::string name = CleanName(c.value, c.style);
+        EXPECT_EQ(name, c.fullName);
+        Tindividual p;
+        p.fullName = name;
+        SplitName(p);
+        EXPECT_EQ(p.givenNames, c.given);
+        EXPECT_EQ(p.surname, c.surname);
+    }
+}
+
+TEST(GedcomReader, PersonTagsFollowTheirRules) {
+    Loaded file(Gedcom({
+        "0 @I1@ INDI",
+        "1 NAME Jan van der /Berg/ jr",
+        "1 NAME Second /Name/",
+        "1 SEX m",
+        "1 _PATRONYM Janszoon",
+        "1 _ALI Jantje",
+        "1 OCCU farmer",
+        "2 CONT and miller",
+        "2 CONC s",
+        "1 NOTE  first note ",
+        "2 CONT second",
+        "2 CONC part",
+        "2 SOUR @S1@",
+        "1 NOTE again",
+        "1 BIRT",
+        "2 PLAC Leiden",
+        "1 BIRT",
+        "2 DATE 1 JAN 1850",
+        "1 BIRT",
+        "2 DATE 1851",
+        "1 BAPM",
+        "2 DATE 3 JAN 1850",
+        "1 CHR",
+        "2 DATE 1900",
+        "1 DEAT Y",
+        "1 CREM",
+        "2 PLAC ?",
+        "2 DATE ?",
+        "0 @I2@ INDI",
+        "1 NAME Piet /Dirks/",
+        "2 TYPE patronymic",
+        "1 SEX X",
+        "0 @I3@ INDI",
+        "1 SEX",
+    }));
+    ASSERT_TRUE(file.linked) << file.host.AllMessages();
+    const Tindividual& jan = file.Person("I1");
+    EXPECT_EQ(jan.givenNames, "Jan");
+    EXPECT_EQ(jan.surname, "van der Berg");
+    EXPECT_EQ(jan.nameSuffix, "jr");
+    EXPECT_EQ(jan.sex, 'M');
+    EXPECT_EQ(jan.patronym, "Janszoon");
+    EXPECT_EQ(jan.alias, "Jantje");
+    EXPECT_EQ(jan.occupation, "farmer\r\nand millers");
+    EXPECT_EQ(jan.notes, "first note secondpart again ");
+    ASSERT_TRUE(jan.birth);
+    EXPECT_EQ(jan.birth->date, "1 JAN 1850");
+    EXPECT_EQ(jan.birth->place, "");  // the dated second BIRT replaced the first
+    ASSERT_TRUE(jan.christening);
+    EXPECT_EQ(TagText(jan.christening->tag), "BAPM");
+    ASSERT_TRUE(jan.death);
+    EXPECT_TRUE(jan.death->asserted);
+    EXPECT_EQ(jan.death->date, "");
+    ASSERT_TRUE(jan.burial);
+    EXPECT_EQ(jan.burial->date, "");
+    EXPECT_EQ(jan.burial->place, "");
+
+    const Tindividual& piet = file.Person("I2");
+    EXPECT_EQ(piet.patronym, "Dirks");
+    EXPECT_EQ(piet.surname, "");
+    EXPECT_EQ(piet.sex, '?');
+    EXPECT_EQ(file.Person("I3").sex, '?');
+}
+
+TEST(GedcomReader, EventSubLinesSurviveDeeperStructures) {
+    Loaded file(Gedcom({"0 @I1@ INDI", "1 BIRT", "2 PLAC Delft", "3 MAP", "4 LATI N52",
+                        "2 DATE 2 FEB 1900", "2 SOUR @S1@", "3 PAGE 12", "2 AGE 0"}));
+    const Tindividual& p = file.Person("I1");
+    ASSERT_TRUE(p.birth);
+    EXPECT_EQ(p.birth->place, "Delft");
+    EXPECT_EQ(p.birth->date, "2 FEB 1900");
+    EXPECT_EQ(p.birth->age, "0");
+}
+
+TEST(GedcomReader, FamilyEventsAndLinks) {
+    Loaded file(Gedcom({
+        "0 @F1@ FAM",  "1 HUSB @I1@",    "1 WIFE @I9@", "1 WIFE @I2@",       "1 CHIL @I3@",
+        "1 CHIL @I4@", "1 MARR",         "1 MARB",      "2 DATE 1 MAY 1900", "1 DIV",
+        "2 DATE 1910", "1 DIVF",         "2 DATE 1911", "0 @F2@ FAM",        "1 MARB",
+        "2 DATE 1900", "1 MARR",         "2 DATE 1901", "2 PLAC Ede",        "0 @F3@ FAM",
+        "1 MARR",      "2 DATE 1900",    "1 MARS",      "2 DATE 1899",       "0 @I1@ INDI",
+        "1 FAMS @F1@", "2 NOTE skipped", "1 FAMS @F9@", "0 @I2@ INDI",       "1 FAMS @F1@",
+        "0 @I3@ INDI", "1 FAMC @F1@",
+    }));
+    ASSERT_TRUE(file.linked);
+    const Tfamily& f1 = file.Family("F1");
+    EXPECT_EQ(f1.wifeID, "I2");
+    EXPECT_EQ(f1.husband, &file.Person("I1"));
+    EXPECT_EQ(f1.wife, &file.Person("I2"));
+    ASSERT_EQ(f1.children.size(), 2u);
+    EXPECT_EQ(f1.children[0].person, &file.Person("I3"));
+    EXPECT_EQ(f1.children[1].person, nullptr);  // I4 has no record
+    EXPECT_EQ(f1.children[1].childID, "I4");
+    ASSERT_TRUE(f1.marriage);
+    EXPECT_EQ(TagText(f1.marriage->tag), "MARB");  // dated beats undated
+    ASSERT_TRUE(f1.divorce);
+    EXPECT_EQ(f1.divorce->date, "1910");
+    EXPECT_EQ(TagText(file.Family("F2").marriage->tag), "MARR");  // both dated: MARR wins
+    EXPECT_EQ(file.Family("F2").marriage->place, "Ede");
+    EXPECT_EQ(file.Family("F3").marriage->date, "1900");
+
+    const Tindividual& husband = file.Person("I1");
+    ASSERT_EQ(husband.famsList.size(), 2u);
+    EXPECT_EQ(husband.famsList[0].family, &f1);
+    EXPECT_EQ(husband.famsList[1].family, nullptr);  // dangling, identifier kept
+    EXPECT_EQ(husband.famsList[1].familyID, "F9");
+    EXPECT_EQ(file.Person("I3").father, &husband);
+    EXPECT_EQ(file.Person("I3").mother, &file.Person("I2"));
+}
+
+TEST(GedcomReader, ChildLinksAndAdoptions) {
+    Loaded file(Gedcom({
+        "0 @I1@ INDI", "1 FAMC @F1@",  "2 PEDI adopted", "1 FAMC @F2@", "2 PEDI step",
+        "1 FAMC @F3@", "2 PEDI Birth", "0 @I2@ INDI",    "1 FAMC @F1@", "1 FAMC @F1@",
+        "0 @I3@ INDI", "1 FAMC @F1@",  "1 ADOP",         "2 DATE 1900", "2 FAMC @F2@",
+        "3 ADOP BOTH", "0 @I4@ INDI",  "1 FAMC @F1@",    "1 ADOP",      "2 FAMC @F1@",
+        "0 @I5@ INDI", "1 FAMC @F9@",  "0 @F1@ FAM",     "1 WIFE @I9@", "0 @F2@ FAM",
+        "1 HUSB @I1@",
+    }));
+    auto codes = [&](std::string_view id) {
+        std::string result;
+        for (const Tchild& link : file.Person(id).famcList)
+            result += link.familyID + ":" + std::string(TagText(link.pedigree)) + " ";
+        return result;
+    };
+    EXPECT_EQ(codes("I1"), "F1:ADOP F2:     F3:BIRT ");
+    EXPECT_EQ(codes("I2"), "F1:ADOP ");  // the repeated link replaces the first
+    EXPECT_EQ(codes("I3"), "F2:ADOP F1:BIRT ");
+    EXPECT_EQ(codes("I4"), "F1:ADOP ");
+    // First family without a husband: no father, even though F2 has one.
+    EXPECT_EQ(file.Person("I1").father, nullptr);
+    EXPECT_EQ(file.Person("I3").father, &file.Person("I1"));
+    EXPECT_EQ(file.Person("I5").father, nullptr);
+    EXPECT_EQ(file.Person("I5").FirstFamily(), nullptr);
+}
+
+TEST(GedcomReader, LineGrammar) {
+    // Blanks before the level, several blanks after it, tags of other lengths,
+    // values with at-signs, a file ending without a trailer.
+    Loaded file(
+        "0 HEAD\r\n   0 @I1@   INDI\r\n1   NAME  Anna /Visser/  \r\n"
+        "1 sex f\r\n1 FAMS @F1@\r\n1 NOTE mail me@\r\n1 _ALIAS x@\r\n"
+        "0 @F1@ FAM\r\n1 HUSB @I1@");
+    ASSERT_TRUE(file.linked) << file.host.AllMessages();
+    const Tindividual& anna = file.Person("I1");
+    EXPECT_EQ(anna.fullName, "Anna /Visser/");
+    EXPECT_EQ(anna.sex, 'F');
+    EXPECT_EQ(anna.notes, "mail me ");
+    EXPECT_EQ(anna.alias, "x");
+    EXPECT_EQ(file.Family("F1").husbandID, "I1");
+}
+
+TEST(GedcomReader, AllLineEndsEndALine) {
+    for (std::string_view end : {"\n", "\r\n", "\r", "\n\r"}) {
+        SCOPED_TRACE(testing::PrintToString(std::string(end)));
+        Loaded file(Gedcom({"0 @I1@ INDI", "1 NAME A /B/", "", "0 @I2@ INDI"}, "ASCII", end));
+        EXPECT_EQ(file.db.persons.Count(), 2u);
+        EXPECT_EQ(file.Person("I1").surname, "B");
+        EXPECT_TRUE(file.host.HasMessage("2 persons"));
+    }
+}
+
+TEST(GedcomReader, DamagedLevelIsReportedWithItsLineAndSkipped) {
+    Loaded file(
+        "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME Jan /Berg/\n\n-1 BIRT\n2 DATE 1850\n"
+        "1 SEX M\n0 @F1@ FAM\nfamily text\n0 TRLR\n");
+    EXPECT_FALSE(file.linked);
+    EXPECT_EQ(file.reporter.RunState(), kRunError);
+    const auto& m = file.host.messages;
+    ASSERT_GE(m.size(), 5u) << file.host.AllMessages();
+    EXPECT_TRUE(file.host.HasMessage(
+        "*** Your gedcom is corrupt around line nr 6 (at or before character position 1.)\r\n"
+        "Reading \"-1 BIRT\". Can not process the LEVEL indicator."))
+        << file.host.AllMessages();
+    EXPECT_TRUE(file.host.HasMessage("*** Last INDI record: (I1) Jan /Berg/"));
+    EXPECT_TRUE(file.host.HasMessage("*** Last complete line: 1 NAME Jan /Berg/"));
+    // The second damaged line comes after a family: that is reported too.
+    EXPECT_TRUE(file.host.HasMessage("*** Last FAM  record: F1"));
+    // Reading went on: the SEX line after the damaged one was read.
+    EXPECT_EQ(file.db.persons[0].sex, 'M');
+    EXPECT_FALSE(file.host.HasMessage("1 persons"));  // not counted after an error
+}
+
+TEST(GedcomReader, HugeLevelNumbersDoNotOverflow) {
+    Loaded file(Gedcom({"0 @I1@ INDI", "99999999999999999999999 NAME X /Y/", "1 SEX F"}));
+    EXPECT_TRUE(file.linked);
+    EXPECT_EQ(file.Person("I1").fullName, "");
+    EXPECT_EQ(file.Person("I1").sex, 'F');
+}
+
+TEST(GedcomReader, NulCharactersAreReplacedAndReported) {
+    std::string longLine = "1 NOTE " + std::string(150, 'a') + '\0' + std::string(150, 'b');
+    std::string text = Gedcom({"0 @I1@ INDI", std::string("1 NAME Ab\0c /C/", 15), longLine});
+    Loaded file(text);
+    const Tindividual& p = file.Person("I1");
+    EXPECT_EQ(p.givenNames, "Ab?c");
+    EXPECT_EQ(p.notes.size(), 255u - 7u + std::string(" *** + more***").size() + 1u);
+    EXPECT_TRUE(file.host.HasMessage(
+        "*** There is an illegal character in your gedcom, around line nr 4."));
+    EXPECT_EQ(file.reporter.ErrorCount(), 4);
+}
+
+TEST(GedcomReader, CharacterSetsConvertAfterTheHeader) {
+    // The header is never converted; everything after it is.
+    Loaded ansel(Gedcom({"0 @I1@ INDI",
+                         "1 NAME Ren\xE2"
+                         "e /M\xE8uller/"},
+                        "ANSEL"));
+    EXPECT_EQ(ansel.Person("I1").fullName, "Ren\xE9 /M\xFCller/");
+    EXPECT_TRUE(ansel.host.HasMessage("Your Gedcom file uses ANSEL character coding."));
+
+    Loaded utf8(Gedcom({"0 @I1@ INDI", "1 NAME \xC5\x81ucja /Kowalska/"}, "UTF-8"));
+    EXPECT_EQ(utf8.Person("I1").givenNames, "&#321;ucja");
+
+    Loaded none(Gedcom({"0 @I1@ INDI", "1 NAME A /B/"}, ""));
+    EXPECT_TRUE(none.host.HasMessage(
+        "Your gedcom file has not (or illegally) specified its character encoding. Check de "
+        "helpfile if you have problems with diacritics (such as \xE2)."));
+}
+
+TEST(GedcomReader, ByteOrderMarksAndUtf16) {
+    std::string utf8 = Gedcom({"0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /M\xC3\xBCller/"}, "ANSI");
+    Loaded withMark("\xEF\xBB\xBF" + utf8);  // the mark outranks the header's claim
+    EXPECT_EQ(withMark.Person("I1").fullName, "J\xFCrgen /M\xFCller/");
+    EXPECT_EQ(withMark.reporter.ErrorCount(), 0);
+
+    auto utf16 = [&](bool bigEndian, bool mark) {
+        std::string text =
+            Gedcom({"0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /\xE2\x82\xAC/"}, "UNICODE", "\r\n");
+        std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+        // Every character here is below U+0100 except the euro sign.
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            unsigned cp = static_cast<unsigned char>(text[i]);
+            if (cp == 0xC3)
+                cp = 0xC0 | (static_cast<unsigned char>(text[++i]) & 0x3F);
+            else if (cp == 0xE2) {
+                cp = 0x20AC;
+                i += 2;
+            }
+            char hi = static_cast<char>(cp >> 8), lo = static_cast<char>(cp & 0xFF);
+            bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return bytes;
+    };
+    for (bool bigEndian : {false, true}) {
+        for (bool mark : {false, true}) {
+            Loaded file(utf16(bigEndian, mark));
+            EXPECT_EQ(file.Person("I1").fullName, "J\xFCrgen /\x80/");
+        }
+    }
+}
+
+TEST(GedcomReader, MissingAndEmptyFiles) {
+    FakeHost host;
+    Reporter reporter(host);
+    Database db;
+    TempDir dir;
+    EXPECT_FALSE(ReadGedcom(dir.Path() / "absent.ged", db, reporter));
+    EXPECT_EQ(host.messages.back(),
+              "*** Gedcom file \"absent.ged\" does not exist in directory \"" +
+                  dir.Path().string() + "\".");
+
+    FakeHost host2;
+    Reporter reporter2(host2);
+    EXPECT_TRUE(ReadGedcom(dir.Write("empty.ged", ""), db, reporter2));
+    EXPECT_EQ(host2.messages,
+              (std::vector<std::string>{"Data file format: GEDCOM", "0 persons", "0 families"}));
+}
+
+TEST(GedcomReader, InterruptionStopsAtARecordBoundaryWithoutLinking) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 2000; ++i) {
+        lines.push_back("0 @I" + std::to_string(i) + "@ INDI");
+        lines.push_back("1 NAME A /B/");
+    }
+    TempDir dir;
+    auto file = dir.Write("big.ged", Gedcom(lines));
+    test::FakeHost host;
+    host.cancelAtPoll = 1;
+    Reporter reporter(host);
+    Database db;
+    EXPECT_FALSE(ReadGedcom(file, db, reporter));
+    EXPECT_TRUE(host.HasMessage("*** Process interrupted by user"));
+    EXPECT_GT(db.persons.Count(), 400u);
+    EXPECT_LT(db.persons.Count(), 600u);
+    EXPECT_EQ(host.sectionsBegun, 1);
+    EXPECT_EQ(host.sectionsEnded, 1);
+    EXPECT_EQ(db.persons[0].ID, "I0");  // not sorted: linking was skipped
+
+    // Progress shows every 300 persons in the error colour.
+    bool progressShown = false;
+    for (const auto& status : host.statuses)
+        if (status.text.starts_with("Gedcom: 300 persons; 0 families"))
+            progressShown = status.colour == StatusColour::Error;
+    EXPECT_TRUE(progressShown);
+}
+
+TEST(GedcomReader, AMillionGenerationChainLinksWithoutRecursion) {
+    constexpr int kGenerations = 1000000;
+    std::string text = "0 HEAD\n";
+    text.reserve(40u * kGenerations);
+    for (int i = 0; i < kGenerations; ++i) {
+        std::string n = std::to_string(i);
+        text += "0 @I" + n + "@ INDI\n1 FAMC @F" + n + "@\n0 @F" + n + "@ FAM\n1 HUSB @I" +
+                std::to_string(i + 1) + "@\n";
+    }
+    Loaded file(text);
+    ASSERT_TRUE(file.linked);
+    EXPECT_EQ(file.Person("I0").father, &file.Person("I1"));
+    EXPECT_EQ(file.Person("I999998").father, &file.Person("I999999"));
+    EXPECT_EQ(file.Person("I999999").father, nullptr);
+}
+
+}  // namespace
+}  // namespace lg

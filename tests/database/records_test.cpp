@@ -1,0 +1,124 @@
+#include "database/records.h"
+
+#include <gtest/gtest.h>
+
+namespace lg {
+namespace {
+
+Tindividual Named(std::string_view fullName) {
+    Tindividual p;
+    p.fullName = fullName;
+    SplitName(p);
+    return p;
+}
+
+TEST(Records, NameSplitting) {
+    struct Case {
+        const char* full;
+        const char* given;
+        const char* surname;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {"Jan van der /Berg/ jr", "Jan", "van der Berg", "jr"},
+        {"Jan Willem", "Jan Willem", "", ""},
+        {"Anna /Smit", "Anna", "Smit", ""},
+        {"  /Dijk/  ", "", "Dijk", ""},
+        {"Van /Dijk/", "Van", "Dijk", ""},        // one word: no blank before it
+        {"Piet De /Wit/", "Piet", "De Wit", ""},  // tested in lower case here
+        {"Anna Maria /Wit/", "Anna Maria", "Wit", ""},
+        {"Jan 't /Hart/", "Jan", "'t Hart", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.full);
+        Tindividual p = Named(c.full);
+        EXPECT_EQ(p.givenNames, c.given);
+        EXPECT_EQ(p.surname, c.surname);
+        EXPECT_EQ(p.nameSuffix, c.suffix);
+    }
+}
+
+TEST(Records, ListingAndNameAccessors) {
+    Tindividual p = Named("Jan van der /Berg/ jr");
+    p.ID = "I7";
+    p.christening = std::make_unique<TEventRecord>();
+    p.christening->date = "ABT 1850/51";
+    EXPECT_EQ(p.IndexName(), "Berg jr, van der; Jan");
+    EXPECT_EQ(p.ListingText(), "Berg jr, van der; Jan [1850]");
+    EXPECT_EQ(p.FullName(NameStyle::Proper), "Jan van der Berg");
+    EXPECT_EQ(p.FullName(NameStyle::Formal), "VAN DER BERG, Jan");
+    EXPECT_EQ(p.IDAndName(NameStyle::Gedcom), "(I7) Jan van der Berg");
+    EXPECT_EQ(p.InitialAndSurname(), "J  van der Berg");
+    EXPECT_EQ(p.BirthYearText(), "1850");
+
+    Tindividual noSurname = Named("Jan Pieter");
+    noSurname.patronym = "Jansz";
+    EXPECT_EQ(noSurname.FamilyName(true), "Jansz");
+    EXPECT_EQ(noSurname.FamilyName(false), "Jan");
+    EXPECT_EQ(noSurname.IndexName(), "Jansz; Jan Pieter");
+    EXPECT_EQ(noSurname.SurnameOrPatronym(), "Jansz");
+    EXPECT_EQ(noSurname.InitialAndSurname(), "Jan Pieter");
+    EXPECT_EQ(noSurname.BirthYearSuffix(), "");
+
+    EXPECT_EQ(Initial("('t"), "t ");
+    EXPECT_EQ(Initial("''"), "' ");
+    EXPECT_EQ(Initial(""), "");
+}
+
+TEST(Records, StillbornAndYears) {
+    Tindividual p;
+    EXPECT_TRUE(p.IsStillborn());  // no dates at all count as equal
+    p.birth = std::make_unique<TEventRecord>();
+    p.birth->date = "1 JAN 1900";
+    EXPECT_FALSE(p.IsStillborn());
+    p.birth->eventType = "Stillborn child";
+    EXPECT_TRUE(p.IsStillborn());
+    p.death = std::make_unique<TEventRecord>();
+    p.death->date = "BET 1950 AND 1960";
+    p.ComputeYears();
+    EXPECT_EQ(p.birthYear, 1900);
+    EXPECT_EQ(p.deathYear, 1960);
+}
+
+TEST(Records, SortAndFindAreOrdinal) {
+    TindividualList list;
+    EXPECT_EQ(list.Find("I1"), nullptr);
+    for (const char* id : {"I9", "I10", "i1", "I2", "I100"}) {
+        auto p = std::make_unique<Tindividual>();
+        p->ID = id;
+        list.Add(std::move(p));
+    }
+    list.SortByID();
+    std::string order;
+    for (const auto& p : list) order += p->ID + " ";
+    EXPECT_EQ(order, "I10 I100 I2 I9 i1 ");
+    for (const char* id : {"I9", "I10", "i1", "I2", "I100"}) EXPECT_EQ(list.Find(id)->ID, id);
+    EXPECT_EQ(list.Find("I3"), nullptr);
+    EXPECT_EQ(list.Find("z"), nullptr);  // beyond the last: no search
+    EXPECT_EQ(list.Find("A"), nullptr);
+}
+
+TEST(Records, DetailTablesForTheReport) {
+    Tfamily family;
+    family.ID = "F1";
+    Tindividual husband = Named("Jan /Berg/");
+    husband.ID = "I1";
+    husband.sex = 'M';
+    husband.famsList.push_back({"F1", &family});
+    family.husbandID = "I1";
+    family.husband = &husband;
+    family.children.push_back({"I5", nullptr});
+    EXPECT_EQ(family.FamilyDetails(NameStyle::Proper),
+              "<table border=0 cellpadding=0><tr><td>FAM</td><td>F1</td></tr>"
+              "<tr><td>HUSB</td><td>I1</td><td>Jan Berg</td></tr>"
+              "<tr><td>WIFE</td><td></td></tr><tr><td>CHIL</td><td>I5</td></tr></table>");
+    EXPECT_EQ(husband.RecordDetails(NameStyle::Proper),
+              "<table border=0 cellpadding=0><tr><td>INDI</td><td>I1</td><td>Jan Berg</td></tr>"
+              "<tr><td>SEX</td><td>M</td></tr><tr><td>FAMS</td><td>F1</td></tr></table>");
+    family.DeleteHUSB();
+    EXPECT_EQ(family.husband, nullptr);
+    EXPECT_EQ(family.husbandID, "");
+}
+
+}  // namespace
+}  // namespace lg
