@@ -1,5 +1,6 @@
 #include "database/line_source.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "text/encoding.h"
@@ -14,7 +15,13 @@ constexpr std::size_t kBlockSize = 1 << 20;
 bool GedcomLineSource::Open(const std::filesystem::path& file) {
     file_.reset(std::fopen(file.c_str(), "rb"));
     if (!file_) return false;
-    buffer_.assign(kBlockSize, '\0');
+    // Small files get a small buffer; big ones are read a block at a time.
+    std::error_code error;
+    std::uintmax_t size = std::filesystem::file_size(file, error);
+    std::size_t initial =
+        error ? kBlockSize
+              : static_cast<std::size_t>(std::min<std::uintmax_t>(size + 1, kBlockSize));
+    buffer_.assign(std::max<std::size_t>(initial, 64), '\0');
     pos_ = end_ = 0;
     atFileEnd_ = readFailed_ = false;
     Fill();
@@ -35,6 +42,7 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
             }
         }
         buffer_ = Utf16ToUtf8(bytes, encoding_ == ByteEncoding::Utf16BE);
+        lfKnown_ = false;
         pos_ = 0;
         end_ = buffer_.size();
     }
@@ -44,6 +52,7 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
 
 bool GedcomLineSource::Fill() {
     if (atFileEnd_ || !file_) return false;
+    lfKnown_ = false;
     // Keep the unread tail and make room behind it.
     std::size_t tail = end_ - pos_;
     if (pos_ > 0) {
@@ -51,7 +60,7 @@ bool GedcomLineSource::Fill() {
         pos_ = 0;
         end_ = tail;
     }
-    if (buffer_.size() - end_ < kBlockSize / 2) buffer_.resize(buffer_.size() * 2);
+    if (buffer_.size() - end_ < buffer_.size() / 2) buffer_.resize(buffer_.size() * 2);
     std::size_t wanted = buffer_.size() - end_;
     std::size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_.get());
     end_ += n;
@@ -64,17 +73,26 @@ bool GedcomLineSource::Fill() {
 
 bool GedcomLineSource::Next(std::string_view& line) {
     for (;;) {
-        const char* begin = buffer_.data() + pos_;
-        const char* stop = buffer_.data() + end_;
-        const char* p = begin;
-        while (p < stop && *p != '\n' && *p != '\r') ++p;
+        const char* base = buffer_.data();
+        const char* begin = base + pos_;
+        const char* stop = base + end_;
+        // The next LF is looked up once and kept, so that a file with CR
+        // line ends is not searched to its end for an LF on every line.
+        if (!lfKnown_ || nextLf_ < pos_) {
+            const void* lf = std::memchr(begin, '\n', static_cast<std::size_t>(stop - begin));
+            nextLf_ = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - base) : end_;
+            lfKnown_ = true;
+        }
+        const char* lineEnd = base + nextLf_;
+        const void* cr = std::memchr(begin, '\r', static_cast<std::size_t>(lineEnd - begin));
+        const char* p = cr ? static_cast<const char*>(cr) : lineEnd;
         // A line end found, and its second byte (if any) is in the buffer too.
         if (p + 1 < stop || (p < stop && atFileEnd_)) {
             line = std::string_view(begin, static_cast<std::size_t>(p - begin));
             char first = *p++;
             char pair = first == '\r' ? '\n' : '\r';
             if (p < stop && *p == pair) ++p;
-            pos_ = static_cast<std::size_t>(p - buffer_.data());
+            pos_ = static_cast<std::size_t>(p - base);
             return true;
         }
         if (atFileEnd_) {

@@ -39,8 +39,10 @@ class GedcomLineSource {
     };
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::string buffer_;
-    std::size_t pos_ = 0;  // start of the unread part of buffer_
-    std::size_t end_ = 0;  // end of the valid bytes in buffer_
+    std::size_t pos_ = 0;     // start of the unread part of buffer_
+    std::size_t end_ = 0;     // end of the valid bytes in buffer_
+    std::size_t nextLf_ = 0;  // the first LF at or after pos_, or end_ when none
+    bool lfKnown_ = false;
     bool atFileEnd_ = false;
     bool readFailed_ = false;
     bool empty_ = false;

@@ -89,33 +89,42 @@ bool IsWordInCapitals(std::string_view word) {
     return capital;
 }
 
-std::string RewriteWord(std::string word) {
+// Appends the word, rewritten when it is written in capitals.
+void AppendWord(std::string_view word, std::string& out) {
+    std::size_t start = out.size();
+    out.append(word);
     if (IsWordInCapitals(word)) {
-        for (char& c : word) c = Lower(c);
-        std::size_t apostrophe = word.find('\'');
+        std::string rewritten(word);
+        for (char& c : rewritten) c = Lower(c);
+        std::size_t apostrophe = rewritten.find('\'');
         if (apostrophe == std::string::npos) {
-            Capitalise(word, 0);
-        } else if (apostrophe <= 1 && apostrophe + 1 < word.size()) {
-            Capitalise(word, apostrophe + 1);
-        } else if (!IsParticle(word)) {
-            Capitalise(word, 0);
+            Capitalise(rewritten, 0);
+        } else if (apostrophe <= 1 && apostrophe + 1 < rewritten.size()) {
+            Capitalise(rewritten, apostrophe + 1);
+        } else if (!IsParticle(rewritten)) {
+            Capitalise(rewritten, 0);
         }
+        out.replace(start, std::string::npos, rewritten);
     }
-    if (ToLowerAscii(word) == "nn" || ToLowerAscii(word) == "n.n.") word = "NN";
-    return word;
+    std::string_view written = std::string_view(out).substr(start);
+    if (written.size() == 2 && (written[0] | 0x20) == 'n' && (written[1] | 0x20) == 'n')
+        out.replace(start, 2, "NN");
 }
 
-std::string TidyWords(std::string name) {
-    name += ' ';
+std::string TidyWords(std::string_view name) {
+    // A blank separates a surname in slashes from a given name written against it.
     std::size_t slash = name.find('/');
-    if (slash != std::string::npos && slash > 0 && name[slash - 1] != ' ') name.insert(slash, " ");
+    bool blankBeforeSlash = slash != std::string_view::npos && slash > 0 && name[slash - 1] != ' ';
     std::string result;
+    result.reserve(name.size() + 2);
     std::size_t i = 0;
     while (i < name.size()) {
         while (i < name.size() && (name[i] == ' ' || name[i] == '\a')) ++i;
         if (i >= name.size()) break;
         std::size_t end = name.find(' ', i);
-        std::string_view word = std::string_view(name).substr(i, end - i);
+        if (blankBeforeSlash && slash > i && slash < end) end = slash;
+        if (end == std::string_view::npos) end = name.size();
+        std::string_view word = name.substr(i, end - i);
         i = end;
         // Slashes around a surname are kept out of the capitals test.
         std::string_view lead = word.starts_with('/') ? "/" : "";
@@ -123,7 +132,9 @@ std::string TidyWords(std::string name) {
         std::string_view trail = word.ends_with('/') ? "/" : "";
         word.remove_suffix(trail.size());
         if (!result.empty()) result += ' ';
-        result.append(lead).append(RewriteWord(std::string(word))).append(trail);
+        result.append(lead);
+        AppendWord(word, result);
+        result.append(trail);
     }
     return result;
 }
@@ -137,7 +148,7 @@ std::string CleanName(std::string_view value, NameStyle style) {
         if (c == '"') c = '\'';
     }
     if (style == NameStyle::Gedcom) return name;
-    name = TidyWords(std::move(name));
+    name = TidyWords(name);
     // Every run of underscores stands for one unknown part of the name.
     std::string collapsed;
     for (std::size_t j = 0; j < name.size(); ++j) {

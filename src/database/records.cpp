@@ -1,6 +1,8 @@
 #include "database/records.h"
 
 #include <algorithm>
+#include <climits>
+#include <functional>
 
 #include "text/particles.h"
 #include "text/text_helpers.h"
@@ -170,35 +172,109 @@ void SplitName(Tindividual& person) {
         std::size_t blank = person.givenNames.rfind(' ');
         if (blank == std::string::npos) break;
         std::string_view word = std::string_view(person.givenNames).substr(blank + 1);
-        if (!IsParticle(ToLowerAscii(word))) break;
+        if (!IsParticleInLowerCase(word)) break;
         person.surname = JoinWith(word, " ", person.surname);
         person.givenNames.erase(blank);
         person.givenNames = TrimRightBlanks(person.givenNames);
     }
 }
 
+namespace {
+
+// Big-endian, zero-padded: comparing keys agrees with comparing the bytes
+// of the identifiers, except that equal keys need the full comparison.
+std::uint64_t IdKey(std::string_view id) {
+    std::uint64_t key = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        key = (key << 8) | (i < id.size() ? static_cast<unsigned char>(id[i]) : 0u);
+    return key;
+}
+
+}  // namespace
+
 template <typename Record>
 void TrecordList<Record>::SortByID() {
-    std::stable_sort(records_.begin(), records_.end(),
-                     [](const std::unique_ptr<Record>& a, const std::unique_ptr<Record>& b) {
-                         return std::string_view(a->ID) < std::string_view(b->ID);
-                     });
+    struct Entry {
+        std::uint64_t key;
+        std::size_t index;
+    };
+    std::vector<Entry> entries(records_.size());
+    for (std::size_t i = 0; i < records_.size(); ++i) entries[i] = {IdKey(records_[i]->ID), i};
+    std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+        if (a.key != b.key) return a.key < b.key;
+        return std::string_view(records_[a.index]->ID) < std::string_view(records_[b.index]->ID);
+    });
+    std::vector<std::unique_ptr<Record>> sorted(records_.size());
+    keys_.resize(records_.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        sorted[i] = std::move(records_[entries[i].index]);
+        keys_[i] = entries[i].key;
+    }
+    records_ = std::move(sorted);
+    if (!records_.empty()) BuildIndex();
+}
+
+template <typename Record>
+bool TrecordList<Record>::IdAtMostAt(std::size_t i, std::uint64_t key, std::string_view id) const {
+    if (!keys_.empty() && keys_[i] != key) return keys_[i] < key;
+    return std::string_view(records_[i]->ID) <= id;
 }
 
 template <typename Record>
 Record* TrecordList<Record>::Find(std::string_view id) const {
-    if (records_.empty() || id > std::string_view(records_.back()->ID)) return nullptr;
+    if (slots_.empty()) return Bisect(id);
+    std::size_t mask = slots_.size() - 1;
+    for (std::size_t slot = std::hash<std::string_view>{}(id)&mask;; slot = (slot + 1) & mask) {
+        std::uint32_t entry = slots_[slot];
+        if (entry == 0) return nullptr;
+        if (keys_[entry - 1] == IdKey(id) && records_[entry - 1]->ID == id)
+            return records_[entry - 1].get();
+    }
+}
+
+template <typename Record>
+void TrecordList<Record>::BuildIndex() {
+    slots_.clear();
+    // Indexes are stored in 32 bits; past that the bisection serves.
+    if (records_.size() >= UINT32_MAX / 2) return;
+    std::size_t size = 16;
+    while (size < 2 * records_.size()) size *= 2;
+    slots_.assign(size, 0);
+    std::size_t last = records_.size() - 1;
+    for (std::size_t i = 0; i < records_.size();) {
+        // A run of equal identifiers [i, j] is found at the record the
+        // bisection would give.
+        std::size_t j = i;
+        while (j < last && keys_[j + 1] == keys_[i] && records_[j + 1]->ID == records_[i]->ID) ++j;
+        std::size_t chosen = (j == last && j > i) ? j - 1 : j;
+        std::size_t slot = std::hash<std::string_view>{}(records_[i]->ID) & (size - 1);
+        while (slots_[slot] != 0) slot = (slot + 1) & (size - 1);
+        slots_[slot] = static_cast<std::uint32_t>(chosen + 1);
+        i = j + 1;
+    }
+}
+
+template <typename Record>
+Record* TrecordList<Record>::Bisect(std::string_view id) const {
+    if (records_.empty()) return nullptr;
+    std::uint64_t key = IdKey(id);
+    std::size_t last = records_.size() - 1;
+    // Beyond the last identifier: nothing to search.
+    if (IdAtMostAt(last, key, id) && records_[last]->ID != id) return nullptr;
     std::size_t low = 0;
-    std::size_t high = records_.size() - 1;
+    std::size_t high = last;
     while (high - low > 1) {
         std::size_t mid = (low + high) / 2;
-        if (std::string_view(records_[mid]->ID) <= id)
+        if (IdAtMostAt(mid, key, id))
             low = mid;
         else
             high = mid;
     }
-    if (records_[low]->ID == id) return records_[low].get();
-    if (records_[high]->ID == id) return records_[high].get();
+    auto matches = [&](std::size_t i) {
+        return (keys_.empty() || keys_[i] == key) && records_[i]->ID == id;
+    };
+    if (matches(low)) return records_[low].get();
+    if (matches(high)) return records_[high].get();
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 // every record. The GEDCOM reader fills it; everything else reads it.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -17,14 +18,22 @@ class Tfamily;
 class Tindividual;
 
 // A GEDCOM tag cut or padded to four characters ("BIRT", "CHR ", "DIV ").
-using Tag = std::array<char, 4>;
+// Compared as one number: the reader compares tags on every line.
+struct Tag {
+    std::array<char, 4> chars{' ', ' ', ' ', ' '};
+    char& operator[](std::size_t i) { return chars[i]; }
+    char operator[](std::size_t i) const { return chars[i]; }
+    friend constexpr bool operator==(const Tag& a, const Tag& b) {
+        return std::bit_cast<std::uint32_t>(a.chars) == std::bit_cast<std::uint32_t>(b.chars);
+    }
+};
 constexpr Tag MakeTag(std::string_view text) {
-    Tag tag{' ', ' ', ' ', ' '};
-    for (std::size_t i = 0; i < 4 && i < text.size(); ++i) tag[i] = text[i];
+    Tag tag;
+    for (std::size_t i = 0; i < 4 && i < text.size(); ++i) tag.chars[i] = text[i];
     return tag;
 }
 inline std::string_view TagText(const Tag& tag) {
-    return {tag.data(), tag.size()};
+    return {tag.chars.data(), tag.chars.size()};
 }
 
 // How full names are written (setting "tidynames").
@@ -168,21 +177,43 @@ class TrecordList {
     const Record& operator[](std::size_t i) const { return *records_[i]; }
     Record& Last() { return *records_.back(); }
     Record& Add(std::unique_ptr<Record> record) {
+        keys_.clear();
+        slots_.clear();
         records_.push_back(std::move(record));
         return *records_.back();
     }
-    void Clear() { records_.clear(); }
+    void Clear() {
+        keys_.clear();
+        slots_.clear();
+        records_.clear();
+    }
     void Reserve(std::size_t n) { records_.reserve(n); }
     // Stable, so records with equal identifiers keep their file order.
+    // Also builds the index that makes Find fast.
     void SortByID();
-    // Bisection over the sorted list; null when absent.
+    // The record with the identifier in the sorted list; null when absent.
+    // Where several records share an identifier, the one a bisection over
+    // the list meets: the last of them, or the one before the last when
+    // they end the list.
     Record* Find(std::string_view id) const;
 
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
   private:
+    bool IdAtMostAt(std::size_t i, std::uint64_t key, std::string_view id) const;
+    Record* Bisect(std::string_view id) const;
+    void BuildIndex();
+
     std::vector<std::unique_ptr<Record>> records_;
+    // The first eight bytes of each identifier as a number, in list order,
+    // so that sorting and bisection mostly compare numbers in one array
+    // instead of following a pointer per step. Empty until SortByID.
+    std::vector<std::uint64_t> keys_;
+    // Open-addressing hash table of record index + 1 (0 = free), one entry
+    // per distinct identifier: a big file's links resolve with a cache miss
+    // or two each instead of a bisection's twenty.
+    std::vector<std::uint32_t> slots_;
 };
 
 using TindividualList = TrecordList<Tindividual>;

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 
 namespace lg {
 namespace {
@@ -213,17 +214,22 @@ std::size_t ReadReference(std::string_view text, char32_t& cp) {
 }  // namespace
 
 bool IsAscii(std::string_view text) {
-    // An OR over all bytes rather than an early exit: the loop vectorises, and
-    // lines are short.
-    unsigned char bits = 0;
-    for (const char c : text) bits |= Byte(c);
-    return bits < 0x80;
+    // Eight bytes at a time: this runs on every line of every file read.
+    std::uint64_t bits = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + i, 8);
+        bits |= word;
+    }
+    for (; i < text.size(); ++i) bits |= Byte(text[i]);
+    return (bits & 0x8080808080808080ull) == 0;
 }
 
-std::string DecodeUtf8(std::string_view utf8) {
-    if (IsAscii(utf8)) return std::string(utf8);
-    std::string out;
-    out.reserve(utf8.size() + 8);
+namespace {
+
+void AppendDecodedUtf8(std::string_view utf8, std::string& out) {
+    out.reserve(out.size() + utf8.size() + 8);
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
         const std::size_t length = Byte(utf8[pos]) < 0x80 ? 0 : ReadUtf8(utf8, pos, cp);
@@ -243,12 +249,24 @@ std::string DecodeUtf8(std::string_view utf8) {
         out.append(digits, end);
         out += ';';
     }
+}
+
+}  // namespace
+
+std::string DecodeUtf8(std::string_view utf8) {
+    if (IsAscii(utf8)) return std::string(utf8);
+    std::string out;
+    AppendDecodedUtf8(utf8, out);
     return out;
 }
 
 void DecodeUtf8InPlace(std::string& line) {
     if (IsAscii(line)) return;
-    line = DecodeUtf8(line);
+    // Swapping with a kept buffer spares an allocation per line on big files.
+    thread_local std::string scratch;
+    scratch.clear();
+    AppendDecodedUtf8(line, scratch);
+    line.swap(scratch);
 }
 
 std::string ToUtf8(std::string_view internal) {

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets everything up, builds, and runs the whole test suite twice: once in a
+# normal build (with the benchmarks compiled), once under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+echo "== build and test"
+bash scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLG_TESTS=ON -DLG_BENCH=ON
+ctest --test-dir build-test --output-on-failure -j 2
+
+echo "== build and test under the sanitizers"
+bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DASAN=ON -DLG_TESTS=ON -DLG_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan --output-on-failure -j 2
