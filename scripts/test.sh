@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 echo "== build and test"
-bash scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLG_TESTS=ON -DLG_BENCH=ON
+bash scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLG_TESTS=ON -DLG_BENCH=OFF
 ctest --test-dir build-test --output-on-failure -j 2
 
 echo "== build and test under the sanitizers"

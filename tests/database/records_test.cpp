@@ -98,6 +98,29 @@ TEST(Records, SortAndFindAreOrdinal) {
     EXPECT_EQ(list.Find("A"), nullptr);
 }
 
+TEST(Records, DuplicateIdentifiersResolveAsABisectionWould) {
+    // The record a bisection meets: the last of a run of equal identifiers,
+    // but the one before the last when the run ends the list.
+    // Checked with the index SortByID builds and with the plain bisection
+    // of a list that was filled in order.
+    for (bool indexed : {true, false}) {
+        SCOPED_TRACE(indexed);
+        TfamilyList list;
+        for (const char* id : {"A", "B", "B", "B", "C", "D", "D"}) {
+            auto f = std::make_unique<Tfamily>();
+            f->ID = id;
+            list.Add(std::move(f));
+        }
+        if (indexed) list.SortByID();
+        EXPECT_EQ(list.Find("B"), &list[3]);
+        EXPECT_EQ(list.Find("D"), &list[5]);
+        EXPECT_EQ(list.Find("A"), &list[0]);
+        EXPECT_EQ(list.Find("C"), &list[4]);
+        EXPECT_EQ(list.Find("BB"), nullptr);
+        EXPECT_EQ(list.Find("E"), nullptr);
+    }
+}
+
 TEST(Records, DetailTablesForTheReport) {
     Tfamily family;
     family.ID = "F1";
