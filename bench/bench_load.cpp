@@ -1,0 +1,63 @@
+// Times the load step (read, convert, parse, sort, link) on a GEDCOM file and
+// reports its throughput and the process's peak memory against the file
+// size. One file per process, so the peak belongs to that file alone.
+//
+//   bench_load FILE.ged [RUNS]
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "database/gedcom_reader.h"
+
+namespace {
+
+class NullSink final : public lg::MessageSink {
+public:
+    void AppendMessage(const std::string& line) override {
+        if (line.starts_with("***")) std::fprintf(stderr, "%s\n", line.c_str());
+    }
+    void ClearMessages() override {}
+    void SetStatus(const std::string&, lg::StatusColour) override {}
+    bool ProcessPendingEvents() override { return false; }
+};
+
+double PeakRssMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_load FILE.ged [RUNS]\n");
+        return 2;
+    }
+    std::filesystem::path file = argv[1];
+    int runs = argc > 2 ? std::stoi(argv[2]) : 3;
+    double sizeMiB = static_cast<double>(std::filesystem::file_size(file)) / (1024.0 * 1024.0);
+    double best = 1e30;
+    std::size_t persons = 0;
+    for (int run = 0; run < runs; ++run) {
+        NullSink sink;
+        lg::Reporter reporter(sink);
+        lg::Database db;
+        auto start = std::chrono::steady_clock::now();
+        if (!lg::ReadGedcom(file, db, reporter)) return 1;
+        double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        best = std::min(best, seconds);
+        persons = db.persons.Count();
+    }
+    double peak = PeakRssMiB();
+    std::printf("%s: %zu persons, %.1f MiB, best of %d: %.3f s, %.0f MiB/s, peak RSS %.0f MiB "
+                "(%.2f x file size)\n",
+                file.filename().c_str(), persons, sizeMiB, runs, best, sizeMiB / best, peak,
+                peak / sizeMiB);
+    return 0;
+}
