@@ -1,0 +1,128 @@
+#include "text/names.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+namespace lg {
+namespace {
+
+Tindividual Person(std::string_view givenNames, std::string_view surname,
+                   std::string_view patronym = "") {
+    Tindividual p;
+    p.givenNames = givenNames;
+    p.surname = surname;
+    p.patronym = patronym;
+    return p;
+}
+
+TEST(Names, PhoneticKeys) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Bakker", "Bakar"},  // doubled letters count once; capitals stay
+        {"Backer", "Bakar"},  // "ck" as "kk"
+        {"Dijk", "Dak"},      // "ij" as "yy", then vowels alike
+        {"Dyk", "Dak"},
+        {"Schmidt", "Sgnat"},  // "ch" as "gg"
+        {"quast", "kvast"},    // "qu" as "kw"
+        {"Hoeck", "Hak"},
+        {"Smith", "Snat"},  // "h" vanishes
+        {"baaab", "paap"},  // a third equal letter in a row comes back
+        {"hahb", "ap"},     // blanks drop and reset the collapse
+        {"", ""},
+    };
+    for (const auto& [surname, key] : cases) EXPECT_EQ(PhoneticKey(surname), key) << surname;
+}
+
+TEST(Names, StripParticlesAndSameSurname) {
+    const std::pair<const char*, const char*> stripped[] = {
+        {"van der Berg", "Berg"},
+        {"van Berg Jansen", "Jansen"},  // one more word goes when two are left
+        {"Berg", "Berg"},
+        {"van", "van"},
+        {"'t Hart", "Hart"},
+        {"de(n) Bosch", "Bosch"},
+    };
+    for (const auto& [surname, core] : stripped)
+        EXPECT_EQ(StripParticles(surname), core) << surname;
+
+    EXPECT_TRUE(SameSurname("Bakker", "Backer"));
+    EXPECT_TRUE(SameSurname("van Dijk", "Dyk"));
+    EXPECT_TRUE(SameSurname("Jansen", "Janssen"));
+    EXPECT_TRUE(SameSurname("Smit", "Smith"));
+    EXPECT_TRUE(SameSurname("", ""));
+    EXPECT_FALSE(SameSurname("Berg", "Bergen"));
+    EXPECT_FALSE(SameSurname("Bakker", "bakker"));  // the capital is not mapped
+    EXPECT_FALSE(SameSurname("Dijk", ""));
+}
+
+TEST(Names, ShortenName) {
+    struct Case {
+        int32_t length;
+        const char* name;
+        const char* shortened;
+    };
+    const Case cases[] = {
+        {16, "Jan van der Berg", "Jan van der Berg"},  // fits: untouched
+        {12, "Jan van der Berg", "Jan vd Berg"},       // particles shrink and pair up
+        {10, "Jan van der Berg", "Jan vd Be.."},       // then cut to length - 1 and ".."
+        {8, "Jan Van Berg", "Jan v B.."},              // particles in any case
+        {10, "Jan de(n) Berg", "Jan d Berg"},          // bracketed letter ignored
+        {10, "Piet 't Hart", "Piet t Ha.."},           // letter after the apostrophe
+        {5, "A B C Dijk", "AB C.."},                   // pairs, not runs, are joined
+        {8, "J  van Berg", "J  v Be.."},               // two blanks: an empty word
+        {8, "Jan P  K ", "Jan P  K"},                  // trailing blanks go
+        {14, "(Johannes Berg)", "Johannes Berg"},      // brackets around everything
+        {12, "(Jan) Berg Jansen", " Berg Jansen"},     // leading bracketed part
+        {10, "Jan (Piet) Berg", "Jan   Berg"},         // inner bracketed part
+        {10, "Jan (Pieter Berg", "Jan (Piet.."},       // unclosed: nothing dropped
+        {5, "&Eacute;mile Zola", "&Eacute;mil.."},     // references count as one
+        {2, "Berg", ".."},
+        {0, "Berg", ".."},
+        {INT32_MIN, "Berg", ".."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " / " + std::to_string(c.length));
+        EXPECT_EQ(ShortenName(c.name, c.length), c.shortened);
+    }
+}
+
+TEST(Names, DisplayNameForms) {
+    const NameOptions roomy{100, true};
+    const Tindividual jan = Person("Jan Pieter 'Piet' Klaas", "Berg");
+    const std::pair<char, const char*> forms[] = {
+        {'0', ""},         {'1', "Berg"}, {'2', "J  Berg"}, {'3', "Jan P  K "},
+        {'4', "Jan Berg"}, {'5', ""},     {'9', ""},        {'\0', ""},
+    };
+    for (const auto& [digit, name] : forms)
+        EXPECT_EQ(DisplayName(jan, digit, roomy), name) << digit;
+
+    EXPECT_EQ(DisplayName(Person("Anna (Annie) Maria", "Wit"), '3', roomy), "Anna M ");
+    EXPECT_EQ(DisplayName(Person("(Anna) Maria", "Wit"), '2', roomy), "A  Wit");
+}
+
+TEST(Names, DisplayNameWithoutSurnameOrGivenNames) {
+    const Tindividual noSurname = Person("Jan Pieter", "", "Jansz");
+    EXPECT_EQ(DisplayName(noSurname, '1', {100, true}), "Jansz");
+    EXPECT_EQ(DisplayName(noSurname, '1', {100, false}), "Jan");
+    EXPECT_EQ(DisplayName(noSurname, '2', {100, true}), "Jan Pieter");
+    EXPECT_EQ(DisplayName(noSurname, '3', {100, true}), "Jan P ");
+    EXPECT_EQ(DisplayName(noSurname, '4', {100, true}), "Jan");
+    EXPECT_EQ(DisplayName(Person("Jan", ""), '1', {100, true}), "Jan");  // no patronym to use
+
+    const Tindividual noGivenNames = Person("", "van der Berg");
+    for (char digit : {'1', '2', '3', '4'})
+        EXPECT_EQ(DisplayName(noGivenNames, digit, {100, true}), "van der Berg") << digit;
+
+    EXPECT_EQ(DisplayName(Person("", ""), '3', {100, true}), "");
+}
+
+TEST(Names, DisplayNameIsShortened) {
+    const Tindividual jan = Person("Jan", "van der Berg");
+    EXPECT_EQ(DisplayName(jan, '4', {10, true}), "Jan vd Be..");
+    EXPECT_EQ(DisplayName(jan, '2', {12, true}), "J  vd Berg");
+    EXPECT_EQ(DisplayName(Person("Jan Pieter 'Piet' Klaas", "Berg"), '3', {8, true}), "Jan P  K");
+}
+
+}  // namespace
+}  // namespace lg
