@@ -1,7 +1,12 @@
 #include "app/run_pipeline.h"
 
+#include <string>
+#include <vector>
+
+#include "app/parameter_file.h"
 #include "database/gedcom_reader.h"
 #include "database/line_source.h"
+#include "text/encoding.h"
 #include "text/fill_in.h"
 
 namespace lg {
@@ -31,15 +36,15 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file) {
     session.viewEnabled = false;
     reporter.SetRunState(kRunNormal);
     session.runCount = 0;
-    session.fileType = FileType::Unknown;
+    session.settings.options.filetype = FileType::Unknown;
 
     std::error_code error;
     bool exists = std::filesystem::exists(file, error);
     // A missing file is the reader's to report: its message names the
     // directory that was searched.
     if (exists) {
-        session.fileType = DetectFileType(file, reporter);
-        if (session.fileType != FileType::Gedcom) {
+        session.settings.options.filetype = DetectFileType(file, reporter);
+        if (session.settings.options.filetype != FileType::Gedcom) {
             reporter.AddMessage(MessageText(Msg::TypeOfFileNotClear), true);
             session.goEnabled = false;
             return false;
@@ -47,12 +52,62 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file) {
     }
     session.gedcomFile = file;
     if (session.parameterFile.empty()) session.workingDirectory = file.parent_path();
+    Settings& settings = session.settings;
+    if (ResolveGedcomName(settings.options.gedcom, session.workingDirectory) != file)
+        settings.options.gedcom = GedcomNameFor(file, session.workingDirectory);
 
     ReadOptions options;
-    options.nameStyle = session.nameStyle;
+    options.nameStyle = settings.options.properdisplay;
     bool linked = ReadGedcom(file, session.Db(), reporter, options);
+    // The persons read are new records: their name codes and highlights
+    // come from the current settings again.
+    LoadCurrent(settings, settings.current, session.Db().persons);
     session.goEnabled = reporter.RunState() != kRunError;
     return linked && reporter.RunState() != kRunError;
+}
+
+bool SelectLanguage(Session& session) {
+    session.language = CreateLanguage(session.settings.options.language, session.GetReporter());
+    return session.language != nullptr;
+}
+
+bool LoadParameterFile(Session& session, const std::filesystem::path& file) {
+    Reporter& reporter = session.GetReporter();
+    Settings& settings = session.settings;
+    reporter.ClearMessages();
+    ClearPersonLists(settings);
+    settings.options.gedcom.clear();
+    settings.familyData.clear();
+    session.runCount = 0;
+    reporter.SetRunState(kRunNormal);
+    session.parameterFile = file;
+    session.workingDirectory = file.parent_path();
+
+    std::vector<std::string> rejected;
+    bool read = ReadParameterFile(file, settings, &rejected);
+    bool familyData = !settings.familyData.empty();
+    // The GEDCOM load starts a new message list, so the file's own problems
+    // are reported after it: otherwise they would be wiped out unseen.
+    if (!familyData && !settings.options.gedcom.empty()) {
+        LoadGedcom(session, ResolveGedcomName(settings.options.gedcom, session.workingDirectory));
+        SelectLanguage(session);
+    }
+    for (const std::string& setting : rejected)
+        reporter.AddMessage(FillIn(Msg::NotAValidNumber, setting));
+    if (!read)
+        reporter.AddMessage(FillIn(Msg::InputErrorOnFile, DecodeUtf8(file.filename().string())),
+                            true);
+    if (familyData) {
+        reporter.AddMessage(MessageText(Msg::FamilyDataOnSource), true);
+        session.viewEnabled = false;
+    }
+
+    settings.changed = false;
+    LoadCurrent(settings, settings.CurrentRecord(), session.Db().persons);
+    session.goEnabled = reporter.RunState() == kRunNormal;
+    if (session.goEnabled)
+        reporter.ShowStatus(MessageText(Msg::ReadyToCalculate), StatusColour::Normal);
+    return session.goEnabled;
 }
 
 }  // namespace lg

@@ -16,6 +16,25 @@ FileType DetectFileType(const std::filesystem::path& file, Reporter& reporter);
 // state, checks that the file is a GEDCOM, reads and links it. The GEDCOM's
 // directory becomes the working directory unless a parameter file is in use.
 // Returns true when the database was loaded without an error report.
+// The settings' GEDCOM name then names this file (relative to the working
+// directory), and the person marks of the current settings are applied to
+// the persons read.
 bool LoadGedcom(Session& session, const std::filesystem::path& file);
+
+// Builds the output language the settings name into session.language; an
+// unsupported name is reported as an error and leaves no language.
+bool SelectLanguage(Session& session);
+
+// Loads a parameter file and the GEDCOM it names. The file's directory
+// becomes the working directory, from which a relative GEDCOM name is
+// taken. Before reading, the proband lists, name codes and highlights of
+// every chart type and the GEDCOM name are emptied; the other settings keep
+// their values unless the file sets them. Reports "Input error on %file."
+// for a missing or unreadable file and for invalid numbers (each invalid
+// setting named first), and refuses files with family data of the old
+// format. Afterwards the record of the file's chart type is the current
+// settings, which count as unchanged. Returns true when nothing was
+// reported as an error (Make Chart is enabled exactly then).
+bool LoadParameterFile(Session& session, const std::filesystem::path& file);
 
 }  // namespace lg

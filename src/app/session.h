@@ -4,25 +4,17 @@
 // One Session per program (or per test); nothing of this lives in globals.
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "app/host.h"
+#include "app/settings.h"
 #include "database/records.h"
 #include "text/clock.h"
+#include "text/language.h"
 #include "text/reporter.h"
 
 namespace lg {
-
-enum class FileType : int32_t { Unknown = 0, Gedcom = 1, Plants = 2, Humans = 3 };
-
-enum class ChartType : int32_t {
-    Pedigree = 0,
-    Inbreeding = 1,
-    Kinship = 2,
-    Genealogy = 3,
-    Offspring = 4,
-    Timeline = 5,
-};
 
 // What "View Chart" does: open the chart window, or show the error report.
 enum class ViewAction { InspectCharts, ShowErrorReport };
@@ -40,15 +32,19 @@ class Session {
     Database& Db() { return db_; }
     const Database& Db() const { return db_; }
 
+    // Every setting, including the name style, the file type and the chart
+    // type (settings.options).
+    Settings settings;
+    // The output language of the settings; null until one was selected, and
+    // after a language that is not supported.
+    std::unique_ptr<Tlanguage> language;
+
     // Input files and where output goes.
-    std::filesystem::path gedcomFile;
+    std::filesystem::path gedcomFile;     // as loaded, relative to the process
     std::filesystem::path parameterFile;  // empty when none is in use
     std::filesystem::path workingDirectory;
-    NameStyle nameStyle = NameStyle::Proper;
 
     // Run pipeline state.
-    FileType fileType = FileType::Unknown;
-    ChartType chartType = ChartType::Pedigree;
     int32_t runCount = 0;
     ViewAction viewAction = ViewAction::InspectCharts;
     bool goEnabled = false;

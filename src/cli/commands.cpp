@@ -1,13 +1,16 @@
 #include "cli/commands.h"
 
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string_view>
 
+#include "app/parameter_file.h"
 #include "app/run_pipeline.h"
 #include "app/session.h"
 #include "cli/console_host.h"
 #include "text/encoding.h"
+#include "text/fill_in.h"
 
 namespace lg::cli {
 namespace {
@@ -41,12 +44,45 @@ int Persons(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return ExitStatusOf(session);
 }
 
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
+    ConsoleHost host(out);
+    Session session(host);
+    LoadParameterFile(session, args[0]);
+    return ExitStatusOf(session);
+}
+
+int Params(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::filesystem::path gedcom = args[0];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(gedcom, error)) {
+        std::filesystem::path dir = gedcom.parent_path();
+        if (dir.empty()) dir = std::filesystem::current_path(error);
+        err << "*** "
+            << ToUtf8(FillInAll(Msg::GedcomFileDoesNotExist,
+                                {DecodeUtf8(gedcom.filename().string()), DecodeUtf8(dir.string())}))
+            << '\n';
+        return kExitError;
+    }
+    // The parameter file goes to standard output, meant for a file in the
+    // current directory: the GEDCOM is named relative to that.
+    Settings settings;
+    settings.options.gedcom = GedcomNameFor(gedcom, std::filesystem::current_path(error));
+    out << FormatParameterFile(settings);
+    return kExitOk;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"load", "FILE.ged", "read a GEDCOM file and print the messages of the load", 1, Load},
         {"persons", "FILE.ged",
          "list every person: identifier, a tab, then name and birth year as in selection lists", 1,
          Persons},
+        {"run", "PARAMS.txt",
+         "load a parameter file and the GEDCOM it names, and print the messages of the load", 1,
+         Run},
+        {"params", "FILE.ged",
+         "write a parameter file with factory settings for the GEDCOM to standard output", 1,
+         Params},
     };
     return commands;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/parameter_file.h"
 #include "support/test_support.h"
 
 namespace lg {
@@ -53,7 +54,7 @@ TEST(RunPipeline, LoadGedcomResetsTheRunAndSetsTheWorkingDirectory) {
     EXPECT_EQ(session.runCount, 0);
     EXPECT_EQ(session.GetReporter().RunState(), kRunNormal);
     EXPECT_EQ(session.workingDirectory, dir.Path());
-    EXPECT_EQ(session.fileType, FileType::Gedcom);
+    EXPECT_EQ(session.settings.options.filetype, FileType::Gedcom);
     EXPECT_TRUE(session.goEnabled);
     EXPECT_EQ(session.Db().persons.Count(), 1u);
 
@@ -67,7 +68,180 @@ TEST(RunPipeline, LoadGedcomResetsTheRunAndSetsTheWorkingDirectory) {
     EXPECT_FALSE(LoadGedcom(session, dir.Write("b.ged", "PLANTS\n")));
     EXPECT_EQ(host.messages, std::vector<std::string>{"*** Type of file is not clear."});
     EXPECT_FALSE(session.goEnabled);
-    EXPECT_EQ(session.fileType, FileType::Plants);
+    EXPECT_EQ(session.settings.options.filetype, FileType::Plants);
+}
+
+TEST(RunPipeline, LoadGedcomNamesTheFileAndMarksItsPersons) {
+    test::TempDir dir;
+    test::FakeHost host;
+    Session session(host);
+    session.settings.current.namecodes = {"I2/0"};
+    session.settings.current.highlights = {"I1"};
+    auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI", "0 @I2@ INDI"}));
+    ASSERT_TRUE(LoadGedcom(session, file));
+    EXPECT_EQ(session.settings.options.gedcom, "a.ged");
+    const TindividualList& persons = session.Db().persons;
+    EXPECT_TRUE(persons[0].highlighted);
+    EXPECT_EQ(persons[1].nameCode, '0');
+}
+
+// A GEDCOM with three persons and a parameter file beside it.
+struct ParameterFixture {
+    ParameterFixture() {
+        gedcom = dir.Write("fam.ged", test::Gedcom({"0 @I1@ INDI", "1 NAME Jan /Berg/",
+                                                    "0 @I2@ INDI", "0 @I3@ INDI"}));
+    }
+    std::filesystem::path Params(const std::string& lines) const {
+        return dir.Write("p.txt", "/Input\r\n" + lines);
+    }
+    test::TempDir dir;
+    std::filesystem::path gedcom;
+    test::FakeHost host;
+    Session session{host};
+};
+
+TEST(RunPipeline, LoadParameterFileLoadsTheGedcomBesideIt) {
+    ParameterFixture f;
+    Settings& settings = f.session.settings;
+    // Lists from before the load go; other settings stay unless the file sets them.
+    settings.Record(ChartType::Pedigree).probands = {"I9"};
+    settings.Record(ChartType::Genealogy).highlights = {"I9"};
+    settings.Record(ChartType::Genealogy).boxwidth = 77;
+    settings.options.gedcom = "other.ged";
+    settings.changed = true;
+    f.session.runCount = 4;
+    auto params = f.Params(
+        ";Gedcom = fam.ged\r\n;Language = english\r\n;ChartType = genealogy\r\n"
+        ";Settings = Genealogy *** #I2\r\n;NameCodes = I1/3#I3/0#\r\n;Highlights = I2#\r\n");
+    // The GEDCOM is found beside the parameter file, wherever the program runs.
+    ASSERT_NE(std::filesystem::current_path(), f.dir.Path());
+
+    EXPECT_TRUE(LoadParameterFile(f.session, params)) << f.host.AllMessages();
+    EXPECT_EQ(f.host.messages.front(), "Data file format: GEDCOM");
+    EXPECT_EQ(f.session.Db().persons.Count(), 3u);
+    EXPECT_EQ(f.session.workingDirectory, f.dir.Path());
+    EXPECT_EQ(f.session.parameterFile, params);
+    EXPECT_EQ(f.session.gedcomFile, f.gedcom);
+    EXPECT_EQ(settings.options.gedcom, "fam.ged");
+    ASSERT_NE(f.session.language, nullptr);
+    EXPECT_EQ(f.session.language->Name(), "english");
+    EXPECT_EQ(settings.options.charttype, ChartType::Genealogy);
+    EXPECT_EQ(settings.current, settings.Record(ChartType::Genealogy));
+    EXPECT_EQ(settings.current.probands, std::vector<std::string>{"I2"});
+    EXPECT_EQ(settings.current.boxwidth, 77);
+    EXPECT_EQ(settings.current.highlights, SortedStrings{"I2"});
+    EXPECT_TRUE(settings.Record(ChartType::Pedigree).probands.empty());
+    const TindividualList& persons = f.session.Db().persons;
+    EXPECT_EQ(std::string({persons[0].nameCode, persons[1].nameCode, persons[2].nameCode}),
+              std::string("3\0"
+                          "0",
+                          3));
+    EXPECT_TRUE(persons[1].highlighted);
+    EXPECT_FALSE(persons[0].highlighted);
+    EXPECT_FALSE(settings.changed);
+    EXPECT_EQ(f.session.runCount, 0);
+    EXPECT_TRUE(f.session.goEnabled);
+    ASSERT_FALSE(f.host.statuses.empty());
+    EXPECT_EQ(f.host.statuses.back().text.substr(0, 18), "Ready to calculate");
+}
+
+TEST(RunPipeline, LoadParameterFileReportsWhatIsWrong) {
+    struct Case {
+        const char* name;
+        std::string lines;
+        std::size_t persons;
+        std::vector<std::string> lastMessages;  // "%dir" stands for the directory
+    };
+    const Case cases[] = {
+        // Reported after the GEDCOM's own messages, which start a new list.
+        {"bad number",
+         ";Gedcom = fam.ged\n;Language = english\n;BoxWidth = wide\n",
+         3,
+         {"BoxWidth = wide is not a valid number.", "*** Input error on p.txt."}},
+        {"family data",
+         "I1 Jan Berg\n;Gedcom = fam.ged\n",
+         0,
+         {"*** Family data on source file. That is not allowed (as of V4.0)."}},
+        {"language",
+         ";Gedcom = fam.ged\n;Language = latin\n",
+         3,
+         {"*** Language = \"latin\" is not supported."}},
+        {"missing gedcom",
+         ";Gedcom = gone.ged\n;Language = english\n",
+         0,
+         {"*** Gedcom file \"gone.ged\" does not exist in directory \"%dir\"."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ParameterFixture f;
+        EXPECT_FALSE(LoadParameterFile(f.session, f.Params(c.lines)));
+        EXPECT_EQ(f.session.Db().persons.Count(), c.persons);
+        EXPECT_FALSE(f.session.goEnabled);
+        EXPECT_EQ(f.session.GetReporter().RunState(), kRunError);
+        const std::vector<std::string>& m = f.host.messages;
+        if (c.persons > 0) {
+            EXPECT_EQ(m.front(), "Data file format: GEDCOM");
+        }
+        ASSERT_GE(m.size(), c.lastMessages.size());
+        for (std::size_t i = 0; i < c.lastMessages.size(); ++i) {
+            std::string expected = c.lastMessages[i];
+            if (auto at = expected.find("%dir"); at != std::string::npos)
+                expected.replace(at, 4, f.dir.Path().string());
+            EXPECT_EQ(m[m.size() - c.lastMessages.size() + i], expected);
+        }
+    }
+
+    ParameterFixture f;
+    EXPECT_FALSE(LoadParameterFile(f.session, f.dir.Path() / "absent.txt"));
+    EXPECT_EQ(f.host.messages, std::vector<std::string>{"*** Input error on absent.txt."});
+    EXPECT_EQ(f.session.workingDirectory, f.dir.Path());
+}
+
+TEST(RunPipeline, SavedParametersLoadBackAndNameTheGedcomRelativeToThem) {
+    ParameterFixture f;
+    Settings& settings = f.session.settings;
+    ASSERT_TRUE(LoadGedcom(f.session, f.gedcom));
+    SelectChartType(settings, ChartType::Offspring, f.session.Db().persons);
+    settings.current.boxwidth = 88;
+    settings.current.probands = {"I3"};
+    SetNameCode(settings.current.namecodes, "I1", '4');
+    settings.Record(ChartType::Kinship).modified = true;
+    f.dir.Write("GedcomErrors.txt", "left over");
+
+    // Saved beside the GEDCOM: its name alone.
+    auto beside = f.dir.Path() / "saved.txt";
+    ASSERT_TRUE(WriteParameterFile(f.session, beside));
+    EXPECT_FALSE(std::filesystem::exists(f.dir.Path() / "GedcomErrors.txt"));
+    EXPECT_FALSE(settings.Record(ChartType::Kinship).modified);
+    EXPECT_FALSE(settings.changed);
+    EXPECT_EQ(f.session.parameterFile, beside);
+    Settings saved = settings;
+
+    // Saved elsewhere: its full path, and the output goes there.
+    std::filesystem::create_directory(f.dir.Path() / "out");
+    auto elsewhere = f.dir.Path() / "out" / "saved.txt";
+    ASSERT_TRUE(WriteParameterFile(f.session, elsewhere));
+    EXPECT_EQ(f.session.workingDirectory, f.dir.Path() / "out");
+    EXPECT_EQ(settings.options.gedcom, std::filesystem::weakly_canonical(f.gedcom).string());
+
+    for (const auto& file : {beside, elsewhere}) {
+        SCOPED_TRACE(file.string());
+        test::FakeHost host;
+        Session again(host);
+        EXPECT_TRUE(LoadParameterFile(again, file)) << host.AllMessages();
+        EXPECT_EQ(again.Db().persons.Count(), 3u);
+        EXPECT_EQ(again.Db().persons[0].nameCode, '4');
+        EXPECT_EQ(again.settings.current, saved.Record(ChartType::Offspring));
+        for (int i = 0; i < kSavedChartTypeCount; ++i)
+            EXPECT_EQ(again.settings.records[i], saved.records[i]) << i;
+    }
+
+    // A file that can't be written is reported and changes nothing.
+    settings.changed = true;
+    EXPECT_FALSE(WriteParameterFile(f.session, f.dir.Path() / "no" / "such" / "dir.txt"));
+    EXPECT_EQ(f.host.messages.back(), "*** Can not open the file \"dir.txt\"");
+    EXPECT_TRUE(settings.changed);
+    EXPECT_EQ(f.session.parameterFile, elsewhere);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "support/test_support.h"
@@ -58,6 +60,97 @@ TEST(CommandLine, PersonsListsIdentifiersAndNamesInUtf8) {
               "I2\t\xC5\x81\xC3\xB3"
               "d\xC5\xBA, van; Zo\xC3\xAB [1901]\n");
     EXPECT_NE(persons.err.find("2 persons"), std::string::npos);
+}
+
+// Runs the rest of a test in another current directory.
+class CurrentDirectory {
+  public:
+    explicit CurrentDirectory(const std::filesystem::path& dir)
+        : saved_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir);
+    }
+    ~CurrentDirectory() { std::filesystem::current_path(saved_); }
+
+  private:
+    std::filesystem::path saved_;
+};
+
+TEST(CommandLine, ParamsWritesAFileThatRunLoads) {
+    test::TempDir dir;
+    auto gedcom = dir.Write("fam.ged", test::Gedcom({"0 @I1@ INDI", "1 NAME Jan /Berg/"}));
+
+    // From elsewhere the GEDCOM is named by its full path.
+    CliRun params = Cli({"params", gedcom.string()});
+    EXPECT_EQ(params.status, kExitOk);
+    EXPECT_EQ(params.err, "");
+    std::string named =
+        ";Gedcom             = " + std::filesystem::weakly_canonical(gedcom).string() + "\r\n";
+    EXPECT_NE(params.out.find(named), std::string::npos) << params.out;
+    CliRun run = Cli({"run", dir.Write("elsewhere.txt", params.out).string()});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out,
+              "Data file format: GEDCOM\nYour Gedcom file uses ANSI character coding.\n"
+              "1 persons\n0 families\n");
+
+    // Beside it, by its name alone, so that the two can move together.
+    {
+        CurrentDirectory here(dir.Path());
+        params = Cli({"params", "fam.ged"});
+    }
+    EXPECT_EQ(params.status, kExitOk);
+    EXPECT_NE(params.out.find(";Gedcom             = fam.ged\r\n"), std::string::npos);
+    std::filesystem::create_directory(dir.Path() / "moved");
+    std::filesystem::rename(gedcom, dir.Path() / "moved" / "fam.ged");
+    run = Cli({"run", dir.Write("moved/p.txt", params.out).string()});
+    EXPECT_EQ(run.status, kExitOk) << run.out;
+
+    CliRun missing = Cli({"params", (dir.Path() / "gone.ged").string()});
+    EXPECT_EQ(missing.status, kExitError);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("*** Gedcom file \"gone.ged\" does not exist"), std::string::npos);
+}
+
+// The example parameter file was checked line by line by hand: factory
+// values of every chart type, key layout, CR LF line ends.
+TEST(CommandLine, ParamsGivesTheExampleParameterFile) {
+    std::filesystem::path examples = std::filesystem::path(LG_SOURCE_DIR) / "examples";
+    std::ifstream in(examples / "family.params.txt", std::ios::binary);
+    std::ostringstream expected;
+    expected << in.rdbuf();
+    CliRun params;
+    {
+        CurrentDirectory here(examples);
+        params = Cli({"params", "family.ged"});
+    }
+    EXPECT_EQ(params.status, kExitOk);
+    EXPECT_EQ(params.out, expected.str());
+}
+
+TEST(CommandLine, RunFailsOnAnErrorLine) {
+    test::TempDir dir;
+    dir.Write("fam.ged", test::Gedcom({"0 @I1@ INDI"}));
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* lastLine;
+    };
+    const Case cases[] = {
+        {"absent.txt", nullptr, "*** Input error on absent.txt."},
+        {"bad.txt", ";Gedcom = fam.ged\r\n;Fontsize = big\r\n", "*** Input error on bad.txt."},
+        {"old.txt", "I1 Jan\r\n",
+         "*** Family data on source file. That is not allowed (as of V4.0)."},
+        {"lang.txt", ";Gedcom = fam.ged\r\n;Language = klingon\r\n",
+         "*** Language = \"klingon\" is not supported."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto file = c.text ? dir.Write(c.name, c.text) : dir.Path() / c.name;
+        CliRun run = Cli({"run", file.string()});
+        EXPECT_EQ(run.status, kExitError);
+        EXPECT_TRUE(run.out.ends_with(std::string(c.lastLine) + "\n")) << run.out;
+    }
+    EXPECT_EQ(Cli({"run"}).status, kExitUsage);
+    EXPECT_NE(Cli({"help"}).out.find("params FILE.ged"), std::string::npos);
 }
 
 }  // namespace

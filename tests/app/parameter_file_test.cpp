@@ -1,0 +1,328 @@
+#include "app/parameter_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+
+namespace lg {
+namespace {
+
+// Settings in which every field written to a file differs from its default.
+Settings Unusual() {
+    Settings s;
+    GlobalOptions& o = s.options;
+    o.gedcom = "my family.ged";
+    o.language =
+        "fran\xE7"
+        "ais";
+    o.placelevels = 2;
+    o.properdisplay = NameStyle::Gedcom;
+    o.bookmarks = 2;
+    o.patronym = false;
+    o.fullbaptisedata = o.fullburialdata = o.placenamebrackets = o.gedcomnotes = true;
+    o.gedcomchecks = 1;
+    o.filetype = FileType::Plants;
+    o.charttype = ChartType::Genealogy;
+    int n = 0;
+    for (ChartType type :
+         {ChartType::Pedigree, ChartType::Kinship, ChartType::Genealogy, ChartType::Offspring}) {
+        Tvariables& v = s.Record(type);
+        std::string k = std::to_string(++n);
+        v.output = "out" + k + ".htm";
+        v.outline = "outline" + k + ".htm";
+        v.links = "fam#.htm";
+        v.page = "page" + k + ".htm";
+        v.homeurl = "http://example.org/?a=b";
+        v.homeframe = "_self";
+        v.hometitle = "Home " + k;
+        v.frame = "text";
+        v.title = "Caf\xE9 & family";
+        v.fontname = "'Times New Roman'";
+        v.genealogytype = n % 2 ? 'm' : 'n';
+        v.xoffset = n;
+        v.yoffset = 2 * n;
+        v.boxheight = 20 + n;
+        v.boxwidth = 70 + n;
+        v.xspace = 5 + n;
+        v.yspace = 6 + n;
+        v.namelength = 15 + n;
+        v.fontsize = 8 + n;
+        v.chartdepth = 3 + n;
+        v.tableauspace = 70 + n;
+        v.namingscheme = "m1f3z4@";
+        v.mcolor = "#000001";
+        v.fcolor = "#00000" + k;
+        v.bgcolor = "#ABCDEF";
+        v.probands = {"I" + k, "I2" + k};
+        v.highlights = {"I1", "I7"};
+    }
+    for (int i = 0; i < 23; ++i)
+        AddSorted(s.Record(ChartType::Genealogy).namecodes,
+                  "I" + std::to_string(100 + i) + "/" + std::to_string(i % 6));
+    s.Record(ChartType::Kinship).probands.clear();
+    return s;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+TEST(ParameterFile, WrittenFileReadsBackToTheSameSettings) {
+    Settings original = Unusual();
+    std::string text = FormatParameterFile(original);
+
+    Settings read;
+    ClearPersonLists(read);
+    std::vector<std::string> rejected;
+    ASSERT_TRUE(ReadParameterText(text, read, &rejected));
+    EXPECT_TRUE(rejected.empty());
+    EXPECT_EQ(read.options, original.options);
+    for (int i = 0; i < kSavedChartTypeCount; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(read.records[i], original.records[i]);
+    }
+    EXPECT_TRUE(read.familyData.empty());
+
+    // LF line ends read the same.
+    std::string lf = text;
+    for (std::size_t at; (at = lf.find('\r')) != std::string::npos;) lf.erase(at, 1);
+    Settings fromLf;
+    ClearPersonLists(fromLf);
+    ASSERT_TRUE(ReadParameterText(lf, fromLf));
+    EXPECT_EQ(fromLf.records, read.records);
+}
+
+TEST(ParameterFile, LayoutOfTheWrittenFile) {
+    Settings settings = Unusual();
+    std::vector<std::string> lines = Lines(FormatParameterFile(settings));
+    ASSERT_GT(lines.size(), 20u);
+    const std::vector<std::string> head = {
+        "/Input data for Lignorama (graphical analysis of gedcom)",
+        ";Gedcom             = my family.ged",
+        ";Language           = fran\xE7"
+        "ais",
+        ";PlaceLevels        = 2",
+        ";ProperDisplay      = 2",
+        ";Bookmarks          = 2",
+        ";Patronym           = N",
+        ";FullBaptiseData    = Y",
+        ";FullBurialData     = Y",
+        ";PlacenameBrackets  = Y",
+        ";GedcomNotes        = Y",
+        ";GedcomChecks       = 1",
+        ";FileType           = plants",
+        ";ChartType          = genealogy",
+        ";Settings = Pedigree ***  #I1 #I21",
+        ";Output             = out1.htm",
+        ";Links              = fam#.htm",
+        ";Page               = page1.htm",
+        ";Outline            = outline1.htm",
+        ";Title              = Caf\xE9 & family",
+        ";HomeURL            = http://example.org/?a=b",
+        ";HomeTitle          = Home 1",
+        ";HomeFrame          = _self",
+        ";Fontname           = Times New Roman",
+        ";Frame              = text",
+        ";Xoffset            = 1",
+    };
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + head.size()), head);
+    EXPECT_EQ(lines.back(), "/");
+
+    std::vector<std::string> settingsLines, nameCodeLines;
+    for (const std::string& line : lines) {
+        if (line.starts_with(";Settings")) {
+            settingsLines.push_back(line);
+        } else if (line.front() == ';') {
+            EXPECT_EQ(line.find('='), 20u) << line;
+        }
+        if (line.starts_with(";NameCodes          = ")) nameCodeLines.push_back(line.substr(22));
+    }
+    EXPECT_EQ(settingsLines, (std::vector<std::string>{
+                                 ";Settings = Pedigree ***  #I1 #I21",
+                                 ";Settings = Inbreeding *** ",
+                                 ";Settings = Kinship *** ",
+                                 ";Settings = Genealogy ***  #I3 #I23",
+                                 ";Settings = Offspring ***  #I4 #I24",
+                             }));
+    ASSERT_EQ(nameCodeLines.size(), 3u);  // 23 entries: 10, 10 and 3
+    EXPECT_EQ(nameCodeLines[0],
+              "I100/0#I101/1#I102/2#I103/3#I104/4#I105/5#I106/0#I107/1#I108/2#"
+              "I109/3#");
+    EXPECT_EQ(nameCodeLines[2], "I120/2#I121/3#I122/4#");
+
+    // An empty list writes no line at all; family data follows the "/".
+    settings.Record(ChartType::Genealogy).namecodes.clear();
+    settings.familyData = {"I1 old line"};
+    lines = Lines(FormatParameterFile(settings));
+    EXPECT_EQ(lines[lines.size() - 2], "/");
+    EXPECT_EQ(lines.back(), "I1 old line");
+    for (const std::string& line : lines) EXPECT_FALSE(line.starts_with(";NameCodes"));
+}
+
+// Reads the lines into fresh settings with empty lists.
+Settings Read(const std::string& text, bool* ok = nullptr,
+              std::vector<std::string>* rejected = nullptr) {
+    Settings settings;
+    ClearPersonLists(settings);
+    bool result = ReadParameterText(text, settings, rejected);
+    if (ok) *ok = result;
+    return settings;
+}
+
+TEST(ParameterFile, OddValues) {
+    struct Case {
+        const char* value;
+        bool flag;  // patronym
+        int32_t bookmarks;
+        char genealogytype;
+    };
+    const Case cases[] = {
+        {"Y", true, 0, 'a'},     {"y", true, 0, 'a'},     {"N", false, 1, 'n'},
+        {"n", false, 1, 'n'},    {"", false, 1, 'a'},     {"Yes", false, 0, 'a'},
+        {"0", false, 0, 'a'},    {"1", false, 1, 'a'},    {"2", false, 2, 'a'},
+        {"7", false, 0, 'a'},    {"Male", false, 0, 'm'}, {"x", false, 0, 'a'},
+        {"NAME", false, 1, 'n'},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        std::string v = c.value;
+        Settings s = Read(";Patronym = " + v + "\n;Bookmarks = " + v + "\n;GenealogyType = " + v);
+        EXPECT_EQ(s.options.patronym, c.flag);
+        EXPECT_EQ(s.options.bookmarks, c.bookmarks);
+        EXPECT_EQ(s.Record(ChartType::Pedigree).genealogytype, c.genealogytype);
+    }
+
+    Settings s = Read(
+        ";Fontname = \"Courier New\"\n"
+        ";BGcolor =\n"
+        "   \a ;  OUTPUT=x.htm\r\n"
+        ";  homefile  = http://a.b/\n"
+        ";NamingScheme = A0N3\n"
+        ";tidynames = y\n"
+        ";Frobnicate = 12\n"
+        ";BoxWidth 77\n"
+        ";Gedcom = old.ged # the rest is ignored\n"
+        ";ChartType = Kinship\n"
+        ";FileType = HUMANS\n");
+    const Tvariables& p = s.Record(ChartType::Pedigree);
+    EXPECT_EQ(p.fontname, "'Courier New'");
+    EXPECT_EQ(p.bgcolor, "#FFFFFF");
+    EXPECT_EQ(p.output, "x.htm");
+    EXPECT_EQ(p.homeurl, "http://a.b/");
+    EXPECT_EQ(p.namingscheme, "a0n3z2");
+    EXPECT_EQ(p.boxwidth, 60);  // no "=": no key
+    EXPECT_EQ(s.options.properdisplay, NameStyle::Proper);
+    EXPECT_EQ(s.options.gedcom, "old.ged");
+    EXPECT_EQ(s.options.charttype, ChartType::Kinship);
+    EXPECT_EQ(s.options.filetype, FileType::Humans);
+
+    // Values a chart type or file type does not know leave the setting alone.
+    s = Read(
+        ";ChartType = Kinship\n;ChartType = timeline\n;ProperDisplay = 1\n"
+        ";ProperDisplay = Formal\n;FileType = gedcom\n;FileType = csv\n");
+    EXPECT_EQ(s.options.charttype, ChartType::Kinship);
+    EXPECT_EQ(s.options.properdisplay, NameStyle::Proper);  // not a number gives 0
+    EXPECT_EQ(s.options.filetype, FileType::Gedcom);
+}
+
+TEST(ParameterFile, ABadNumberFailsTheReadButNotTheOtherLines) {
+    bool ok = true;
+    std::vector<std::string> rejected;
+    Settings s = Read(
+        ";BoxWidth = abc\n"
+        ";BoxHeight = 30\n"
+        ";Settings = Offspring\n"
+        ";Fontsize = -4\n"
+        ";ChartDepth = 16\n"
+        ";TableauSpace = 90\n"
+        ";Xspace = 2147483648\n"
+        ";PlaceLevels = 1\n"
+        ";GedcomChecks = two\n"
+        ";Title = still read\n",
+        &ok, &rejected);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(rejected,
+              (std::vector<std::string>{"BoxWidth = abc", "Fontsize = -4", "ChartDepth = 16",
+                                        "Xspace = 2147483648", "GedcomChecks = two"}));
+    EXPECT_EQ(s.Record(ChartType::Pedigree).boxwidth, 60);
+    EXPECT_EQ(s.Record(ChartType::Pedigree).boxheight, 30);
+    const Tvariables& o = s.Record(ChartType::Offspring);
+    EXPECT_EQ(o.fontsize, 7);
+    EXPECT_EQ(o.chartdepth, 0);
+    EXPECT_EQ(o.tableauspace, 90);
+    EXPECT_EQ(o.xspace, 30);
+    EXPECT_EQ(o.title, "still read");
+    EXPECT_EQ(s.options.placelevels, 1);
+    EXPECT_EQ(s.options.gedcomchecks, 2);
+}
+
+TEST(ParameterFile, ProbandsAndPersonListsAccumulate) {
+    Settings s = Read(
+        ";Settings = Genealogy *** #I1 #I22\n"
+        ";NameCodes = I5/1#I3/0#\n"
+        ";NameCodes = I4/2 # I5/3\n"  // blanks around entries; I5 changes its code
+        ";Highlights = I9#I8#I9#\n"
+        ";Settings = genealogy, again #I23\n"
+        ";Settings = Ancestors #A#B#C#D#E#F#G#H#I#J#K#L#M\n"
+        ";Output = p.htm\n"
+        ";Settings = OFFSPRING\n"
+        ";Highlights = I1\n");
+    const Tvariables& g = s.Record(ChartType::Genealogy);
+    EXPECT_EQ(g.probands, (std::vector<std::string>{"I1", "I22", "I23"}));
+    EXPECT_EQ(g.namecodes, (SortedStrings{"I3/0", "I4/2", "I5/3"}));
+    EXPECT_EQ(g.highlights, (SortedStrings{"I8", "I9"}));
+    // An unknown type name selects the pedigree; eleven probands at most.
+    const Tvariables& p = s.Record(ChartType::Pedigree);
+    EXPECT_EQ(p.probands.size(), 11u);
+    EXPECT_EQ(p.probands.back(), "K");
+    EXPECT_EQ(p.output, "p.htm");
+    EXPECT_EQ(s.Record(ChartType::Offspring).highlights, SortedStrings{"I1"});
+}
+
+TEST(ParameterFile, FamilyDataOfTheOldFormat) {
+    Settings s = Read("/comment\nI1 Jan Berg\n\n   \n;Gedcom = a.ged\nI2 after the name\n");
+    EXPECT_EQ(s.familyData, std::vector<std::string>{"I1 Jan Berg"});
+    s = Read(";Gedcom = a.ged\nI2 after the name\n");
+    EXPECT_TRUE(s.familyData.empty());
+}
+
+TEST(ParameterFile, Utf8TextBecomesTheCodePage) {
+    Settings s = Read(
+        "\xEF\xBB\xBF;Title = Caf\xC3\xA9 \xC5\x81\xC3\xB3"
+        "d\xC5\xBA\n"
+        ";Language = fran\xE7"
+        "ais\n");
+    EXPECT_EQ(s.Record(ChartType::Pedigree).title,
+              "Caf\xE9 &#321;\xF3"
+              "d&#378;");
+    EXPECT_EQ(s.options.language,
+              "fran\xE7"
+              "ais");  // code page bytes stay
+}
+
+TEST(ParameterFile, GedcomNamesRelativeToTheParameterFile) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "sub");
+    auto gedcom = dir.Write("sub/fam.ged", "0 HEAD\n");
+    EXPECT_EQ(GedcomNameFor(gedcom, dir.Path() / "sub"), "fam.ged");
+    EXPECT_EQ(GedcomNameFor(dir.Path() / "sub" / ".." / "sub" / "fam.ged", dir.Path() / "sub"),
+              "fam.ged");
+    EXPECT_EQ(GedcomNameFor(gedcom, dir.Path()),
+              std::filesystem::weakly_canonical(gedcom).string());
+    EXPECT_EQ(GedcomNameFor("", dir.Path()), "");
+
+    EXPECT_EQ(ResolveGedcomName("fam.ged", "/data"), "/data/fam.ged");
+    EXPECT_EQ(ResolveGedcomName("sub\\fam.ged", "/data"), "/data/sub/fam.ged");
+    EXPECT_EQ(ResolveGedcomName("/abs/fam.ged", "/data"), "/abs/fam.ged");
+    EXPECT_EQ(ResolveGedcomName("fam.ged", ""), "fam.ged");
+    EXPECT_EQ(ResolveGedcomName("Zo\xEB.ged", "/d"), "/d/Zo\xC3\xAB.ged");
+    EXPECT_EQ(ResolveGedcomName("", "/data"), "");
+}
+
+}  // namespace
+}  // namespace lg
