@@ -167,7 +167,7 @@ bool ReadRecordKey(ReadState& state, std::string_view key, std::string_view lowe
     if (lower == "bgcolor") {
         target.bgcolor = value.empty() ? "#FFFFFF" : std::string(value);
     } else if (lower == "fontname") {
-        target.fontname = "'" + StripQuotes(value) + "'";
+        target.fontname.assign(1, '\'').append(StripQuotes(value)).append(1, '\'');
     } else if (lower == "namingscheme") {
         target.namingscheme = NormaliseScheme(value);
     } else if (lower == "genealogytype") {
@@ -245,7 +245,8 @@ constexpr std::string_view kEol = "\r\n";
 
 // ";Key" padded so that the "=" stands in column 21.
 void Put(std::string& out, std::string_view key, std::string_view value) {
-    std::string head = ";" + std::string(key);
+    std::string head(1, ';');
+    head += key;
     if (head.size() < 20) head.resize(20, ' ');
     out += head;
     out += "= ";
