@@ -1,15 +1,64 @@
 #include "app/run_pipeline.h"
 
+#include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/parameter_file.h"
+#include "database/consistency.h"
 #include "database/gedcom_reader.h"
 #include "database/line_source.h"
 #include "text/encoding.h"
 #include "text/fill_in.h"
+#include "text/text_helpers.h"
 
 namespace lg {
+namespace {
+
+// Swallows the messages of a language built only for the checks: a bad
+// language name is the make-chart command's to report.
+class SilentSink final : public MessageSink {
+  public:
+    void AppendMessage(const std::string&) override {}
+    void ClearMessages() override {}
+    void SetStatus(const std::string&, StatusColour) override {}
+    bool ProcessPendingEvents() override { return false; }
+};
+
+std::filesystem::path ReportDirectory(const Session& session) {
+    return session.reportDirectory.empty() ? session.workingDirectory : session.reportDirectory;
+}
+
+// The checks judge dates in the language the settings name now, which a
+// parameter file may just have changed.
+bool RunChecks(Session& session, const std::filesystem::path& file) {
+    SilentSink sink;
+    Reporter silent(sink);
+    std::unique_ptr<Tlanguage> language = CreateLanguage(session.settings.options.language, silent);
+    CheckOptions options;
+    options.report.outputDirectory = ReportDirectory(session);
+    options.report.gedcomName = DecodeUtf8(file.filename().string());
+    options.report.checkLevel = session.settings.options.gedcomchecks;
+    options.report.clock = &session.GetClock();
+    options.nameStyle = session.settings.options.properdisplay;
+    options.skipDateChecks = session.autoRun;
+    Reporter& reporter = session.GetReporter();
+    try {
+        return CheckGedcom(session.Db(), language ? language.get() : session.language.get(),
+                           reporter, options);
+    } catch (const std::exception&) {
+        reporter.AddMessage(
+            FillIn(Msg::CanNotOpenFile, DecodeUtf8(ErrorReportPath(session).string())), true);
+        return true;
+    }
+}
+
+}  // namespace
+
+std::filesystem::path ErrorReportPath(const Session& session) {
+    return OutputPath(ReportDirectory(session).string(), "GedcomErrors.htm");
+}
 
 FileType DetectFileType(const std::filesystem::path& file, Reporter& reporter) {
     std::string name = file.filename().string();
@@ -59,6 +108,10 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file) {
     ReadOptions options;
     options.nameStyle = settings.options.properdisplay;
     bool linked = ReadGedcom(file, session.Db(), reporter, options);
+    if (linked && reporter.RunState() != kRunError && !RunChecks(session, file)) {
+        session.viewAction = ViewAction::ShowErrorReport;
+        session.viewEnabled = true;
+    }
     // The persons read are new records: their name codes and highlights
     // come from the current settings again.
     LoadCurrent(settings, settings.current, session.Db().persons);

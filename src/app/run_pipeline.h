@@ -13,9 +13,13 @@ namespace lg {
 FileType DetectFileType(const std::filesystem::path& file, Reporter& reporter);
 
 // Loads a GEDCOM file into the session: clears the message list and the run
-// state, checks that the file is a GEDCOM, reads and links it. The GEDCOM's
+// state, checks that the file is a GEDCOM, reads and links it, and runs the
+// consistency and date checks (the batch mode, session.autoRun, skips the
+// date checks) at the level of the setting gedcomchecks. The GEDCOM's
 // directory becomes the working directory unless a parameter file is in use.
-// Returns true when the database was loaded without an error report.
+// When the checks wrote the report "GedcomErrors.htm", "View Chart" shows it
+// (viewAction ShowErrorReport, viewEnabled). Returns true when the database
+// was loaded without an error (findings of the checks are none).
 // The settings' GEDCOM name then names this file (relative to the working
 // directory), and the person marks of the current settings are applied to
 // the persons read.
@@ -24,6 +28,9 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file);
 // Builds the output language the settings name into session.language; an
 // unsupported name is reported as an error and leaves no language.
 bool SelectLanguage(Session& session);
+
+// Where the checks of the session write "GedcomErrors.htm".
+std::filesystem::path ErrorReportPath(const Session& session);
 
 // Loads a parameter file and the GEDCOM it names. The file's directory
 // becomes the working directory, from which a relative GEDCOM name is

@@ -43,9 +43,14 @@ class Session {
     std::filesystem::path gedcomFile;     // as loaded, relative to the process
     std::filesystem::path parameterFile;  // empty when none is in use
     std::filesystem::path workingDirectory;
+    // Where the checks of a load write "GedcomErrors.htm"; empty: the
+    // working directory.
+    std::filesystem::path reportDirectory;
 
     // Run pipeline state.
     int32_t runCount = 0;
+    // ShowErrorReport (with viewEnabled) after a load whose checks wrote
+    // the error report; InspectCharts again at the next load or run.
     ViewAction viewAction = ViewAction::InspectCharts;
     bool goEnabled = false;
     bool viewEnabled = false;

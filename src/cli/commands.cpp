@@ -19,12 +19,16 @@ struct Command {
     std::string_view name;
     std::string_view arguments;
     std::string_view summary;
-    int argumentCount;
+    int argumentCount;  // -1: the command checks its arguments itself
     std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
 };
 
 int ExitStatusOf(Session& session) {
-    return session.GetReporter().ErrorCount() > 0 ? kExitError : kExitOk;
+    // The hint to the error report is an error line, but findings of the
+    // checks are not errors of the load.
+    int errors = session.GetReporter().ErrorCount();
+    if (session.viewAction == ViewAction::ShowErrorReport) --errors;
+    return errors > 0 ? kExitError : kExitOk;
 }
 
 int Load(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
@@ -71,6 +75,54 @@ int Params(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitOk;
 }
 
+struct CheckArguments {
+    std::string file;
+    int level = 2;
+    std::string out;
+};
+
+// FILE [--level 0|1|2] [--out DIR], options in any order; false when wrong.
+bool ParseCheckArguments(const std::vector<std::string>& args, CheckArguments& parsed) {
+    bool haveFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--level" || arg == "--out") {
+            if (i + 1 >= args.size()) return false;
+            const std::string& value = args[++i];
+            if (arg == "--out") {
+                parsed.out = value;
+            } else {
+                if (value != "0" && value != "1" && value != "2") return false;
+                parsed.level = value[0] - '0';
+            }
+        } else if (!haveFile && !arg.starts_with("--")) {
+            parsed.file = arg;
+            haveFile = true;
+        } else {
+            return false;
+        }
+    }
+    return haveFile;
+}
+
+int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CheckArguments parsed;
+    if (!ParseCheckArguments(args, parsed)) {
+        err << "lignorama-cli: check takes FILE.ged [--level 0|1|2] [--out DIR]\n";
+        return kExitUsage;
+    }
+    ConsoleHost host(out);
+    Session session(host);
+    session.settings.options.gedcomchecks = parsed.level;
+    session.reportDirectory = parsed.out;
+    LoadGedcom(session, parsed.file);
+    int status = ExitStatusOf(session);
+    if (status != kExitOk) return status;
+    if (session.viewAction != ViewAction::ShowErrorReport) return kExitOk;
+    out << ErrorReportPath(session).string() << '\n';
+    return kExitFindings;
+}
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"load", "FILE.ged", "read a GEDCOM file and print the messages of the load", 1, Load},
@@ -80,6 +132,11 @@ const std::vector<Command>& Commands() {
         {"run", "PARAMS.txt",
          "load a parameter file and the GEDCOM it names, and print the messages of the load", 1,
          Run},
+        {"check", "FILE.ged [--level 0|1|2] [--out DIR]",
+         "load a GEDCOM file, run the link and date checks (level 2 by default) and write "
+         "GedcomErrors.htm into DIR (default: the GEDCOM's directory); prints the messages and "
+         "the report's path",
+         -1, Check},
         {"params", "FILE.ged",
          "write a parameter file with factory settings for the GEDCOM to standard output", 1,
          Params},
@@ -94,7 +151,8 @@ void PrintUsage(std::ostream& to) {
         to << "  " << head << std::string(head.size() < 20 ? 20 - head.size() : 1, ' ')
            << command.summary << '\n';
     }
-    to << "\nExit status: 0 success, 1 an error was reported, 2 wrong usage.\n"
+    to << "\nExit status: 0 success, 1 an error was reported, 2 wrong usage,\n"
+          "3 (check) the checks reported findings.\n"
           "Ctrl-C stops a long read at its next check.\n";
 }
 
@@ -112,7 +170,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     for (const Command& command : Commands()) {
         if (args[0] != command.name) continue;
         std::vector<std::string> rest(args.begin() + 1, args.end());
-        if (static_cast<int>(rest.size()) != command.argumentCount) {
+        if (command.argumentCount >= 0 && static_cast<int>(rest.size()) != command.argumentCount) {
             err << "lignorama-cli: " << command.name << " takes " << command.arguments << "\n\n";
             PrintUsage(err);
             return kExitUsage;

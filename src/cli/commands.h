@@ -11,6 +11,7 @@ namespace lg::cli {
 constexpr int kExitOk = 0;
 constexpr int kExitError = 1;  // an error line was reported
 constexpr int kExitUsage = 2;
+constexpr int kExitFindings = 3;  // check: the error report was written
 
 // Runs the command line (without the program name). Normal output goes to
 // `out`, messages that are not the command's result to `err`.

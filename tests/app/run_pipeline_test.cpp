@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/parameter_file.h"
 #include "support/test_support.h"
 
@@ -242,6 +244,75 @@ TEST(RunPipeline, SavedParametersLoadBackAndNameTheGedcomRelativeToThem) {
     EXPECT_EQ(f.host.messages.back(), "*** Can not open the file \"dir.txt\"");
     EXPECT_TRUE(settings.changed);
     EXPECT_EQ(f.session.parameterFile, elsewhere);
+}
+
+TEST(RunPipeline, LoadWithFindingsTurnsViewChartToTheReport) {
+    test::TempDir dir;
+    test::FakeHost host;
+    Session session(host);
+    auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@"}));
+    EXPECT_TRUE(LoadGedcom(session, file));  // findings are not load errors
+    EXPECT_EQ(session.viewAction, ViewAction::ShowErrorReport);
+    EXPECT_TRUE(session.viewEnabled);
+    EXPECT_TRUE(session.goEnabled);
+    EXPECT_EQ(session.GetReporter().RunState(), kRunNormal);
+    EXPECT_EQ(ErrorReportPath(session), dir.Path() / "GedcomErrors.htm");
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
+    EXPECT_TRUE(session.Db().persons[0].famcList.empty());
+    EXPECT_EQ(host.messages.back().rfind("*** Maybe your gedcom contains inconsistent data.", 0),
+              0u);
+
+    // The next clean load resets the button and leaves the old report.
+    auto clean = dir.Write("b.ged", test::Gedcom({"0 @I1@ INDI"}));
+    EXPECT_TRUE(LoadGedcom(session, clean));
+    EXPECT_EQ(session.viewAction, ViewAction::InspectCharts);
+    EXPECT_FALSE(session.viewEnabled);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
+}
+
+TEST(RunPipeline, LoadChecksAtTheLevelOfTheSettingAndSkipsDatesInBatchMode) {
+    test::TempDir dir;
+    auto file = dir.Write(
+        "a.ged", test::Gedcom({"0 @I1@ INDI", "1 BIRT", "2 DATE 1900", "1 DEAT", "2 DATE 1800"}));
+    struct Case {
+        int level;
+        bool autoRun;
+        ViewAction view;
+    };
+    const Case cases[] = {
+        {2, false, ViewAction::ShowErrorReport},
+        {1, false, ViewAction::InspectCharts},  // plain dates: plausible below level 2
+        {0, false, ViewAction::InspectCharts},
+        {7, false, ViewAction::ShowErrorReport},  // taken as 2
+        {2, true, ViewAction::InspectCharts},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.level);
+        test::FakeHost host;
+        Session session(host);
+        session.settings.options.gedcomchecks = c.level;
+        session.autoRun = c.autoRun;
+        EXPECT_TRUE(LoadGedcom(session, file));
+        EXPECT_EQ(session.viewAction, c.view) << host.AllMessages();
+    }
+}
+
+TEST(RunPipeline, ReportDirectoryOverridesTheWorkingDirectory) {
+    test::TempDir dir;
+    test::FakeHost host;
+    Session session(host);
+    session.reportDirectory = dir.Path() / "out";
+    auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@"}));
+    // A report that cannot be written is an error of the load.
+    EXPECT_FALSE(LoadGedcom(session, file));
+    EXPECT_EQ(host.messages.back(), "*** Can not open the file \"" +
+                                        (dir.Path() / "out" / "GedcomErrors.htm").string() + "\"");
+    EXPECT_FALSE(session.goEnabled);
+    EXPECT_EQ(session.viewAction, ViewAction::InspectCharts);
+    std::filesystem::create_directory(dir.Path() / "out");
+    EXPECT_TRUE(LoadGedcom(session, file));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "out" / "GedcomErrors.htm"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
 }
 
 }  // namespace

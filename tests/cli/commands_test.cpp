@@ -153,5 +153,50 @@ TEST(CommandLine, RunFailsOnAnErrorLine) {
     EXPECT_NE(Cli({"help"}).out.find("params FILE.ged"), std::string::npos);
 }
 
+TEST(CommandLine, CheckWritesTheReportAndSaysWhetherThereWereFindings) {
+    test::TempDir dir;
+    auto clean = dir.Write("clean.ged", test::Gedcom({"0 @I1@ INDI"}));
+    CliRun run = Cli({"check", clean.string()});
+    EXPECT_EQ(run.status, kExitOk) << run.out;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
+
+    auto bad = dir.Write(
+        "bad.ged", test::Gedcom({"0 @I1@ INDI", "1 BIRT", "2 DATE 1900", "1 DEAT", "2 DATE 1800"}));
+    run = Cli({"check", bad.string()});
+    EXPECT_EQ(run.status, kExitFindings);
+    std::string report = (dir.Path() / "GedcomErrors.htm").string();
+    EXPECT_TRUE(run.out.ends_with(report + "\n")) << run.out;
+    EXPECT_NE(run.out.find("---- Dubious or inconsistent dates  (1x)"), std::string::npos);
+    EXPECT_NE(run.out.find("*** Maybe your gedcom contains inconsistent data."), std::string::npos);
+    // Level 0 leaves the dates alone.
+    EXPECT_EQ(Cli({"check", "--level", "0", bad.string()}).status, kExitOk);
+
+    std::filesystem::create_directory(dir.Path() / "out");
+    run = Cli({"check", bad.string(), "--out", (dir.Path() / "out").string(), "--level", "2"});
+    EXPECT_EQ(run.status, kExitFindings);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "out" / "GedcomErrors.htm"));
+
+    // Findings are not errors for the other commands.
+    EXPECT_EQ(Cli({"load", bad.string()}).status, kExitOk);
+}
+
+TEST(CommandLine, CheckUsageAndErrors) {
+    test::TempDir dir;
+    auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI"}));
+    const std::vector<std::vector<std::string>> wrong = {
+        {"check"},
+        {"check", file.string(), "--level"},
+        {"check", file.string(), "--level", "3"},
+        {"check", file.string(), "--out"},
+        {"check", file.string(), file.string()},
+        {"check", "--verbose", file.string()},
+    };
+    for (const auto& args : wrong) EXPECT_EQ(Cli(args).status, kExitUsage);
+    EXPECT_EQ(Cli({"check", (dir.Path() / "none.ged").string()}).status, kExitError);
+    EXPECT_EQ(Cli({"check", dir.Write("x.ged", "hello\n").string()}).status, kExitError);
+    EXPECT_NE(Cli({"help"}).out.find("check FILE.ged [--level 0|1|2] [--out DIR]"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace lg::cli

@@ -1,0 +1,435 @@
+#include "database/consistency.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "database/date_checks.h"
+#include "text/fill_in.h"
+#include "text/help_texts.h"
+#include "text/messages.h"
+#include "text/text_helpers.h"
+
+namespace lg {
+namespace {
+
+const Tag kBirt = MakeTag("BIRT");
+const Tag kAdop = MakeTag("ADOP");
+const Tag kLegi = MakeTag("LEGI");
+
+std::string Text(Msg id) {
+    return std::string(MessageText(id));
+}
+
+bool HasChild(const Tfamily& family, std::string_view id) {
+    return std::any_of(family.children.begin(), family.children.end(),
+                       [&](const TfamilyChild& c) { return c.childID == id; });
+}
+
+bool HasFams(const Tindividual& person, std::string_view familyID) {
+    return std::any_of(person.famsList.begin(), person.famsList.end(),
+                       [&](const Tspouse& s) { return s.familyID == familyID; });
+}
+
+bool HasFamc(const Tindividual& person, const Tfamily* family) {
+    return std::any_of(person.famcList.begin(), person.famcList.end(),
+                       [&](const Tchild& c) { return c.family == family; });
+}
+
+bool HasMarriageOrDivorce(const Tfamily& family) {
+    return family.marriage != nullptr || family.divorce != nullptr;
+}
+
+// Two marriages of the same couple that nothing tells apart or orders.
+bool Indistinguishable(const Tfamily& a, const Tfamily& b) {
+    return a.husbandID == b.husbandID && a.wifeID == b.wifeID &&
+           !(HasMarriageOrDivorce(a) && HasMarriageOrDivorce(b));
+}
+
+int MarriageYear(const Tfamily& family) {
+    return family.marriage ? YearNumber(family.marriage->date) : 0;
+}
+
+class Checker {
+  public:
+    Checker(Database& db, Reporter& reporter, const CheckOptions& options, ErrorReport& report)
+        : db_(db),
+          reporter_(reporter),
+          style_(options.nameStyle),
+          report_(report),
+          level_(report.Context().checkLevel) {}
+
+    void Run() {
+        EmptyEventsAndYears();
+        Section(Msg::IncorrectFAMCLinks, &Checker::FamcLinks);
+        Section(Msg::IncorrectFAMSLinks, &Checker::FamsLinks);
+        Section(Msg::PersonsWithImproperSex, &Checker::ImproperSex);
+        Section(Msg::IncorrectCHILLinks, &Checker::ChilLinks);
+        Section(Msg::IncorrectHUSBWIFELinks, &Checker::PartnerLinks);
+        Section(Msg::PartnerHasWrongSex, &Checker::PartnerSex);
+        Section(Msg::MoreThanOneBirth, &Checker::BirthFamilies);
+        MarkLegitimations();
+        // Parents were taken from the first FAMC link before the repairs
+        // dropped or reordered links; charts must follow the repaired one.
+        for (std::size_t i = 0; i < db_.persons.Count(); ++i) SetParents(db_.persons[i]);
+    }
+
+  private:
+    using Step = int (Checker::*)();
+
+    void Busy() {
+        reporter_.ShowStatus(MessageText(Msg::VerifyingGedcomConsistency), StatusColour::Error);
+    }
+
+    void Section(Msg title, Step step) {
+        Busy();
+        int count = (this->*step)();
+        if (count > 0) report_.ReportSection(MessageText(title), count, reporter_);
+    }
+
+    std::string Record(const Tindividual& person) const { return person.RecordDetails(style_); }
+    std::string Details(const Tfamily& family) const { return family.FamilyDetails(style_); }
+
+    void Entry(Msg problem, const std::string& body, Msg action) {
+        report_.WriteReport(Bold(MessageText(problem)) + body + Maroon(MessageText(action)) +
+                            "<br><br>");
+    }
+
+    void EmptyEventsAndYears() {
+        Busy();
+        for (std::size_t i = 0; i < db_.persons.Count(); ++i) {
+            Tindividual& person = db_.persons[i];
+            DeleteEmptyEvents(person);
+            person.ComputeYears();
+        }
+    }
+
+    int FamcLinks() {
+        int count = 0;
+        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            Tindividual& person = db_.persons[p];
+            for (std::size_t i = person.famcList.size(); i-- > 0;) {
+                const Tfamily* family = person.famcList[i].family;
+                if (family && HasChild(*family, person.ID)) continue;
+                if (!family)
+                    Entry(Msg::FamcNotExisting, Record(person), Msg::WillDisregardFamc);
+                else
+                    Entry(Msg::FamcNotMatched,
+                          Record(person) + Text(Msg::DetailsOfTheFAMC) + Details(*family),
+                          Msg::WillDisregardFamc);
+                person.famcList.erase(person.famcList.begin() + static_cast<std::ptrdiff_t>(i));
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    int FamsLinks() {
+        int count = 0;
+        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            Tindividual& person = db_.persons[p];
+            auto& links = person.famsList;
+            for (std::size_t i = links.size(); i-- > 0;) {
+                const Tfamily* family = links[i].family;
+                if (family && (family->husbandID == person.ID || family->wifeID == person.ID))
+                    continue;
+                if (!family)
+                    Entry(Msg::FamsNotExisting, Record(person), Msg::WillDisregardFams);
+                else
+                    Entry(Msg::FamsNotMatched,
+                          Record(person) + Text(Msg::DetailsOfTheFAMS) + Details(*family),
+                          Msg::WillDisregardFams);
+                links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+                ++count;
+            }
+            for (std::size_t i = links.size(); i-- > 1;) {
+                bool twice =
+                    std::any_of(links.begin(), links.begin() + static_cast<std::ptrdiff_t>(i),
+                                [&](const Tspouse& s) { return s.familyID == links[i].familyID; });
+                if (!twice) continue;
+                Entry(Msg::FamsTwice,
+                      Record(person) + Text(Msg::DetailsOfTheFAMS) + Details(*links[i].family),
+                      Msg::WillDisregardFams);
+                links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+                ++count;
+            }
+            if (level_ >= 2) count += IdenticalFamilies(person);
+        }
+        return count;
+    }
+
+    int IdenticalFamilies(const Tindividual& person) {
+        int count = 0;
+        const auto& links = person.famsList;
+        for (std::size_t i = 1; i < links.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j) {
+                const Tfamily& a = *links[j].family;
+                const Tfamily& b = *links[i].family;
+                if (!Indistinguishable(a, b)) continue;
+                report_.WriteReport(Bold(MessageText(Msg::TwoIdenticalFamilies)) + Record(person) +
+                                    Text(Msg::DetailsOfTheFAMS) + Details(a) + Details(b) +
+                                    Maroon("") + "<br><br>");
+                ++count;
+            }
+        return count;
+    }
+
+    int ImproperSex() {
+        int count = 0;
+        for (std::size_t p = db_.persons.Count(); p-- > 0;) {
+            const Tindividual& person = db_.persons[p];
+            if (person.sex == 'M' || person.sex == 'F' || person.famsList.empty()) continue;
+            if (count == 0)
+                report_.WriteReport(Bold(MessageText(Msg::PersonIncorrectSex)) + "<br>");
+            report_.WriteReport("(" + person.ID + ") " + person.FullName(style_) + "<br>");
+            ++count;
+        }
+        return count;
+    }
+
+    int ChilLinks() {
+        int count = 0;
+        for (std::size_t f = 0; f < db_.families.Count(); ++f) {
+            Tfamily& family = db_.families[f];
+            for (std::size_t i = family.children.size(); i-- > 0;) {
+                const Tindividual* child = family.children[i].person;
+                if (child && HasFamc(*child, &family)) continue;
+                if (!child)
+                    Entry(Msg::ChilNotExisting, Details(family), Msg::WillDisregardChil);
+                else
+                    Entry(Msg::ChilNotMatched,
+                          Details(family) + Text(Msg::DetailsOfTheCHIL) + Record(*child),
+                          Msg::WillDisregardChil);
+                family.children.erase(family.children.begin() + static_cast<std::ptrdiff_t>(i));
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    struct PartnerTexts {
+        Msg notExisting, notMatched, details, action;
+    };
+
+    // Returns true when the link was dropped.
+    bool CheckPartner(Tfamily& family, const std::string& id, const Tindividual* partner,
+                      const PartnerTexts& texts) {
+        if (id.empty() || (partner && HasFams(*partner, family.ID))) return false;
+        if (!partner)
+            Entry(texts.notExisting, Details(family), texts.action);
+        else
+            Entry(texts.notMatched, Details(family) + Text(texts.details) + Record(*partner),
+                  texts.action);
+        return true;
+    }
+
+    int PartnerLinks() {
+        static const PartnerTexts husband{Msg::HusbNotExisting, Msg::HusbNotMatched,
+                                          Msg::DetailsOfTheHUSB, Msg::WillDisregardHusb};
+        static const PartnerTexts wife{Msg::WifeNotExisting, Msg::WifeNotMatched,
+                                       Msg::DetailsOfTheWIFE, Msg::WillDisregardWife};
+        int count = 0;
+        for (std::size_t f = 0; f < db_.families.Count(); ++f) {
+            Tfamily& family = db_.families[f];
+            if (CheckPartner(family, family.husbandID, family.husband, husband)) {
+                family.DeleteHUSB();
+                ++count;
+            }
+            if (CheckPartner(family, family.wifeID, family.wife, wife)) {
+                family.DeleteWIFE();
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    int PartnerSex() {
+        int count = 0;
+        for (std::size_t f = 0; f < db_.families.Count(); ++f) {
+            const Tfamily& family = db_.families[f];
+            if (family.husband && family.husband->sex == 'F') {
+                report_.WriteReport(Bold(MessageText(Msg::HUSBHasWrongSex)) + Details(family) +
+                                    "<font color=maroon></font><br><br>");
+                ++count;
+            }
+            if (family.wife && family.wife->sex == 'M') {
+                report_.WriteReport(Bold(MessageText(Msg::WIFEHasWrongSex)) + Details(family) +
+                                    "<font color=maroon></font><br><br>");
+                ++count;
+            }
+        }
+        return count;
+    }
+
+    // Links that are neither birth nor adoption give way when a person has
+    // several; both sides of each such link go.
+    static void DropOtherRelations(Tindividual& person) {
+        auto& links = person.famcList;
+        for (std::size_t i = links.size(); i-- > 0;) {
+            if (links[i].pedigree == kBirt || links[i].pedigree == kAdop) continue;
+            Tfamily* family = links[i].family;
+            if (!family) continue;
+            links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+            // Another link to the same family still needs its CHIL entry.
+            if (HasFamc(person, family)) continue;
+            std::erase_if(family->children,
+                          [&](const TfamilyChild& c) { return c.childID == person.ID; });
+        }
+    }
+
+    static void MoveBirthFamilyToFront(TchildList& links) {
+        std::size_t chosen = links.size();
+        int firstMarriage = 0;
+        for (std::size_t i = 0; i < links.size(); ++i) {
+            if (!(links[i].pedigree == kBirt)) continue;
+            const Tfamily* family = links[i].family;
+            if (chosen == links.size()) {
+                chosen = i;
+                firstMarriage = family ? MarriageYear(*family) : 0;
+            } else if (!family || !family->marriage || !family->husband ||
+                       MarriageYear(*family) <= firstMarriage) {
+                chosen = i;
+            }
+        }
+        if (chosen == 0 || chosen == links.size()) return;
+        std::rotate(links.begin(), links.begin() + static_cast<std::ptrdiff_t>(chosen),
+                    links.begin() + static_cast<std::ptrdiff_t>(chosen) + 1);
+    }
+
+    // Removes every later link to a family linked before; true when any was.
+    bool SameFamilyTwice(Tindividual& person) {
+        auto& links = person.famcList;
+        bool reported = false;
+        for (std::size_t i = links.size(); i-- > 1;) {
+            Tfamily* family = links[i].family;
+            bool twice = std::any_of(links.begin(), links.begin() + static_cast<std::ptrdiff_t>(i),
+                                     [&](const Tchild& c) { return c.family == family; });
+            if (!twice) continue;
+            if (!reported)
+                report_.WriteReport(
+                    Bold(MessageText(Msg::LinkedToSameFamilyTwice)) + Record(person) +
+                    Maroon(FillIn(Msg::WillKeepBirt, links[i].familyID)) + "<br><br>");
+            reported = true;
+            links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+            if (family) KeepOneChildEntry(*family, person.ID);
+        }
+        return reported;
+    }
+
+    // One child link in each direction: a family that lists the child as
+    // often as the child listed it keeps the first entry.
+    static void KeepOneChildEntry(Tfamily& family, const std::string& id) {
+        bool seen = false;
+        std::erase_if(family.children, [&](const TfamilyChild& c) {
+            if (c.childID != id) return false;
+            bool drop = seen;
+            seen = true;
+            return drop;
+        });
+    }
+
+    void ReportSeveralBirthFamilies(const Tindividual& person) {
+        const auto& links = person.famcList;
+        bool allAdopted = std::all_of(links.begin() + 1, links.end(),
+                                      [](const Tchild& c) { return c.pedigree == kAdop; });
+        if (allAdopted) return;
+        report_.WriteReport(Bold(MessageText(Msg::MoreThanOneBirthFamilyText)) + Record(person));
+        for (const Tchild& link : links)
+            report_.WriteReport(Text(Msg::DetailsOfTheFAMC) + "<br>" +
+                                (link.family ? Details(*link.family) : std::string()));
+        report_.WriteReport(Maroon(FillIn(Msg::WillKeepBirt, links.front().familyID)) + "<br><br>");
+        ++birthCount_;
+    }
+
+    int BirthFamilies() {
+        birthCount_ = 0;
+        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            Tindividual& person = db_.persons[p];
+            if (person.famcList.size() < 2) continue;
+            DropOtherRelations(person);
+            auto& links = person.famcList;
+            if (links.size() < 2) continue;
+            if (std::count_if(links.begin(), links.end(),
+                              [](const Tchild& c) { return c.pedigree == kBirt; }) < 2)
+                continue;
+            MoveBirthFamilyToFront(links);
+            if (SameFamilyTwice(person))
+                ++birthCount_;
+            else
+                ReportSeveralBirthFamilies(person);
+            for (std::size_t i = 1; i < links.size(); ++i) links[i].pedigree = kAdop;
+        }
+        return birthCount_;
+    }
+
+    // A child adopted into a family with one of its birth parents is
+    // recognised by that parent.
+    void MarkLegitimations() {
+        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            auto& links = db_.persons[p].famcList;
+            if (links.size() < 2 || !links.front().family) continue;
+            const Tfamily& birth = *links.front().family;
+            for (std::size_t i = 1; i < links.size(); ++i) {
+                const Tfamily* other = links[i].family;
+                if (!(links[i].pedigree == kAdop) || !other) continue;
+                if ((birth.husband && other->husband == birth.husband) ||
+                    (birth.wife && other->wife == birth.wife))
+                    links[i].pedigree = kLegi;
+            }
+        }
+    }
+
+    Database& db_;
+    Reporter& reporter_;
+    NameStyle style_;
+    ErrorReport& report_;
+    int level_;
+    int birthCount_ = 0;
+};
+
+void DropIfEmpty(std::unique_ptr<TEventRecord>& event) {
+    if (event && !event->asserted && event->date.empty() && event->place.empty()) event.reset();
+}
+
+}  // namespace
+
+void DeleteEmptyEvents(Tindividual& person) {
+    DropIfEmpty(person.birth);
+    DropIfEmpty(person.christening);
+    DropIfEmpty(person.death);
+    DropIfEmpty(person.burial);
+}
+
+bool CheckGedcom(Database& db, const Tlanguage* language, Reporter& reporter,
+                 const CheckOptions& options) {
+    ReportContext context = options.report;
+    context.checkLevel = std::clamp(context.checkLevel, 0, 2);
+    ErrorReport report(std::move(context));
+    reporter.BeginInterruptible();
+    try {
+        Checker(db, reporter, options, report).Run();
+        if (language) {
+            DateCheckOptions dates;
+            dates.checkLevel = report.Context().checkLevel;
+            dates.hidden = options.skipDateChecks;
+            dates.nameStyle = options.nameStyle;
+            CheckDates(db, *language, report, reporter, dates);
+        } else {
+            reporter.ShowStatus(MessageText(Msg::ReadyToCalculate), StatusColour::Normal);
+        }
+    } catch (...) {
+        reporter.EndInterruptible();
+        // Whatever was repaired so far, charts must not follow dropped links.
+        for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);
+        throw;
+    }
+    reporter.EndInterruptible();
+    if (!report.IsOpen()) return true;
+    report.Close();
+    int32_t state = reporter.RunState();
+    reporter.AddMessage(ErrorReportHint(), true);
+    reporter.SetRunState(state);
+    return false;
+}
+
+}  // namespace lg

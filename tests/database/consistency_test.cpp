@@ -1,0 +1,353 @@
+#include "database/consistency.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "database/gedcom_reader.h"
+#include "support/test_support.h"
+#include "text/language.h"
+
+namespace lg {
+namespace {
+
+constexpr char kHint[] =
+    "*** Maybe your gedcom contains inconsistent data. Click View Chart to inspect a detailed "
+    "error report. (You can subsequently print it via right mouse button.)";
+constexpr char kDubious[] = "\r\nDubious data on your gedcom file --------------------";
+
+// A database read from GEDCOM records, checked into a temporary directory.
+class Checks : public ::testing::Test {
+  protected:
+    bool Check(const std::vector<std::string>& records, int level = 2,
+               const Tlanguage* language = nullptr, bool hidden = false) {
+        EXPECT_TRUE(ReadGedcom(dir.Write("t.ged", test::Gedcom(records)), db, reporter));
+        host.messages.clear();
+        host.statuses.clear();
+        host.sectionsBegun = host.sectionsEnded = 0;
+        return CheckLoaded(level, language, hidden);
+    }
+    bool CheckLoaded(int level = 2, const Tlanguage* language = nullptr, bool hidden = false) {
+        CheckOptions options;
+        options.report = {dir.Path(), "t.ged", level, &clock};
+        options.skipDateChecks = hidden;
+        return CheckGedcom(db, language, reporter, options);
+    }
+    std::filesystem::path ReportPath() const { return dir.Path() / "GedcomErrors.htm"; }
+    std::string Report() const {
+        std::ifstream in(ReportPath(), std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    int Occurrences(std::string_view needle) const {
+        std::string text = Report();
+        int n = 0;
+        for (auto at = text.find(needle); at != std::string::npos; at = text.find(needle, at + 1))
+            ++n;
+        return n;
+    }
+    Tindividual& Person(std::string_view id) { return *db.persons.Find(id); }
+    Tfamily& Family(std::string_view id) { return *db.families.Find(id); }
+    // The summary lines the checks added: the list minus the final hint.
+    std::vector<std::string> Summary() const {
+        std::vector<std::string> lines = host.messages;
+        if (!lines.empty() && lines.back() == kHint) lines.pop_back();
+        return lines;
+    }
+
+    test::TempDir dir;
+    test::FakeHost host;
+    Reporter reporter{host};
+    test::FixedClock clock{std::chrono::system_clock::from_time_t(1700000000)};
+    Database db;
+};
+
+TEST_F(Checks, CleanFileLeavesOldReportAndMessagesAlone) {
+    dir.Write("GedcomErrors.htm", "old report");
+    EXPECT_TRUE(Check({"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "0 @I2@ INDI", "1 SEX F",
+                       "1 FAMS @F1@", "0 @I3@ INDI", "1 FAMC @F1@", "0 @F1@ FAM", "1 HUSB @I1@",
+                       "1 WIFE @I2@", "1 CHIL @I3@"}));
+    EXPECT_TRUE(host.messages.empty()) << host.AllMessages();
+    EXPECT_EQ(Report(), "old report");
+    EXPECT_EQ(Person("I3").father, &Person("I1"));
+    EXPECT_EQ(Person("I3").mother, &Person("I2"));
+    EXPECT_EQ(host.sectionsBegun, 1);
+    EXPECT_EQ(host.sectionsEnded, 1);
+    EXPECT_EQ(host.statuses.front().text.rfind("Verifying gedcom consistency", 0), 0u);
+    EXPECT_EQ(host.statuses.front().colour, StatusColour::Error);
+    EXPECT_EQ(host.statuses.back().text.rfind("Ready to calculate", 0), 0u);
+}
+
+TEST_F(Checks, UnmatchedFamcIsDroppedReportedAndNoLongerGivesParents) {
+    reporter.SetRunState(kRunNormal);
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 FAMC @F1@", "0 @I2@ INDI", "1 SEX M", "1 FAMS @F1@",
+                        "0 @F1@ FAM", "1 HUSB @I2@"}));
+    EXPECT_TRUE(Person("I1").famcList.empty());
+    EXPECT_EQ(Person("I1").father, nullptr);  // set from F1 by the reader, gone with the link
+    EXPECT_EQ(Summary(), (std::vector<std::string>{kDubious, "---- Incorrect FAMC links  (1x)"}));
+    EXPECT_EQ(host.messages.back(), kHint);
+    EXPECT_EQ(reporter.RunState(), kRunNormal);
+    EXPECT_EQ(Occurrences("FAMC link in INDI record is not matched with a corresponding CHIL link"),
+              1);
+    EXPECT_EQ(Occurrences("Details of the FAMC reference:<table"), 1);
+    EXPECT_EQ(Occurrences("<font color=maroon>Lignorma will disregard the FAMC link.</font><br><br>"
+                          "\r\n"),
+              1);
+}
+
+TEST_F(Checks, MissingFamilyEntryAndLineEnds) {
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 FAMC @F9@"}, 1));
+    std::string report = Report();
+    std::string rest = report.substr(report.find("\r\n") + 2);  // after the header line
+    EXPECT_EQ(rest.rfind("<b>FAMC link in INDI record does not exist. (The person seems to be "
+                         "child of a non-existing family.)</b><table border=0 cellpadding=0>",
+                         0),
+              0u);
+    EXPECT_NE(rest.find("<tr><td>FAMC</td><td>F9</td></tr>"), std::string::npos);
+    EXPECT_EQ(rest.substr(rest.size() - 4), "\r\n\r\n");  // the section's empty line
+    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'),
+              std::count(report.begin(), report.end(), '\r'));
+    EXPECT_NE(report.find("<td>Gedcom : </td><td><font color=maroon><b>t.ged</b></font>"),
+              std::string::npos);
+}
+
+TEST_F(Checks, EachDirectionOfALinkIsReportedOnce) {
+    // I1 claims F2, which does not list him; F1 lists I1, who does not claim it.
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 FAMC @F2@", "0 @F1@ FAM", "1 CHIL @I1@", "0 @F2@ FAM",
+                        "0 @F3@ FAM", "1 CHIL @I9@"}));
+    EXPECT_TRUE(Person("I1").famcList.empty());
+    EXPECT_TRUE(Family("F1").children.empty());
+    EXPECT_TRUE(Family("F3").children.empty());
+    EXPECT_EQ(Summary(), (std::vector<std::string>{kDubious, "---- Incorrect FAMC links  (1x)",
+                                                   "---- Incorrect CHIL links  (2x)"}));
+    EXPECT_EQ(Occurrences("CHIL link in FAM record is not matched"), 1);
+    EXPECT_EQ(Occurrences("Details of the CHIL link:<table"), 1);
+    EXPECT_EQ(Occurrences("CHIL link in FAM record does not exist."), 1);
+    EXPECT_EQ(Occurrences("Lignorma will disregard the CHIL link."), 2);
+}
+
+TEST_F(Checks, FamsLinks) {
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 SEX M", "1 FAMS @F9@", "1 FAMS @F1@", "1 FAMS @F2@",
+                        "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "0 @F2@ FAM"}));
+    ASSERT_EQ(Person("I1").famsList.size(), 1u);
+    EXPECT_EQ(Person("I1").famsList[0].familyID, "F1");
+    EXPECT_EQ(Summary(), (std::vector<std::string>{kDubious, "---- Incorrect FAMS links  (3x)"}));
+    EXPECT_EQ(Occurrences("FAMS link in INDI record does not exist."), 1);
+    EXPECT_EQ(Occurrences("FAMS link in INDI record is not matched"), 1);
+    EXPECT_EQ(Occurrences("<b>INDI record links to FAMS twice."), 1);
+    EXPECT_EQ(Occurrences("Lignorma will disregard the FAMS link."), 3);
+}
+
+TEST_F(Checks, IdenticalFamiliesOnlyAtLevelTwo) {
+    const std::vector<std::string> couple = {
+        "0 @I1@ INDI", "1 SEX M",     "1 FAMS @F1@", "1 FAMS @F2@", "0 @I2@ INDI", "1 SEX F",
+        "1 FAMS @F1@", "1 FAMS @F2@", "0 @F1@ FAM",  "1 HUSB @I1@", "1 WIFE @I2@", "1 MARR",
+        "2 DATE 1900", "0 @F2@ FAM",  "1 HUSB @I1@", "1 WIFE @I2@"};
+    EXPECT_TRUE(Check(couple, 1));
+    EXPECT_FALSE(Check(couple, 2));
+    EXPECT_EQ(Summary(), (std::vector<std::string>{kDubious, "---- Incorrect FAMS links  (2x)"}));
+    EXPECT_EQ(Occurrences("<b>Two FAM records appear to be identical."), 2);
+    EXPECT_EQ(Person("I1").famsList.size(), 2u);  // nothing removed
+    // With both weddings dated the families are told apart.
+    std::vector<std::string> dated = couple;
+    dated.insert(dated.end(), {"1 MARR", "2 DATE 1910"});
+    EXPECT_TRUE(Check(dated, 2));
+}
+
+TEST_F(Checks, ImproperSexNeedsAFamily) {
+    EXPECT_TRUE(Check({"0 @I1@ INDI", "1 SEX U"}));
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 SEX U", "1 FAMS @F1@", "0 @I2@ INDI", "1 FAMS @F1@",
+                        "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@"}));
+    EXPECT_EQ(Summary(),
+              (std::vector<std::string>{kDubious, "---- Persons with improper sex  (2x)"}));
+    // From the last person to the first, under one heading.
+    EXPECT_NE(Report().find("<b>Person (not a stillborn) has incorrect sex.</b><br>\r\n(I2) "),
+              std::string::npos);
+    EXPECT_EQ(Occurrences("has incorrect sex."), 1);
+    EXPECT_EQ(Occurrences("(I1) "), 1);
+}
+
+TEST_F(Checks, PartnerLinksAreClearedWhenOneSided) {
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 SEX M", "0 @I2@ INDI", "1 SEX F", "0 @I3@ INDI",
+                        "1 FAMC @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I8@", "1 CHIL @I3@",
+                        "0 @F2@ FAM", "1 WIFE @I2@", "1 HUSB @I9@"}));
+    EXPECT_EQ(Family("F1").husband, nullptr);
+    EXPECT_TRUE(Family("F1").husbandID.empty());
+    EXPECT_TRUE(Family("F1").wifeID.empty());
+    EXPECT_TRUE(Family("F2").wifeID.empty());
+    EXPECT_TRUE(Family("F2").husbandID.empty());
+    EXPECT_EQ(Person("I3").father, nullptr);
+    EXPECT_EQ(Summary(),
+              (std::vector<std::string>{kDubious, "---- Incorrect HUSB/WIFE links  (4x)"}));
+    EXPECT_EQ(Occurrences("HUSB link in FAM record is not matched"), 1);
+    EXPECT_EQ(Occurrences("Details of the HUSB link:"), 1);
+    EXPECT_EQ(Occurrences("HUSB link in FAM record does not exist."), 1);
+    EXPECT_EQ(Occurrences("WIFE link in FAM record is not matched"), 1);
+    EXPECT_EQ(Occurrences("Details of the WIFE link:"), 1);
+    EXPECT_EQ(Occurrences("WIFE link in FAM record does not exist."), 1);
+    EXPECT_EQ(Occurrences("Lignorma will disregard the HUSB link."), 2);
+}
+
+TEST_F(Checks, PartnerWithWrongSexIsOnlyReported) {
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 SEX F", "1 FAMS @F1@", "0 @I2@ INDI", "1 SEX M",
+                        "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@"}));
+    EXPECT_EQ(Summary(), (std::vector<std::string>{kDubious, "---- Partner has wrong sex  (2x)"}));
+    EXPECT_EQ(Occurrences("<b>HUSB has wrong sex</b><table"), 1);
+    EXPECT_EQ(Occurrences("<b>WIFE has wrong sex</b><table"), 1);
+    EXPECT_EQ(Occurrences("</table><font color=maroon></font><br><br>\r\n"), 2);
+    EXPECT_EQ(Family("F1").husband, &Person("I1"));
+}
+
+// The families of the birth-family tests: F1 (married 1900) and F2 (given
+// as a parameter) both list I1 as a child; I2 is the husband of both.
+std::vector<std::string> TwoBirthFamilies(const std::string& f2Marriage,
+                                          const std::string& i1Links) {
+    std::vector<std::string> lines = {"0 @I1@ INDI"};
+    std::stringstream links(i1Links);
+    for (std::string family; links >> family;) lines.push_back("1 FAMC @" + family + "@");
+    lines.insert(lines.end(),
+                 {"0 @I2@ INDI", "1 SEX M", "1 FAMS @F1@", "1 FAMS @F2@", "0 @I3@ INDI", "1 SEX F",
+                  "1 FAMS @F2@", "0 @F1@ FAM", "1 HUSB @I2@", "1 MARR", "2 DATE 1900",
+                  "1 CHIL @I1@", "0 @F2@ FAM", "1 HUSB @I2@", "1 WIFE @I3@", "1 CHIL @I1@"});
+    if (!f2Marriage.empty()) lines.insert(lines.end(), {"1 MARR", "2 DATE " + f2Marriage});
+    return lines;
+}
+
+TEST_F(Checks, BirthFamilyIsChosenAndTheOthersBecomeAdoptions) {
+    struct Case {
+        const char* f2Marriage;
+        const char* front;
+    };
+    const Case cases[] = {
+        {"1890", "F2"},  // the earlier marriage
+        {"1900", "F2"},  // same year
+        {"1901", "F1"},
+        {"", "F2"},  // no marriage event
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.f2Marriage);
+        EXPECT_FALSE(Check(TwoBirthFamilies(c.f2Marriage, "F1 F2")));
+        const auto& links = Person("I1").famcList;
+        ASSERT_EQ(links.size(), 2u);
+        EXPECT_EQ(links[0].familyID, c.front);
+        EXPECT_EQ(TagText(links[0].pedigree), "BIRT");
+        // Both families have I2 as husband: the other is a recognition.
+        EXPECT_EQ(TagText(links[1].pedigree), "LEGI");
+        EXPECT_EQ(Person("I1").father, &Person("I2"));
+        EXPECT_EQ(Person("I1").mother, Family(c.front).wife);
+        EXPECT_EQ(Summary(),
+                  (std::vector<std::string>{kDubious, "---- More than one birth family  (1x)"}));
+        EXPECT_EQ(Occurrences("<b>A person seems to be child (through birth) in more than one "
+                              "family. Most likely an adoption is not presented correctly.</b>"),
+                  1);
+        EXPECT_EQ(Occurrences("Details of the FAMC reference:<br><table"), 2);
+        EXPECT_EQ(Occurrences("<font color=maroon>Lignorma will keep BIRT in " +
+                              std::string(c.front) + " and change the others to ADOP</font>"),
+                  1);
+    }
+}
+
+TEST_F(Checks, AdoptionIntoAnUnrelatedFamilyStaysAdoption) {
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 FAMC @F1@", "1 FAMC @F2@", "0 @I2@ INDI", "1 SEX M",
+                        "1 FAMS @F1@", "0 @I3@ INDI", "1 SEX M", "1 FAMS @F2@", "0 @F1@ FAM",
+                        "1 HUSB @I2@", "1 CHIL @I1@", "0 @F2@ FAM", "1 HUSB @I3@", "1 CHIL @I1@"}));
+    EXPECT_EQ(TagText(Person("I1").famcList[1].pedigree), "ADOP");
+    // Already recorded as an adoption: nothing to report.
+    EXPECT_TRUE(Check({"0 @I1@ INDI", "1 FAMC @F1@", "1 FAMC @F2@", "2 PEDI adopted", "0 @F1@ FAM",
+                       "1 CHIL @I1@", "0 @F2@ FAM", "1 CHIL @I1@"}));
+}
+
+TEST_F(Checks, OtherRelationsGiveWayToTheBirthFamily) {
+    EXPECT_TRUE(Check({"0 @I1@ INDI", "1 FAMC @F1@", "1 FAMC @F2@", "2 PEDI foster", "0 @F1@ FAM",
+                       "1 CHIL @I1@", "0 @F2@ FAM", "1 CHIL @I1@"}));
+    ASSERT_EQ(Person("I1").famcList.size(), 1u);
+    EXPECT_EQ(Person("I1").famcList[0].familyID, "F1");
+    EXPECT_TRUE(Family("F2").children.empty());  // both sides gone
+    EXPECT_EQ(Family("F1").children.size(), 1u);
+}
+
+TEST_F(Checks, SameFamilyTwiceIsOneEntryAndOneLink) {
+    // The reader folds a repeated first link into one; other repeats stay.
+    ASSERT_TRUE(ReadGedcom(dir.Write("t.ged", test::Gedcom(TwoBirthFamilies("1950", "F1 F2"))), db,
+                           reporter));
+    Person("I1").famcList.push_back(Person("I1").famcList.front());
+    host.messages.clear();
+    EXPECT_FALSE(CheckLoaded());
+    const auto& links = Person("I1").famcList;
+    ASSERT_EQ(links.size(), 2u);
+    EXPECT_EQ(links[0].familyID, "F1");
+    EXPECT_EQ(links[1].familyID, "F2");
+    EXPECT_EQ(TagText(links[1].pedigree), "LEGI");
+    EXPECT_EQ(Summary(),
+              (std::vector<std::string>{kDubious, "---- More than one birth family  (1x)"}));
+    EXPECT_EQ(Occurrences("<b>A person is linked to the same family twice.</b>"), 1);
+    EXPECT_EQ(Occurrences("Lignorma will keep BIRT in F1 and change the others to ADOP"), 1);
+    EXPECT_EQ(Occurrences("seems to be child (through birth)"), 0);
+}
+
+TEST_F(Checks, SameFamilyTwiceLeavesOneChildEntry) {
+    ASSERT_TRUE(
+        ReadGedcom(dir.Write("t.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@", "0 @F1@ FAM",
+                                                    "1 CHIL @I1@", "1 CHIL @I1@"})),
+                   db, reporter));
+    Tindividual& child = Person("I1");
+    child.famcList.push_back(child.famcList.front());
+    EXPECT_FALSE(CheckLoaded());
+    EXPECT_EQ(child.famcList.size(), 1u);
+    EXPECT_EQ(Family("F1").children.size(), 1u);
+}
+
+TEST_F(Checks, EmptyEventsAreDeletedAndYearsComputed) {
+    EXPECT_TRUE(Check({"0 @I1@ INDI", "1 BIRT", "2 DATE 3 MAR 1850", "1 CHR", "1 DEAT Y", "1 BURI",
+                       "2 PLAC Leiden"}));
+    const Tindividual& p = Person("I1");
+    EXPECT_NE(p.birth, nullptr);
+    EXPECT_EQ(p.christening, nullptr);
+    EXPECT_NE(p.death, nullptr);  // asserted: known to have died
+    EXPECT_NE(p.burial, nullptr);
+    EXPECT_EQ(p.birthYear, 1850);
+    EXPECT_EQ(p.deathYear, 0);
+}
+
+TEST_F(Checks, LevelZeroChecksLinksButNoDates) {
+    auto language = CreateLanguage("english", reporter);
+    ASSERT_NE(language, nullptr);
+    const std::vector<std::string> deadBeforeBorn = {"0 @I1@ INDI", "1 BIRT", "2 DATE 1900",
+                                                     "1 DEAT", "2 DATE 1800"};
+    EXPECT_TRUE(Check(deadBeforeBorn, 0, language.get()));
+    EXPECT_TRUE(Check(deadBeforeBorn, 2, language.get(), /*hidden=*/true));
+    EXPECT_FALSE(Check(deadBeforeBorn, 2, language.get()));
+    EXPECT_EQ(Summary(),
+              (std::vector<std::string>{kDubious, "---- Dubious or inconsistent dates  (1x)"}));
+    std::vector<std::string> badLink = deadBeforeBorn;
+    badLink.push_back("1 FAMC @F1@");
+    EXPECT_FALSE(Check(badLink, 0, language.get()));
+    EXPECT_EQ(Summary(), (std::vector<std::string>{kDubious, "---- Incorrect FAMC links  (1x)"}));
+    EXPECT_NE(Report().find("Link consistency only (V4.1.3b)"), std::string::npos);
+}
+
+TEST_F(Checks, RunStateAfterFindingsIsWhatItWas) {
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 FAMC @F1@"}));
+    EXPECT_EQ(reporter.RunState(), kRunNormal);
+    ASSERT_TRUE(
+        ReadGedcom(dir.Write("t.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@"})), db, reporter));
+    reporter.SetRunState(kRunError);  // e.g. interrupted during the checks
+    EXPECT_FALSE(CheckLoaded());
+    EXPECT_EQ(reporter.RunState(), kRunError);
+}
+
+TEST_F(Checks, ReportThatCannotBeCreatedThrows) {
+    ASSERT_TRUE(
+        ReadGedcom(dir.Write("t.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@", "0 @I2@ INDI",
+                                                    "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I2@"})),
+                   db, reporter));
+    CheckOptions options;
+    options.report.outputDirectory = dir.Path() / "missing";
+    EXPECT_THROW(CheckGedcom(db, nullptr, reporter, options), std::runtime_error);
+    EXPECT_EQ(host.sectionsEnded, host.sectionsBegun);
+}
+
+}  // namespace
+}  // namespace lg
