@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "database/charset.h"
+#include "database/heap_prefault.h"
 #include "database/line_source.h"
 #include "text/fill_in.h"
 #include "text/text_helpers.h"
@@ -64,8 +65,12 @@ struct GedcomLine {
 class GedcomReader {
   public:
     GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options,
-                 std::string_view fileName)
-        : db_(db), reporter_(reporter), options_(options), fileName_(fileName) {}
+                 std::string_view fileName, std::size_t fileSize)
+        : db_(db),
+          reporter_(reporter),
+          options_(options),
+          fileName_(fileName),
+          prefaulter_(fileSize) {}
 
     void ReadAll(GedcomLineSource& source);
 
@@ -110,6 +115,7 @@ class GedcomReader {
     CharSet charSet_ = CharSet::Unknown;
     bool headerDone_ = false;
     bool stopped_ = false;  // a read error ended the file
+    HeapPrefaulter prefaulter_;
 };
 
 bool GedcomReader::ReadRaw(std::string_view& raw) {
@@ -270,6 +276,7 @@ void GedcomReader::ReadAll(GedcomLineSource& source) {
         // thousand lines keeps Esc and Ctrl-C responsive.
         if (lineCounter_ >= nextCheck) {
             nextCheck = lineCounter_ - lineCounter_ % 1000 + 1000;
+            prefaulter_.Poll();
             if (reporter_.CheckInterrupted()) break;
         }
     }
@@ -560,7 +567,9 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     }
     reporter.AddMessage(MessageText(Msg::DataFileFormatGEDCOM));
     if (!source.IsEmpty()) {
-        GedcomReader reader(db, reporter, options, name);
+        std::uintmax_t size = std::filesystem::file_size(file, error);
+        GedcomReader reader(db, reporter, options, name,
+                            error ? 0 : static_cast<std::size_t>(size));
         reader.ReadAll(source);
     }
     if (reporter.RunState() == kRunError) return false;
