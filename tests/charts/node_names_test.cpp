@@ -37,14 +37,9 @@ struct Chart {
     std::vector<std::unique_ptr<TlossPerson>> nodes;
 };
 
-void SetBirth(Tindividual& p, std::string_view date) {
-    p.birth = std::make_unique<TEventRecord>();
-    p.birth->date = date;
-}
-
-void SetChristening(Tindividual& p, std::string_view date) {
-    p.christening = std::make_unique<TEventRecord>();
-    p.christening->date = date;
+void SetDate(std::unique_ptr<TEventRecord>& event, std::string_view date) {
+    event = std::make_unique<TEventRecord>();
+    event->date = date;
 }
 
 std::string Name(const TlossPerson& node, std::string_view scheme) {
@@ -84,8 +79,8 @@ TEST(NodeNames, AliveByOwnBirthYear) {
         SCOPED_TRACE(std::string(c.birth) + " / " + c.christening);
         Chart chart;
         Tindividual& p = chart.AddPerson("Jan", "Berg");
-        if (*c.birth) SetBirth(p, c.birth);
-        if (*c.christening) SetChristening(p, c.christening);
+        if (*c.birth) SetDate(p.birth, c.birth);
+        if (*c.christening) SetDate(p.christening, c.christening);
         p.deathYear = c.deathYear;
         EXPECT_EQ(Name(chart.AddNode(&p), "a0n3z2@"), c.hidden ? "" : "J  Berg");
     }
@@ -94,9 +89,9 @@ TEST(NodeNames, AliveByOwnBirthYear) {
 TEST(NodeNames, AliveThroughAParent) {
     Chart chart;
     Tindividual& father = chart.AddPerson("Piet", "Berg");
-    SetBirth(father, "12 MAR 1964");
+    SetDate(father.birth, "12 MAR 1964");
     Tindividual& mother = chart.AddPerson("Anna", "Wit");
-    SetBirth(mother, "1900");
+    SetDate(mother.birth, "1900");
     Tindividual& child = chart.AddPerson("Jan", "Berg");
     TlossPerson& childNode = chart.AddNode(&child, 1);
     TlossPerson& fatherNode = chart.AddNode(&father, 2);

@@ -46,14 +46,15 @@ TEST(Names, StripParticlesAndSameSurname) {
     for (const auto& [surname, core] : stripped)
         EXPECT_EQ(StripParticles(surname), core) << surname;
 
-    EXPECT_TRUE(SameSurname("Bakker", "Backer"));
-    EXPECT_TRUE(SameSurname("van Dijk", "Dyk"));
-    EXPECT_TRUE(SameSurname("Jansen", "Janssen"));
-    EXPECT_TRUE(SameSurname("Smit", "Smith"));
-    EXPECT_TRUE(SameSurname("", ""));
-    EXPECT_FALSE(SameSurname("Berg", "Bergen"));
-    EXPECT_FALSE(SameSurname("Bakker", "bakker"));  // the capital is not mapped
-    EXPECT_FALSE(SameSurname("Dijk", ""));
+    for (auto [a, b] : {std::pair{"Bakker", "Backer"},
+                        {"van Dijk", "Dyk"},
+                        {"Jansen", "Janssen"},
+                        {"Smit", "Smith"},
+                        {"", ""}})
+        EXPECT_TRUE(SameSurname(a, b)) << a << " " << b;
+    // "bakker": the capital is not mapped.
+    for (auto [a, b] : {std::pair{"Berg", "Bergen"}, {"Bakker", "bakker"}, {"Dijk", ""}})
+        EXPECT_FALSE(SameSurname(a, b)) << a << " " << b;
 }
 
 TEST(Names, ShortenName) {
@@ -101,13 +102,13 @@ TEST(Names, DisplayNameForms) {
     EXPECT_EQ(DisplayName(Person("(Anna) Maria", "Wit"), '2', roomy), "A  Wit");
 }
 
-TEST(Names, DisplayNameWithoutSurnameOrGivenNames) {
+TEST(Names, DisplayNameWithoutSurnameOrGivenNamesAndShortened) {
     const Tindividual noSurname = Person("Jan Pieter", "", "Jansz");
-    EXPECT_EQ(DisplayName(noSurname, '1', {100, true}), "Jansz");
     EXPECT_EQ(DisplayName(noSurname, '1', {100, false}), "Jan");
-    EXPECT_EQ(DisplayName(noSurname, '2', {100, true}), "Jan Pieter");
-    EXPECT_EQ(DisplayName(noSurname, '3', {100, true}), "Jan P ");
-    EXPECT_EQ(DisplayName(noSurname, '4', {100, true}), "Jan");
+    const std::pair<char, const char*> forms[] = {
+        {'1', "Jansz"}, {'2', "Jan Pieter"}, {'3', "Jan P "}, {'4', "Jan"}};
+    for (const auto& [digit, name] : forms)
+        EXPECT_EQ(DisplayName(noSurname, digit, {100, true}), name) << digit;
     EXPECT_EQ(DisplayName(Person("Jan", ""), '1', {100, true}), "Jan");  // no patronym to use
 
     const Tindividual noGivenNames = Person("", "van der Berg");
@@ -115,9 +116,8 @@ TEST(Names, DisplayNameWithoutSurnameOrGivenNames) {
         EXPECT_EQ(DisplayName(noGivenNames, digit, {100, true}), "van der Berg") << digit;
 
     EXPECT_EQ(DisplayName(Person("", ""), '3', {100, true}), "");
-}
 
-TEST(Names, DisplayNameIsShortened) {
+    // Shortened to the name length.
     const Tindividual jan = Person("Jan", "van der Berg");
     EXPECT_EQ(DisplayName(jan, '4', {10, true}), "Jan vd Be..");
     EXPECT_EQ(DisplayName(jan, '2', {12, true}), "J  vd Berg");
