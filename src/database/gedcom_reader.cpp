@@ -64,13 +64,8 @@ struct GedcomLine {
 
 class GedcomReader {
   public:
-    GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options,
-                 std::string_view fileName, std::size_t fileSize)
-        : db_(db),
-          reporter_(reporter),
-          options_(options),
-          fileName_(fileName),
-          prefaulter_(fileSize) {}
+    GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options, std::size_t fileSize)
+        : db_(db), reporter_(reporter), options_(options), prefaulter_(fileSize) {}
 
     void ReadAll(GedcomLineSource& source);
 
@@ -90,7 +85,7 @@ class GedcomReader {
     void ReadPerson();
     void ReadFamily();
     bool HandlePersonTag(Tindividual& person, int32_t level);
-    bool HandleFamilyTag(Tfamily& family, int32_t level);
+    bool HandleFamilyTag(Tfamily& family);
     void ReadName(Tindividual& person, int32_t level);
     void ReadNote(Tindividual& person, int32_t level);
     void ReadFamc(Tindividual& person, int32_t level);
@@ -104,7 +99,6 @@ class GedcomReader {
     Database& db_;
     Reporter& reporter_;
     const ReadOptions& options_;
-    std::string_view fileName_;
     GedcomLineSource* source_ = nullptr;
 
     std::string raw_;
@@ -508,11 +502,11 @@ void GedcomReader::ReadFamily() {
     int32_t level = line_.level;
     NextLine();
     while (haveLine_ && line_.level > level) {
-        if (line_.level != level + 1 || !HandleFamilyTag(f, level + 1)) SkipDeeper(level + 1);
+        if (line_.level != level + 1 || !HandleFamilyTag(f)) SkipDeeper(level + 1);
     }
 }
 
-bool GedcomReader::HandleFamilyTag(Tfamily& f, int32_t) {
+bool GedcomReader::HandleFamilyTag(Tfamily& f) {
     const Tag& tag = line_.tag;
     if (tag == kHUSB) {
         f.husbandID = line_.value;
@@ -568,8 +562,7 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     reporter.AddMessage(MessageText(Msg::DataFileFormatGEDCOM));
     if (!source.IsEmpty()) {
         std::uintmax_t size = std::filesystem::file_size(file, error);
-        GedcomReader reader(db, reporter, options, name,
-                            error ? 0 : static_cast<std::size_t>(size));
+        GedcomReader reader(db, reporter, options, error ? 0 : static_cast<std::size_t>(size));
         reader.ReadAll(source);
     }
     if (reporter.RunState() == kRunError) return false;
