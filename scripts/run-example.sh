@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs the bundled example's parameter file
-# with the command-line tool (it names the example family's GEDCOM), then
-# lists the persons found, as a user looking for a proband would.
+# in batch mode: it names the example family's GEDCOM and a pedigree, whose
+# HTML pages are written into examples/. Then lists the persons found, as a
+# user looking for another proband would.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,3 +12,5 @@ echo "== lignorama-cli run examples/family.params.txt"
 echo
 echo "== lignorama-cli persons examples/family.ged"
 ./build/lignorama-cli persons examples/family.ged 2>/dev/null
+echo
+echo "Open examples/lg.htm in a browser: the pedigree tableau above, the text below."

@@ -5,14 +5,23 @@
 
 #include <string>
 
+#include "charts/pedigree.h"
 #include "text/reporter.h"
 
 namespace lg {
+
+class Session;
 
 class Host : public MessageSink {
   public:
     // A modal message the user must acknowledge; the batch surfaces print it.
     virtual void ShowMessageBox(const std::string& text) = 0;
+
+    // The proband selection dialog over the session's persons, whose
+    // treeDepth is computed; it may change the current settings' proband
+    // list. Surfaces without dialogs keep the remembered proband (none:
+    // the automatic choice), which is what this default does.
+    virtual ProbandChoice ChooseProband(Session& session);
 };
 
 }  // namespace lg

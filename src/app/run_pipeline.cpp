@@ -105,6 +105,8 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file) {
     if (ResolveGedcomName(settings.options.gedcom, session.workingDirectory) != file)
         settings.options.gedcom = GedcomNameFor(file, session.workingDirectory);
 
+    // Charts point at the persons about to be freed; they must go first.
+    session.ClearCharts();
     ReadOptions options;
     options.nameStyle = settings.options.properdisplay;
     bool linked = ReadGedcom(file, session.Db(), reporter, options);

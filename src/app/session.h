@@ -3,12 +3,14 @@
 // outlets and run state, the input files and the state of the run pipeline.
 // One Session per program (or per test); nothing of this lives in globals.
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
 
 #include "app/host.h"
 #include "app/settings.h"
+#include "charts/chart_list.h"
 #include "database/records.h"
 #include "text/clock.h"
 #include "text/language.h"
@@ -46,6 +48,20 @@ class Session {
     // Where the checks of a load write "GedcomErrors.htm"; empty: the
     // working directory.
     std::filesystem::path reportDirectory;
+
+    // The boxes of the last computation and the charts each chart type's
+    // window shows; charts point into the pool.
+    NodePool nodePool;
+    std::array<ChartList, kChartTypeCount> chartLists;
+    ChartList& Charts(ChartType type) { return chartLists[static_cast<std::size_t>(type)]; }
+    // Drops every chart and box, as a new database must.
+    void ClearCharts() {
+        for (ChartList& charts : chartLists) charts.Clear();
+        nodePool.Clear();
+    }
+    // The title of the last pedigree pages written; the outline and text
+    // pages repeat what the tableau set.
+    std::string chartTitle;
 
     // Run pipeline state.
     int32_t runCount = 0;

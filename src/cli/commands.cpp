@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "app/make_chart.h"
 #include "app/parameter_file.h"
 #include "app/run_pipeline.h"
 #include "app/session.h"
@@ -48,10 +49,15 @@ int Persons(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return ExitStatusOf(session);
 }
 
+// The batch mode: the parameter file's chart without dialogs, its pages
+// written; the page to open is named last.
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
     ConsoleHost host(out);
     Session session(host);
-    LoadParameterFile(session, args[0]);
+    session.autoRun = true;
+    if (!LoadParameterFile(session, args[0])) return ExitStatusOf(session);
+    std::string page = AutoRunChart(session);
+    if (!page.empty()) out << "Pages written; open " << ToUtf8(page) << '\n';
     return ExitStatusOf(session);
 }
 
@@ -130,7 +136,10 @@ const std::vector<Command>& Commands() {
          "list every person: identifier, a tab, then name and birth year as in selection lists", 1,
          Persons},
         {"run", "PARAMS.txt",
-         "load a parameter file and the GEDCOM it names, and print the messages of the load", 1,
+         "load a parameter file and the GEDCOM it names, make the file's chart without dialogs "
+         "(the remembered or the automatic proband) and write its HTML pages beside the "
+         "parameter file",
+         1,
          Run},
         {"check", "FILE.ged [--level 0|1|2] [--out DIR]",
          "load a GEDCOM file, run the link and date checks (level 2 by default) and write "

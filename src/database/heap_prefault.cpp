@@ -26,6 +26,15 @@ char* CurrentBreak() {
 
 }  // namespace
 
+bool PopulatePages(const void* data, std::size_t bytes) {
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    auto from = reinterpret_cast<std::uintptr_t>(data);
+    const std::uintptr_t to = (from + bytes) / page * page;
+    from = (from + page - 1) / page * page;
+    if (to <= from) return true;
+    return madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE) == 0;
+}
+
 HeapPrefaulter::HeapPrefaulter(std::size_t expectedBytes) {
     char* end = CurrentBreak();
     if (end == reinterpret_cast<char*>(-1)) return;
@@ -42,14 +51,12 @@ void HeapPrefaulter::Poll() {
     if (!active_) return;
     char* end = CurrentBreak();
     if (end <= populatedEnd_) return;
+    // Populating pages already in use changes nothing in them, so the
+    // page the last step ended in is taken whole.
     long pageSize = sysconf(_SC_PAGESIZE);
-    auto from = reinterpret_cast<std::uintptr_t>(populatedEnd_);
-    from -= from % static_cast<std::uintptr_t>(pageSize);
-    // Populating pages already in use changes nothing in them.
-    if (madvise(reinterpret_cast<void*>(from),
-                static_cast<std::size_t>(end - populatedEnd_) +
-                    (reinterpret_cast<std::uintptr_t>(populatedEnd_) - from),
-                MADV_POPULATE_WRITE) != 0) {
+    char* from = populatedEnd_ - reinterpret_cast<std::uintptr_t>(populatedEnd_) %
+                                     static_cast<std::uintptr_t>(pageSize);
+    if (!PopulatePages(from, static_cast<std::size_t>(end - from))) {
         active_ = false;  // not supported here: fall back to faulting page by page
         mallopt(M_TOP_PAD, static_cast<int>(kDefaultTopPad));
         return;

@@ -8,6 +8,11 @@
 
 namespace lg {
 
+// Faults in the whole pages inside the range with one system call. False
+// where the kernel does not know the call: the pages then fault one by one
+// on first use, as usual.
+bool PopulatePages(const void* data, std::size_t bytes);
+
 // While alive, lets the heap grow in large steps and populates each step as
 // soon as Poll() sees it. Harmless where the kernel or the allocator does
 // not cooperate (sanitizer builds, old kernels): Poll() then does nothing.

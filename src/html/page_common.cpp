@@ -9,15 +9,7 @@
 namespace lg {
 
 DescriptionContext PageContext::Descriptions() const {
-    DescriptionContext d;
-    d.language = &language;
-    d.nameStyle = options.properdisplay;
-    d.placeLevels = options.placelevels;
-    d.placeNameBrackets = options.placenamebrackets;
-    d.fullBaptiseData = options.fullbaptisedata;
-    d.fullBurialData = options.fullburialdata;
-    d.reporter = &reporter;
-    return d;
+    return DescriptionContextOf(options, language, &reporter);
 }
 
 std::string PageContext::PathOf(std::string_view fileName) const {

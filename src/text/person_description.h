@@ -12,6 +12,7 @@
 #include "database/records.h"
 #include "text/language.h"
 #include "text/reporter.h"
+#include "text/settings_types.h"
 
 namespace lg {
 
@@ -26,6 +27,20 @@ struct DescriptionContext {
     // Receives the "seem to have married twice" note; may be null.
     Reporter* reporter = nullptr;
 };
+
+// The descriptions as the options ask for them.
+inline DescriptionContext DescriptionContextOf(const GlobalOptions& options,
+                                               const Tlanguage& language, Reporter* reporter) {
+    DescriptionContext d;
+    d.language = &language;
+    d.nameStyle = options.properdisplay;
+    d.placeLevels = options.placelevels;
+    d.placeNameBrackets = options.placenamebrackets;
+    d.fullBaptiseData = options.fullbaptisedata;
+    d.fullBurialData = options.fullburialdata;
+    d.reporter = reporter;
+    return d;
+}
 
 // Which parts of an event's date and place a text shows.
 enum class EventParts { DateAndPlace, DateOnly, PlaceOnly };

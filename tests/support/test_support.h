@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,12 @@ class FakeHost final : public Host {
     void BeginInterruptible() override { ++sectionsBegun; }
     void EndInterruptible() override { ++sectionsEnded; }
     void ShowMessageBox(const std::string& text) override { boxes.push_back(text); }
+    // The scripted answer of the proband dialog; without one the default
+    // of surfaces without dialogs.
+    ProbandChoice ChooseProband(Session& session) override {
+        ++probandDialogs;
+        return probandAnswer ? *probandAnswer : Host::ChooseProband(session);
+    }
 
     // True when some message line equals the text exactly.
     bool HasMessage(std::string_view text) const;
@@ -44,6 +51,8 @@ class FakeHost final : public Host {
     std::vector<std::string> boxes;
     int polls = 0;
     int cancelAtPoll = 0;  // 0: never
+    std::optional<ProbandChoice> probandAnswer;
+    int probandDialogs = 0;
     int sectionsBegun = 0;
     int sectionsEnded = 0;
 };

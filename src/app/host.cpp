@@ -1,0 +1,14 @@
+#include "app/host.h"
+
+#include "app/session.h"
+
+namespace lg {
+
+ProbandChoice Host::ChooseProband(Session& session) {
+    const auto& probands = session.settings.current.probands;
+    ProbandChoice choice;
+    if (!probands.empty()) choice.selected = session.Db().persons.Find(probands.front());
+    return choice;
+}
+
+}  // namespace lg

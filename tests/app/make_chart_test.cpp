@@ -1,0 +1,138 @@
+#include "app/make_chart.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/run_pipeline.h"
+#include "cli/commands.h"
+#include "support/test_support.h"
+
+namespace lg {
+namespace {
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The example family and its parameter file copied into a fresh directory.
+struct Example {
+    Example() {
+        for (const char* name : {"family.ged", "family.params.txt"})
+            dir.Write(name, ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+        EXPECT_TRUE(LoadParameterFile(session, dir.Path() / "family.params.txt"));
+    }
+    test::TempDir dir;
+    test::FakeHost host;
+    Session session{host};
+};
+
+TEST(MakeChart, CtrlHeldRunsWithoutDialogAndPublishesTheFourPages) {
+    Example e;
+    e.session.ctrlHeld = true;
+    EXPECT_TRUE(GoButtonClick(e.session));  // the chart window opens at once
+    EXPECT_EQ(e.host.probandDialogs, 0);
+    EXPECT_EQ(e.host.messages.front(), "42 names in tree.") << e.host.AllMessages();
+    EXPECT_TRUE(e.host.HasMessage("Automatic selection of proband, based on tree depth."));
+    EXPECT_EQ(e.session.runCount, 1);
+    EXPECT_EQ(e.host.statuses.back().text, "Run 1 completed" + std::string(21, ' '));
+    EXPECT_TRUE(e.session.viewEnabled);
+    EXPECT_TRUE(e.session.goEnabled);
+    EXPECT_EQ(e.session.GetReporter().RunState(), kRunNormal);
+
+    std::string page = PublishChart(e.session, ChartType::Pedigree);
+    EXPECT_EQ(page, (e.dir.Path() / "lg.htm").string()) << e.host.AllMessages();
+    for (const char* name : {"lignorama.htm", "lgoutline.htm", "lgtekst.htm", "lg.htm"})
+        EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / name)) << name;
+    EXPECT_NE(ReadFile(e.dir.Path() / "lg.htm").find("<frame name=\"top\" src=\"lignorama.htm\">"),
+              std::string::npos);
+    EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
+}
+
+TEST(MakeChart, WithoutCtrlTheHintComesFirstAndTheDialogDecides) {
+    Example e;
+    e.host.probandAnswer = ProbandChoice{false, e.session.Db().persons.Find("I1")};
+    EXPECT_FALSE(GoButtonClick(e.session));
+    EXPECT_EQ(e.host.probandDialogs, 1);
+    EXPECT_EQ(e.host.messages.front(),
+              "You can bypass the selection of probands by holding down the Ctrl key while "
+              "pressing Make Chart");
+    TinbredPerson* chart = e.session.Charts(ChartType::Pedigree).Current();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->proband->person->ID, "I1");
+
+    // Cancelling leaves no chart to view, and no error line.
+    e.host.probandAnswer = ProbandChoice{true, nullptr};
+    int errors = e.session.GetReporter().ErrorCount();
+    EXPECT_FALSE(GoButtonClick(e.session));
+    EXPECT_FALSE(e.session.viewEnabled);
+    EXPECT_EQ(e.session.GetReporter().ErrorCount(), errors);
+    EXPECT_EQ(e.session.runCount, 1);
+    EXPECT_EQ(e.session.GetReporter().RunState(), kRunNormal);
+}
+
+TEST(MakeChart, RunsThatCannotMakeAChart) {
+    Example e;
+    // A chart type without computation in this version says so.
+    e.session.settings.options.charttype = ChartType::Kinship;
+    e.session.ctrlHeld = true;
+    GoButtonClick(e.session);
+    EXPECT_TRUE(e.host.HasMessage("*** An error was reported.")) << e.host.AllMessages();
+    EXPECT_FALSE(e.session.viewEnabled);
+    EXPECT_EQ(AutoRunChart(e.session), "");  // batch mode: nothing to do for kinship
+
+    // A proband without parents has no tableau: nothing to view.
+    e.session.settings.options.charttype = ChartType::Pedigree;
+    e.session.settings.current.page.clear();
+    e.session.settings.current.probands = {"I40"};
+    auto* person = e.session.Db().persons.Find("I40");
+    person->father = person->mother = nullptr;
+    e.session.ctrlHeld = true;
+    ASSERT_TRUE(GoButtonClick(e.session));
+    EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
+    EXPECT_EQ(e.host.messages.back(), "*** No file to view");
+
+    // An empty GEDCOM stops before the build, with an empty status line;
+    // the chart of the file loaded before is gone with its persons.
+    e.dir.Write("family.ged", test::Gedcom({}));
+    LoadGedcom(e.session, e.dir.Path() / "family.ged");
+    EXPECT_EQ(e.session.Charts(ChartType::Pedigree).Current(), nullptr);
+    EXPECT_EQ(e.session.nodePool.Size(), 0u);
+    int errors = e.session.GetReporter().ErrorCount();
+    e.session.ctrlHeld = true;
+    GoButtonClick(e.session);
+    EXPECT_TRUE(e.host.HasMessage("0 names in tree."));
+    EXPECT_EQ(e.session.runCount, 0);
+    EXPECT_EQ(e.host.statuses.back().text, std::string(21, ' '));
+    EXPECT_EQ(e.session.GetReporter().ErrorCount(), errors) << e.host.AllMessages();
+}
+
+TEST(MakeChart, UnwritablePagesAreReported) {
+    Example e;
+    e.session.ctrlHeld = true;
+    ASSERT_TRUE(GoButtonClick(e.session));
+    e.session.workingDirectory = e.dir.Path() / "missing";
+    EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
+    EXPECT_EQ(e.host.messages.back(),
+              "*** Unable to open/create " + (e.dir.Path() / "missing" / "lignorama.htm").string());
+}
+
+TEST(MakeChart, CommandLineBatchModeWritesThePages) {
+    Example e;
+    std::ostringstream out, err;
+    int status = cli::RunCommandLine({"run", (e.dir.Path() / "family.params.txt").string()}, out,
+                                     err);
+    EXPECT_EQ(status, 0) << out.str() << err.str();
+    EXPECT_NE(out.str().find("Pages written; open " + (e.dir.Path() / "lg.htm").string()),
+              std::string::npos)
+        << out.str();
+    EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / "lgtekst.htm"));
+}
+
+}  // namespace
+}  // namespace lg
