@@ -183,6 +183,16 @@ Tlanguage::Tlanguage(const LanguageDefinition& definition)
     SetFemaleForms(definition.phrases);
     FillDateDefaults();
     if (definition.rules.capitalise) CapitaliseSentenceWords();
+    PrepareDateWords();
+}
+
+void Tlanguage::PrepareDateWords() {
+    for (std::size_t i = 0; i < kDateQualifiers.size(); ++i) {
+        qualifierKeys_[i] = std::string(kDateQualifiers[i].keyword) + " ";
+        qualifierWords_[i] = ToUpperAscii(Slot(kDateQualifiers[i].slot)) + " ";
+    }
+    afterWord_ = ToUpperAscii(dateAfter) + " ";
+    beforeWord_ = ToUpperAscii(dateBefore) + " ";
 }
 
 std::string& Tlanguage::Slot(PhraseSlot slot) {
@@ -265,15 +275,12 @@ std::string Tlanguage::TranslateDate(std::string_view gedcomDate) const {
     // uses; the words put in are upper-cased too, so that lower-casing once
     // gives the whole date one case before the month names go in.
     std::string upper = ToUpperAscii(gedcomDate);
-    for (const DateQualifier& qualifier : kDateQualifiers)
-        ReplaceFirstWord(upper, std::string(qualifier.keyword) + " ",
-                         ToUpperAscii(Slot(qualifier.slot)) + " ");
-    std::string afterWord = ToUpperAscii(dateAfter) + " ";
-    std::string beforeWord = ToUpperAscii(dateBefore) + " ";
-    ReplaceFirst(upper, ">=", afterWord);
-    ReplaceFirst(upper, ">", afterWord);
-    ReplaceFirst(upper, "<=", beforeWord);
-    ReplaceFirst(upper, "<", beforeWord);
+    for (std::size_t i = 0; i < kDateQualifiers.size(); ++i)
+        ReplaceFirstWord(upper, qualifierKeys_[i], qualifierWords_[i]);
+    ReplaceFirst(upper, ">=", afterWord_);
+    ReplaceFirst(upper, ">", afterWord_);
+    ReplaceFirst(upper, "<=", beforeWord_);
+    ReplaceFirst(upper, "<", beforeWord_);
     std::string result = LowerCase(upper);
 
     // Only the first month keyword in calendar order that stands as a word

@@ -267,6 +267,14 @@ class Tlanguage : public PhraseTexts {
     std::string LowerCase(std::string_view text) const;
     void AddFrenchArticle(std::string& date) const;
 
+    // The date qualifiers' keywords and words as TranslateDate replaces
+    // them, made once: dates are translated for every box of a chart.
+    void PrepareDateWords();
+    std::array<std::string, kDateQualifiers.size()> qualifierKeys_;   // "ABT "
+    std::array<std::string, kDateQualifiers.size()> qualifierWords_;  // "ABOUT "
+    std::string afterWord_;
+    std::string beforeWord_;
+
     GrammarRules rules_;
     std::string name_;
 };

@@ -273,8 +273,9 @@ std::string MarriagesText(const Tindividual& person, const MarriageVerb& verb,
     for (std::size_t i = 0; i < person.famsList.size(); ++i) {
         const Tfamily* family = person.famsList[i].family;
         if (!family) continue;
-        std::string prefix = (male ? verb.male : verb.female) + " ";
-        if (numbered) prefix += "(" + std::to_string(i + 1) + ") ";
+        std::string prefix = male ? verb.male : verb.female;
+        prefix += ' ';
+        if (numbered) prefix.append("(").append(std::to_string(i + 1)).append(") ");
         const Tindividual* spouse = SpouseIn(*family, person);
         if (spouse && !person.chartPartnerID.empty() && spouse->ID == person.chartPartnerID) {
             if (!chartLines.empty()) ReportMarriedTwice(person, *spouse, context);

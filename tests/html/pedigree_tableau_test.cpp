@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/settings.h"
+#include "charts/pedigree.h"
 #include "support/test_support.h"
 
 namespace lg {
@@ -395,13 +396,11 @@ TEST(PedigreeTableau, VerticalLineWithoutParentLinesIsAProgramError) {
     EXPECT_TRUE(lists.elements.empty());
 }
 
-// Ten generations, complete for seed 0, else with random gaps, placed like
-// the pedigree layout: every column packed from the top, each child halfway
-// between its parents or level with a single parent.
+// Ten generations, complete for seed 0, else with random gaps, placed by
+// the pedigree layout.
 struct RandomPedigree : Chart {
     explicit RandomPedigree(unsigned seed) : random(seed), complete(seed == 0) {
-        std::vector<TlossPerson*> columns;
-        Place(*(root = &Grow(1)), 0, columns);
+        PlaceAncestors(*(root = &Grow(1)));
         long double top = root->y;
         for (const TlossPerson& n : nodes) top = std::min(top, n.y);
         for (TlossPerson& n : nodes) n.y -= top;
@@ -411,22 +410,6 @@ struct RandomPedigree : Chart {
         for (int32_t p : {2 * sosa, 2 * sosa + 1})
             if (sosa < 512 && (complete || random() % 6 != 0)) parents.push_back(&Grow(p));
         return Node(sosa, 0, 0, parents);
-    }
-    static void Shift(TlossPerson& n, long double dy) {
-        n.y += dy;
-        for (TlossPerson* p : n.parents) Shift(*p, dy);
-    }
-    static void Place(TlossPerson& n, std::size_t level, std::vector<TlossPerson*>& columns) {
-        n.x = level;
-        long double lowest = -100.0L * level;
-        if (level < columns.size()) lowest = std::exchange(columns[level], &n)->y + 1;
-        if (level == columns.size()) columns.push_back(&n);
-        n.y = n.parents.empty() ? lowest : 0;
-        for (TlossPerson* p : n.parents) {
-            Place(*p, level + 1, columns);
-            n.y += p->y / n.parents.size();
-        }
-        if (lowest > n.y) Shift(n, lowest - n.y);
     }
     std::mt19937 random;
     bool complete;
