@@ -609,6 +609,8 @@ class OutlineSizes {
 void WriteTableauPage(TlossPerson& root, PageContext& context) {
     context.chartTitle = ChartTitle(root, context);
     Tvariables& s = context.settings;
+    // Without a file name the run already said "No output file specified."
+    if (s.output.empty()) return;
     PreparedTableau page;
     if (!PrepareTableau(root, s, context.reporter, page)) return;
     const int32_t clearance = HeaderClearance(page.left, page.top, page.lists.elements, s);

@@ -97,6 +97,14 @@ TEST(MakeChart, RunsThatCannotMakeAChart) {
     EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
     EXPECT_EQ(e.host.messages.back(), "*** No file to view");
 
+    // Without a chart file name the run only says so, and nothing is viewed.
+    e.session.settings.current.output.clear();
+    e.session.ctrlHeld = true;
+    ASSERT_TRUE(GoButtonClick(e.session));
+    EXPECT_EQ(e.host.messages.front(), "No output file specified.");
+    EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
+    EXPECT_EQ(e.host.messages.back(), "*** No file to view") << e.host.AllMessages();
+
     // An empty GEDCOM stops before the build, with an empty status line;
     // the chart of the file loaded before is gone with its persons.
     e.dir.Write("family.ged", test::Gedcom({}));
