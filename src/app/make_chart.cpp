@@ -4,7 +4,9 @@
 #include <filesystem>
 
 #include "app/run_pipeline.h"
+#include "charts/descendants.h"
 #include "charts/pedigree.h"
+#include "html/genealogy_pages.h"
 #include "html/frames_page.h"
 #include "html/pedigree_tableau.h"
 #include "html/pedigree_text.h"
@@ -50,12 +52,16 @@ void ProducePedigree(Session& session, TlossPerson* root) {
                       session.GetReporter());
 }
 
-void PublishPedigree(Session&, TinbredPerson& chart, PageContext& context) {
-    // The writers work in box units from the top-left box.
+// The writers work in box units from the top-left box.
+void CopyCoordinatesBack(TinbredPerson& chart) {
     for (std::size_t i = 0; i < chart.nodes.size(); ++i) {
         chart.nodes[i]->x = chart.coords[i].x;
         chart.nodes[i]->y = chart.coords[i].y;
     }
+}
+
+void PublishPedigree(Session&, TinbredPerson& chart, PageContext& context) {
+    CopyCoordinatesBack(chart);
     TlossPerson& root = *chart.proband;
     root.key.clear();
     WriteTableauPage(root, context);
@@ -64,10 +70,43 @@ void PublishPedigree(Session&, TinbredPerson& chart, PageContext& context) {
     WriteFramesPage(root, context);
 }
 
+TlossPerson* BuildGenealogy(Session& session, bool select) {
+    ProbandDialog dialog = [&session] { return session.GetHost().ChooseProband(session); };
+    Tvariables& current = session.settings.current;
+    DescendantRequest request;
+    request.probands = &current.probands;
+    request.dialog = select ? &dialog : nullptr;
+    request.type = GenealogyTypeOf(current.genealogytype);
+    request.usePatronym = session.settings.options.patronym;
+    request.descriptions =
+        DescriptionContextOf(session.settings.options, *session.language, &session.GetReporter());
+    request.highlights = &current.highlights;
+    return MakeDescendantTree(session.Db(), session.nodePool, session.GetReporter(), request);
+}
+
+void ProduceGenealogy(Session& session, TlossPerson* root) {
+    MakeGenealogyChart(root, session.nodePool, session.Charts(ChartType::Genealogy),
+                       session.GetReporter());
+}
+
+void PublishGenealogy(Session&, TinbredPerson& chart, PageContext& context) {
+    CopyCoordinatesBack(chart);
+    TlossPerson& root = *chart.proband;
+    root.rank = 1;
+    std::vector<TlossPerson*> rows = BuildGenealogyRows(root, context);
+    WriteGenealogyPage(root, context);
+    WriteGenealogyOutline(root, context);
+    WriteGenealogyTextPage(root, rows, context);
+    WriteFramesPage(root, context);
+}
+
 const ChartSteps& StepsOf(ChartType type) {
     static const ChartSteps kPedigree{BuildPedigree, ProducePedigree, PublishPedigree};
+    static const ChartSteps kGenealogy{BuildGenealogy, ProduceGenealogy, PublishGenealogy};
     static const ChartSteps kNone{nullptr, nullptr, nullptr};
-    return type == ChartType::Pedigree ? kPedigree : kNone;
+    if (type == ChartType::Pedigree) return kPedigree;
+    if (type == ChartType::Genealogy) return kGenealogy;
+    return kNone;
 }
 
 bool IsHtmlChart(ChartType type) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "charts/chart_records.h"
+#include "text/reporter.h"
 
 namespace lg {
 
@@ -51,6 +52,12 @@ struct ChartList {
         return chartIndex < charts.size() ? charts[chartIndex].get() : nullptr;
     }
 };
+
+// Makes the one chart of the placed tree in the pool and appends it to the
+// chart list: the rows negated and the boxes sorted by them, the drop-down
+// entries, doubles shaded 220 and the others white, the normalised
+// coordinates. Reports "%n name boxes in chart.".
+void AssembleChart(TlossPerson& root, NodePool& pool, ChartList& charts, Reporter& reporter);
 
 // Stores every node's (x, -y) as its coordinate pair, shifted so that the
 // smallest x and the smallest of those values are 0: the top-left box is

@@ -51,8 +51,8 @@ TlossPerson* MakeDescendantTree(Database& db, NodePool& pool, Reporter& reporter
 // Toggles the name-line highlight from the node downward: a node on the
 // line leaves it with its descendants on it; a node off it joins it with
 // all children of a man and the children with the mother's family name of
-// a woman, recursively.
-void ToggleLineHighlight(TlossPerson& node, bool usePatronym);
+// a woman, recursively. Returns the persons of the boxes that changed.
+std::vector<Tindividual*> ToggleLineHighlight(TlossPerson& node, bool usePatronym);
 
 // The layout: x is the generation level from the root, y the row; levels
 // above maxLevel are not placed. Without recursion.

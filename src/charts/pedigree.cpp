@@ -4,6 +4,9 @@
 #include <deque>
 #include <utility>
 
+#include <limits>
+
+#include "charts/tree_placement.h"
 #include "text/fill_in.h"
 #include "text/messages.h"
 #include "text/text_helpers.h"
@@ -156,117 +159,19 @@ void BuildAncestorTree(Tindividual& proband, const Database& db, NodePool& pool,
 
 namespace {
 
-// Per level, the row of the box placed last at that level, with range
-// additions: a subtree moved down takes the last boxes of all its levels
-// with it. A Fenwick tree of differences, so both operations are O(log n);
-// it is rebuilt at twice the size when a level is appended to a full one.
-class LevelRows {
-  public:
-    std::size_t Size() const { return size_; }
-    void Append(long double row) {
-        if (size_ + 1 >= tree_.size()) Grow();
-        ++size_;
-        Set(size_ - 1, row);
-    }
-    long double Get(std::size_t level) const {
-        long double sum = 0;
-        for (std::size_t i = level + 1; i > 0; i -= i & (~i + 1)) sum += tree_[i];
-        return sum;
-    }
-    void Set(std::size_t level, long double row) { AddRange(level, level, row - Get(level)); }
-    // Adds dy to the rows of the levels first..last.
-    void AddRange(std::size_t first, std::size_t last, long double dy) {
-        AddFrom(first, dy);
-        AddFrom(last + 1, -dy);
-    }
-
-  private:
-    void AddFrom(std::size_t level, long double delta) {
-        for (std::size_t i = level + 1; i < tree_.size(); i += i & (~i + 1)) tree_[i] += delta;
-    }
-    void Grow() {
-        std::vector<long double> rows(size_);
-        for (std::size_t level = 0; level < size_; ++level) rows[level] = Get(level);
-        tree_.assign(2 * tree_.size() + 2, 0);
-        long double previous = 0;
-        for (std::size_t level = 0; level < size_; ++level) {
-            AddFrom(level, rows[level] - previous);
-            previous = rows[level];
-        }
-    }
-
-    std::size_t size_ = 0;
-    std::vector<long double> tree_{0};
-};
+// The child sits halfway between father and mother, or level with a single
+// parent.
+void AverageOfParents(TlossPerson& node, const std::vector<TlossPerson*>& parents) {
+    long double sum = 0;
+    for (const TlossPerson* parent : parents) sum += parent->y;
+    node.y = sum / static_cast<long double>(parents.size());
+}
 
 }  // namespace
 
 void PlaceAncestors(TlossPerson& root) {
-    // Depth first like the recursive definition, on an explicit stack. A
-    // move of a subtree is recorded on its root (pending, in layoutKey) and
-    // handed to the ancestors in one pass at the end; the rows of the last
-    // boxes per level, which the packing reads, are kept up to date in
-    // LevelRows.
-    struct Frame {
-        TlossPerson* node;
-        std::size_t level;
-        std::size_t nextParent;
-        long double lowest;
-        long double sum;
-        std::size_t maxLevel;  // the deepest level of the subtree placed so far
-    };
-    LevelRows rows;
-    std::vector<Frame> stack;
-    auto enter = [&](TlossPerson* node, std::size_t level) {
-        node->x = static_cast<long double>(level);
-        node->layoutKey = 0;
-        long double lowest;
-        if (level < rows.Size()) {
-            lowest = rows.Get(level) + 1;
-        } else {
-            rows.Append(0);
-            lowest = -100.0L * static_cast<long double>(level);
-        }
-        stack.push_back({node, level, 0, lowest, 0, level});
-    };
-    enter(&root, 0);
-    while (!stack.empty()) {
-        Frame& f = stack.back();
-        TlossPerson& node = *f.node;
-        if (f.nextParent < node.parents.size()) {
-            enter(node.parents[f.nextParent++], f.level + 1);
-            continue;
-        }
-        if (node.parents.empty()) {
-            node.y = f.lowest;
-        } else {
-            node.y = f.sum / static_cast<long double>(node.parents.size());
-            if (f.lowest > node.y) {
-                long double dy = f.lowest - node.y;
-                node.y += dy;
-                node.layoutKey += dy;
-                rows.AddRange(f.level + 1, f.maxLevel, dy);
-            }
-        }
-        rows.Set(f.level, node.y);
-        long double y = node.y;
-        std::size_t maxLevel = f.maxLevel;
-        stack.pop_back();
-        if (!stack.empty()) {
-            stack.back().sum += y;
-            stack.back().maxLevel = std::max(stack.back().maxLevel, maxLevel);
-        }
-    }
-    // Hand every pending move to the ancestors of the box it was made on.
-    std::vector<std::pair<TlossPerson*, long double>> pending{{&root, 0}};
-    while (!pending.empty()) {
-        auto [node, shift] = pending.back();
-        pending.pop_back();
-        node->y += shift;
-        long double toParents = shift + node->layoutKey;
-        node->layoutKey = 0;
-        for (TlossPerson* parent : node->parents) pending.push_back({parent, toParents});
-    }
+    PlaceTree(root, &TlossPerson::parents, std::numeric_limits<std::size_t>::max(),
+              AverageOfParents);
 }
 
 namespace {
@@ -328,38 +233,7 @@ void MakePedigreeChart(TlossPerson* root, NodePool& pool, ChartList& charts,
     charts.Clear();
     if (!root) return;
     PlaceAncestors(*root);
-    auto& nodes = pool.Nodes();
-    for (auto& node : nodes) node->y = -node->y;
-    std::stable_sort(nodes.begin(), nodes.end(),
-                     [](const auto& a, const auto& b) { return a->y < b->y; });
-    auto chart = std::make_unique<TinbredPerson>();
-    chart->proband = root;
-    chart->complete = true;
-    chart->nodes.reserve(nodes.size());
-    charts.selection.reserve(nodes.size());
-    for (auto& node : nodes) {
-        node->highlight = false;
-        chart->nodes.push_back(node.get());
-        charts.selection.push_back({node->person ? node->person->ListingText() : "", node.get()});
-        node->shade = node->isDouble ? 220 : 255;
-    }
-    NormaliseChart(*chart);
-    charts.charts.push_back(std::move(chart));
-    reporter.AddMessage(FillInNumber(Msg::NNameBoxesIn, static_cast<int32_t>(nodes.size())));
-}
-
-void NormaliseChart(TinbredPerson& chart) {
-    chart.coords.resize(chart.nodes.size());
-    long double minX = 2147483647, minY = 2147483647;
-    for (std::size_t i = 0; i < chart.nodes.size(); ++i) {
-        chart.coords[i] = {chart.nodes[i]->x, -chart.nodes[i]->y};
-        minX = std::min(minX, chart.coords[i].x);
-        minY = std::min(minY, chart.coords[i].y);
-    }
-    for (ChartPoint& point : chart.coords) {
-        point.x -= minX;
-        point.y -= minY;
-    }
+    AssembleChart(*root, pool, charts, reporter);
 }
 
 }  // namespace lg

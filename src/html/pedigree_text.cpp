@@ -1,61 +1,19 @@
 #include "html/pedigree_text.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "text/fill_in.h"
-#include "text/messages.h"
+#include "html/text_page_common.h"
 #include "text/text_helpers.h"
 
 namespace lg {
 namespace {
 
-constexpr std::string_view kLinkStyle =
-    "mso-text-animation:none; font-weight:normal; text-decoration:none; text-underline:none; "
-    "text-line-through:none;}";
-
-std::string HeadLinks(const Tvariables& settings, const Tlanguage& language) {
-    std::string links;
-    if (!settings.homeurl.empty())
-        links += "<a href=\"" + settings.homeurl + "\" target=\"_top\" title=\"" +
-                 settings.hometitle + "\"><b>" + language.home + "</b></a><br>";
-    if (!settings.page.empty())
-        links +=
-            "<a href=\"" + settings.page + "\" target=\"_top\"><b>" + language.tableau + "</b></a>";
-    return links;
-}
-
-// The document head and the title row, every line ending in CR LF.
-std::string PageHead(const PageContext& context) {
-    const Tvariables& settings = context.settings;
-    std::string head =
-        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\r\n"
-        "<html>\r\n"
-        "<head>\r\n"
-        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-" +
-        context.language.codePage + "\">\r\n";
-    // The GENERATOR line is what lets a later run overwrite the page.
-    head += "<meta name=\"GENERATOR\" content=\"LIGNORAMA.EXE\">\r\n";
-    head += "<meta name=\"AUTHOR\" content=\"" + ToUpperAscii(kAuthorName) + "\">\r\n";
-    head += "<title>" + settings.title + "</title>\r\n";
-    head += "<style type=\"text/css\"><!--\r\n";
-    head += "td           { font-family: " + settings.fontname + "; font-size: 10pt }";
-    head += "a:link        { color:blue; " + std::string(kLinkStyle) + "\r\n";
-    head += "a:visited     { color:purple; " + std::string(kLinkStyle) + "\r\n";
-    head += "a:active      { color:red; " + std::string(kLinkStyle) + "\r\n";
-    head += "--></style>\r\n</head>\r\n";
-    head += "<body bgcolor=\"" + settings.bgcolor + "\">\r\n";
-    head += "<table border=0pt cellpadding=0pt cellspacing=0pt width=\"100%\">\r\n";
-    head += "<colgroup><col align=right valign=top><col><col align=left></colgroup>\r\n";
-    head += "<tr><td width=60>" + HeadLinks(settings, context.language) +
-            "</td><td width=10> </td><td width=\"*\" align=center style='color:gray'><b>" +
-            context.chartTitle + "</b><br>&nbsp;</tr>\r\n";
-    return head;
-}
-
-std::string GenerationRow(int32_t generation, const Tlanguage& language) {
-    return "<tr>\r\n<td><td><td align=center style='color:gray'><br><b>" + language.generation +
-           " " + RomanNumeral(generation) + "</b><br>&nbsp;</tr>\r\n";
+// The pedigree's text cells are grey; td rule and a:link share a line.
+TextPageHeadStyle PedigreeHeadStyle(const Tvariables& settings) {
+    return {"td           { font-family: " + settings.fontname + "; font-size: 10pt }" +
+                TextLinkRules(14, "{ "),
+            "<table border=0pt cellpadding=0pt cellspacing=0pt width=\"100%\">",
+            "<td width=\"*\" align=center style='color:gray'>"};
 }
 
 std::string NumberCell(const TlossPerson& node, int bookmarks) {
@@ -107,51 +65,26 @@ void ForgetChartPartners(const std::vector<TlossPerson*>& rows) {
         if (child.person) child.person->chartPartnerID.clear();
 }
 
-std::vector<TlossPerson*> RowOrder(std::span<TlossPerson* const> nodes) {
-    std::vector<TlossPerson*> rows;
-    rows.reserve(nodes.size());
-    for (TlossPerson* node : nodes)
-        if (node && node->person) rows.push_back(node);
-    std::stable_sort(rows.begin(), rows.end(), [](const TlossPerson* a, const TlossPerson* b) {
-        if (a->generation != b->generation) return a->generation < b->generation;
-        return a->rank < b->rank;
-    });
-    return rows;
-}
-
 void WriteRows(PageFile& file, const std::vector<TlossPerson*>& rows, const PageContext& context) {
     DescriptionContext descriptions = context.Descriptions();
-    bool first = true;
-    int32_t generation = 0;
-    for (const TlossPerson* node : rows) {
-        if (first || node->generation != generation)
-            file.Write(GenerationRow(node->generation, context.language));
-        first = false;
-        generation = node->generation;
-        file.Write(NumberCell(*node, context.options.bookmarks));
-        file.Write(TextCell(*node, descriptions));
-        NoteChartPartners(*node->person);
-    }
+    auto row = [&](const TlossPerson& node) {
+        file.Write(NumberCell(node, context.options.bookmarks));
+        file.Write(TextCell(node, descriptions));
+        NoteChartPartners(*node.person);
+    };
+    WriteTextRows(file, rows, "<tr>\r\n<td><td><td align=center style='color:gray'>",
+                  context.language, row);
 }
 
 }  // namespace
 
 void WritePedigreeTextPage(std::span<TlossPerson* const> nodes, PageContext& context) {
-    const std::string& links = context.settings.links;
-    // Without a links file the user asked for no text page.
-    if (links.empty()) return;
-    if (!MayWriteTextPage(context)) return;
-    try {
-        PageFile file(context.PathOf(links));
-        std::vector<TlossPerson*> rows = RowOrder(nodes);
+    WriteTextPageFile(context, [&](PageFile& file) {
+        std::vector<TlossPerson*> rows = TextRowOrder(nodes);
         ForgetChartPartners(rows);
-        file.Write(PageHead(context));
+        file.Write(TextPageHead(context, PedigreeHeadStyle(context.settings)));
         WriteRows(file, rows, context);
-        file.Line("</table></body></html>");
-        file.Close();
-    } catch (const PageWriteError&) {
-        context.reporter.AddMessage(FillIn(Msg::UnableToOpenCreate, links), true);
-    }
+    });
 }
 
 }  // namespace lg

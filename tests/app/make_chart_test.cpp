@@ -120,6 +120,22 @@ TEST(MakeChart, RunsThatCannotMakeAChart) {
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), errors) << e.host.AllMessages();
 }
 
+TEST(MakeChart, GenealogyPagesOfTheOldestAncestor) {
+    Example e;
+    SelectChartType(e.session.settings, ChartType::Genealogy, e.session.Db().persons);
+    e.session.settings.current.probands = {"I1"};
+    e.session.ctrlHeld = true;
+    ASSERT_TRUE(GoButtonClick(e.session)) << e.host.AllMessages();
+    const TinbredPerson* chart = e.session.Charts(ChartType::Genealogy).Current();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->proband->person->ID, "I1");
+    EXPECT_EQ(PublishChart(e.session, ChartType::Genealogy), (e.dir.Path() / "lgfam.htm").string())
+        << e.host.AllMessages();
+    for (const char* name : {"lgfamchart.htm", "lgfamview.htm", "lggenealogy.htm"})
+        EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / name)) << name;
+    EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
+}
+
 TEST(MakeChart, UnwritablePagesAreReported) {
     Example e;
     e.session.ctrlHeld = true;

@@ -1,11 +1,11 @@
-// Times a pedigree from proband to pages, as the batch mode makes it: the
-// build (proband, ancestor tree), the placement and chart assembly, and the
-// writing of the tableau, outline, text and frames pages. The GEDCOM is
-// loaded first, untimed.
+// Times a pedigree or genealogy from proband to pages, as the batch mode
+// makes it: the build (proband, tree), the placement and chart assembly,
+// and the writing of the chart, outline, text and frames pages. The GEDCOM
+// is loaded first, untimed.
 //
-//   bench_pedigree FILE.ged OUTDIR [PROBAND] [RUNS]
+//   bench_chart pedigree|genealogy FILE.ged OUTDIR [PROBAND|-] [RUNS]
 //
-// Without PROBAND the person with the deepest ancestry is taken (the depth
+// With "-" the program picks the proband with the deepest tree (the depth
 // pass is then part of the time).
 
 #include <chrono>
@@ -38,19 +38,24 @@ double Since(std::chrono::steady_clock::time_point start) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_pedigree FILE.ged OUTDIR [PROBAND] [RUNS]\n");
+    std::string type = argc > 1 ? argv[1] : "";
+    if (argc < 4 || (type != "pedigree" && type != "genealogy")) {
+        std::fprintf(stderr,
+                     "usage: bench_chart pedigree|genealogy FILE.ged OUTDIR [PROBAND|-] [RUNS]\n");
         return 2;
     }
+    lg::ChartType chartType =
+        type == "pedigree" ? lg::ChartType::Pedigree : lg::ChartType::Genealogy;
     QuietHost host;
     lg::Session session(host);
     session.settings.options.gedcomchecks = 0;
     session.settings.options.language = "english";
-    if (!lg::LoadGedcom(session, argv[1])) return 1;
-    session.workingDirectory = argv[2];
+    if (!lg::LoadGedcom(session, argv[2])) return 1;
+    lg::SelectChartType(session.settings, chartType, session.Db().persons);
+    session.workingDirectory = argv[3];
     std::filesystem::create_directories(session.workingDirectory);
-    if (argc > 3 && std::string(argv[3]) != "-") session.settings.current.probands = {argv[3]};
-    int runs = argc > 4 ? std::stoi(argv[4]) : 3;
+    if (argc > 4 && std::string(argv[4]) != "-") session.settings.current.probands = {argv[4]};
+    int runs = argc > 5 ? std::stoi(argv[5]) : 3;
     double bestChart = 1e30, bestPages = 1e30;
     for (int run = 0; run < runs; ++run) {
         auto start = std::chrono::steady_clock::now();
@@ -58,15 +63,15 @@ int main(int argc, char** argv) {
         lg::GoButtonClick(session);
         double chart = Since(start);
         start = std::chrono::steady_clock::now();
-        std::string page = lg::PublishChart(session, lg::ChartType::Pedigree);
+        std::string page = lg::PublishChart(session, chartType);
         double pages = Since(start);
         if (page.empty()) return 1;
         bestChart = std::min(bestChart, chart);
         bestPages = std::min(bestPages, pages);
     }
-    const lg::TinbredPerson* chart = session.Charts(lg::ChartType::Pedigree).Current();
+    const lg::TinbredPerson* chart = session.Charts(chartType).Current();
     std::printf("%s: %zu boxes; best of %d: chart %.3f s + pages %.3f s = %.3f s\n",
-                std::filesystem::path(argv[1]).filename().c_str(), chart->nodes.size(), runs,
+                std::filesystem::path(argv[2]).filename().c_str(), chart->nodes.size(), runs,
                 bestChart, bestPages, bestChart + bestPages);
     return 0;
 }

@@ -1,0 +1,86 @@
+#include <string>
+
+#include "html/genealogy_pages.h"
+#include "html/pedigree_tableau.h"
+#include "text/text_helpers.h"
+
+// The genealogy's chart page and its outline: the pedigree's page writer,
+// growing to the children, with grey boxes and lines off the family line.
+
+namespace lg {
+namespace {
+
+std::string GenealogyTitle(const TlossPerson& root, const PageContext& context) {
+    const Tvariables& s = context.settings;
+    if (!s.title.empty()) return s.title;
+    const Tlanguage& words = context.language;
+    std::string name = root.person ? root.person->FullName(context.options.properdisplay) : "";
+    std::string title = words.genealogyTitle + " " + words.OfPhrase(name);
+    if (s.genealogytype == 'm') title += " (" + words.maleLine + ")";
+    if (s.genealogytype == 'n' && !words.sameNamesOnly.empty())
+        title += " (" + words.sameNamesOnly + ")";
+    return title;
+}
+
+// The genealogy's boxes: coloured by sex (white when it is not recorded),
+// with grey borders off the family line when the naming scheme asks for
+// it, and the rows' numbers in the hints.
+class GenealogyBoxes final : public ChartBoxes {
+  public:
+    explicit GenealogyBoxes(const PageContext& context)
+        : context_(context), greyOffLine_(GreyOffFamilyLine(context.settings)) {}
+
+    std::string Class(const TlossPerson& node) const override {
+        const char sex = node.person ? node.person->sex : ' ';
+        std::string result = sex == 'M' ? " class=m" : sex == 'F' ? " class=f" : " class=u";
+        if (!node.lineFlag && greyOffLine_) result += 's';
+        return result;
+    }
+
+    // Every occurrence of a person names the one row of the person: that of
+    // the principal occurrence. (Its twin would do for the others, but the
+    // principal's twin has no row of its own.)
+    std::string Hint(const TlossPerson& node) const override {
+        const TlossPerson& row = node.isDouble ? Principal(node) : node;
+        return std::to_string(row.generation) + "." + std::to_string(row.rank) + ": " +
+               node.person->FullName(context_.options.properdisplay) +
+               node.person->BirthYearSuffix();
+    }
+
+    // Every occurrence of a person leads to the same row, so the anchor is
+    // the person's, never the box's number.
+    std::string Anchor(const TlossPerson& node) const override {
+        return BookmarkOf(node.person->ID, context_.options.bookmarks);
+    }
+
+  private:
+    static const TlossPerson& Principal(const TlossPerson& node) {
+        if (node.person->node) return *node.person->node;
+        return node.twin ? *node.twin : node;
+    }
+
+    const PageContext& context_;
+    bool greyOffLine_;
+};
+
+}  // namespace
+
+std::string GenealogyLabel(const TlossPerson& node) {
+    if (node.generation <= 1) return "1";
+    return std::to_string(node.generation) + "." + std::to_string(node.rank);
+}
+
+void WriteGenealogyPage(TlossPerson& root, PageContext& context) {
+    context.chartTitle = GenealogyTitle(root, context);
+    const GenealogyBoxes boxes(context);
+    WriteChartPage(root, context, {ChartDirection::Descendants, boxes});
+}
+
+void WriteGenealogyOutline(TlossPerson& root, PageContext& context) {
+    const std::string& outline = context.settings.outline;
+    if (outline.empty() || outline == kDisabledOutput) return;
+    const GenealogyBoxes boxes(context);
+    WriteChartOutline(root, context, {ChartDirection::Descendants, boxes});
+}
+
+}  // namespace lg

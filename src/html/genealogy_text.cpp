@@ -1,0 +1,220 @@
+// The genealogy's row list and text page.
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "charts/node_names.h"
+#include "html/genealogy_pages.h"
+#include "html/text_page_common.h"
+#include "text/messages.h"
+#include "text/text_helpers.h"
+
+namespace lg {
+namespace {
+
+// Numbers left from an earlier command would survive in the nodes that are
+// no longer rows (a name made empty since), and rows and the chart's hints
+// would point at them.
+void ClearRowNumbers(TlossPerson& root) {
+    std::vector<TlossPerson*> stack{&root};
+    while (!stack.empty()) {
+        TlossPerson* node = stack.back();
+        stack.pop_back();
+        node->rank = 0;
+        node->key.clear();
+        for (TlossPerson* child : node->children)
+            if (child) stack.push_back(child);
+    }
+}
+
+}  // namespace
+
+std::vector<TlossPerson*> BuildGenealogyRows(TlossPerson& root, const PageContext& context) {
+    ClearRowNumbers(root);
+    root.rank = 1;
+    std::vector<TlossPerson*> rows{&root};
+    // The rank last given in each generation.
+    std::unordered_map<int32_t, int32_t> lastRank{{root.generation, 1}};
+    struct Pending {
+        TlossPerson* node;
+        const TlossPerson* parent;
+    };
+    std::vector<Pending> stack;
+    auto pushChildren = [&stack](TlossPerson& parent) {
+        for (auto child = parent.children.rbegin(); child != parent.children.rend(); ++child)
+            if (*child) stack.push_back({*child, &parent});
+    };
+    const NameOptions names = context.Names();
+    const int year = context.CurrentYear();
+    pushChildren(root);
+    while (!stack.empty()) {
+        auto [node, parent] = stack.back();
+        stack.pop_back();
+        // Further occurrences and nameless boxes get no row, nor does
+        // anything below them.
+        if (!node->person || node->person->node != node) continue;
+        if (NameForNode(*node, context.settings.namingscheme, names, year).empty()) continue;
+        rows.push_back(node);
+        if (parent->person)
+            node->key = "#" + BookmarkOf(parent->person->ID, context.options.bookmarks);
+        node->rank = ++lastRank[node->generation];
+        pushChildren(*node);
+    }
+    return rows;
+}
+
+namespace {
+
+// What the rows of the text page are written with.
+struct TextRows {
+    const PageContext& context;
+    DescriptionContext descriptions;
+    // The row of every person that has one.
+    std::unordered_map<const Tindividual*, const TlossPerson*> rowOf;
+
+    std::string Anchor(const Tindividual& person) const {
+        return BookmarkOf(person.ID, context.options.bookmarks);
+    }
+    // A link to the person's row in the label's words; empty without a row.
+    std::string RowLink(const Tindividual& person) const {
+        auto found = rowOf.find(&person);
+        if (found == rowOf.end()) return {};
+        return "<a href=\"#" + Anchor(person) + "\">" + GenealogyLabel(*found->second) + "</a>";
+    }
+};
+
+std::string ParentsPhrase(const Tindividual& person, const Tlanguage& language, NameStyle style) {
+    const Tindividual* first = person.father ? person.father : person.mother;
+    if (!first) return {};
+    std::string phrase = language.ChildOfPhrase(person.sex == 'M', first->FullName(style));
+    if (person.father && person.mother)
+        phrase += " " + language.AndPhrase(person.mother->FullName(style));
+    return phrase;
+}
+
+// A spouse with a row of his own is named with a link to it; any other is
+// described here, with his parents.
+std::string SpouseDescription(const Tindividual& spouse, const TextRows& rows) {
+    const DescriptionContext& d = rows.descriptions;
+    std::string link = rows.RowLink(spouse);
+    if (!link.empty()) return "<b>" + NameWithAlias(spouse, d) + "</b> [" + link + "].";
+    std::string text;
+    for (const std::string& part :
+         {NameWithAlias(spouse, d), BirthPart(spouse, d), spouse.occupation, DeathPart(spouse, d),
+          ParentsPhrase(spouse, *d.language, d.nameStyle)})
+        text = JoinWith(text, ", ", part);
+    return text + ".";
+}
+
+std::string MarriageLine(const Tindividual& spouse, const Tfamily& family,
+                         const std::string& prefix, const TextRows& rows) {
+    const DescriptionContext& d = rows.descriptions;
+    std::string marriage = MarriageText(family, d);
+    std::string description = SpouseDescription(spouse, rows);
+    if (description == "." || description == "?.") {
+        // Nothing known of the spouse: the marriage alone, if anything.
+        if (marriage.empty()) return {};
+        return std::string(TrimRightBlanks(prefix)) + " " + marriage + ".<br>";
+    }
+    return prefix + JoinWith(JoinWith(marriage, " ", d.language->with), " ", description) + "<br>";
+}
+
+// The year in a column of four: leading zeros become blanks.
+std::string ChildYear(const Tindividual& child) {
+    std::string year = YearOf(child.BirthDate());
+    if (YearNumber(year) == 0) year = YearOf(child.ChristeningDate());
+    if (YearNumber(year) == 0) return {};
+    std::size_t zeros = year.find_first_not_of('0');
+    std::string blanks;
+    for (std::size_t i = 0; i < zeros; ++i) blanks += "&nbsp;";
+    return blanks + year.substr(zeros) + ":";
+}
+
+std::string ChildEntry(const Tindividual& child, const Tfamily& family, const TextRows& rows) {
+    const Tlanguage& language = *rows.descriptions.language;
+    std::string entry = ChildYear(child) + "<td>" + child.FullName(rows.descriptions.nameStyle);
+    std::string link = child.PedigreeOf(&family);
+    bool male = child.sex == 'M';
+    if (link == "ADOP") entry += " (" + language.Adopted(male) + ")";
+    if (link == "LEGI") entry += " (" + language.Legitimated(male) + ")";
+    std::string row = rows.RowLink(child);
+    if (!row.empty()) entry += " [" + row + "]";
+    return entry + "</tr>\r\n";
+}
+
+// The children who have a box in the chart, with their birth years and
+// links to their rows.
+std::string ChildrenTable(const Tfamily& family, const TextRows& rows) {
+    std::string table = "<table cellpadding=0 cellspacing=0>\r\n<tr><td width=90>&nbsp;&nbsp;" +
+                        rows.descriptions.language->children + ":<td width=60>";
+    bool first = true;
+    for (const TfamilyChild& child : family.children) {
+        if (!child.person || !child.person->node) continue;
+        if (!first) table += "<tr><td><td>";
+        first = false;
+        table += ChildEntry(*child.person, family, rows);
+    }
+    return table + "</table>";
+}
+
+std::string FamilyBlock(const Tindividual& person, const TextRows& rows) {
+    const bool male = person.sex == 'M';
+    const bool numbered = person.famsList.size() > 1;
+    std::string block;
+    int k = 0;
+    for (const Tspouse& link : person.famsList) {
+        const Tfamily* family = link.family;
+        if (!family) continue;
+        // Without a partner there is no marriage line, but the children
+        // are still listed: they have rows of their own in this chart.
+        const Tindividual* spouse = male ? family->wife : family->husband;
+        if (spouse) {
+            std::string prefix = rows.descriptions.language->Married(male) + " ";
+            if (numbered) prefix += "(" + std::to_string(++k) + ") ";
+            block += MarriageLine(*spouse, *family, prefix, rows);
+        }
+        if (!family->children.empty()) block += ChildrenTable(*family, rows);
+    }
+    return block;
+}
+
+void WriteRow(PageFile& file, const TlossPerson& node, const TextRows& rows) {
+    const Tindividual& person = *node.person;
+    std::string number = "<tr><td valign=top><a name=\"" + rows.Anchor(person) + "\"";
+    if (!node.key.empty()) number += " href=\"" + node.key + "\"";
+    number += ">" + GenealogyLabel(node) + "</a>";
+    std::string description = PersonDescription(person, true, rows.descriptions);
+    if (rows.context.options.gedcomnotes) description = JoinWith(description, " ", person.notes);
+    file.Line(number + "<td><td class=s>" + description + "<br>");
+    file.Line(FamilyBlock(person, rows));
+    file.Line("<br></tr>");
+}
+
+// Text cells are grey, the descriptions black.
+TextPageHeadStyle GenealogyHeadStyle(const Tvariables& settings) {
+    std::string rules =
+        "table        { border=0pt cellpadding=0pt cellspacing=0pt width=\"100%\"}\r\n";
+    rules +=
+        "td           { font-family: " + settings.fontname + "; font-size: 10pt; color: gray }\r\n";
+    rules += "td.s         { color: black }\r\n" + TextLinkRules(13, "{");
+    return {rules, "<table>", "<td width=\"*\" align=center>"};
+}
+
+}  // namespace
+
+void WriteGenealogyTextPage(const TlossPerson& /*root*/, std::span<TlossPerson* const> rows,
+                            PageContext& context) {
+    WriteTextPageFile(context, [&](PageFile& file) {
+        // A progress text, in the colour of work under way.
+        context.reporter.ShowStatus(MessageText(Msg::ProducingHTMLGenealogy), StatusColour::Error);
+        std::vector<TlossPerson*> order = TextRowOrder(rows);
+        TextRows text{context, context.Descriptions(), {}};
+        for (const TlossPerson* node : order) text.rowOf.emplace(node->person, node);
+        file.Write(TextPageHead(context, GenealogyHeadStyle(context.settings)));
+        WriteTextRows(file, order, "<tr><td><td><td align=center>", context.language,
+                      [&](const TlossPerson& node) { WriteRow(file, node, text); });
+    });
+}
+
+}  // namespace lg
