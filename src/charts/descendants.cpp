@@ -297,36 +297,6 @@ void ApplyHighlights(TlossPerson& root, SortedStrings& highlights, bool usePatro
     }
 }
 
-Tindividual* SelectDescendantProband(Database& db, Reporter& reporter,
-                                     const DescendantRequest& request) {
-    TindividualList& persons = db.persons;
-    Tindividual* proband = nullptr;
-    if (!request.dialog && request.probands && !request.probands->empty())
-        proband = persons.Find(request.probands->front());
-    if (request.dialog || !proband) {
-        reporter.ShowStatus(FillIn(Msg::CalculatingTreeSizeN, ""), StatusColour::Error);
-        for (const auto& person : persons) person->treeDepth = 0;
-        ComputeDescendantDepths(persons, reporter);
-        if (reporter.RunState() == kRunError) return nullptr;
-    }
-    if (request.dialog) {
-        ProbandChoice choice = (*request.dialog)();
-        if (choice.cancelled) reporter.SetRunState(kRunCancelled);
-        if (reporter.RunState() != kRunNormal) return nullptr;
-        proband = choice.selected;
-    }
-    if (!proband) {
-        proband = DeepestPerson(persons);
-        reporter.AddMessage(MessageText(Msg::AutomaticSelectionOfProband));
-    }
-    for (const auto& person : persons) {
-        person->treeDepth = 0;
-        person->node = nullptr;
-    }
-    reporter.ShowStatus(MessageText(Msg::ConstructingTheTree), StatusColour::Error);
-    return proband;
-}
-
 // The parent sits centred over his children; childless children are packed
 // against the first child with a family of its own, or spread evenly
 // between two such children; a child within 0.2 of the centre gives the
@@ -375,7 +345,8 @@ TlossPerson* MakeDescendantTree(Database& db, NodePool& pool, Reporter& reporter
         return nullptr;
     }
     pool.Clear();
-    Tindividual* proband = SelectDescendantProband(db, reporter, request);
+    Tindividual* proband =
+        SelectProband(db, reporter, request.probands, request.dialog, ComputeDescendantDepths);
     if (!proband) return nullptr;
     DescendantBuilder builder(db, pool, request);
     TlossPerson* root = builder.Build(*proband);

@@ -174,31 +174,32 @@ void PlaceAncestors(TlossPerson& root) {
               AverageOfParents);
 }
 
-namespace {
+void ComputeAncestorDepths(TindividualList& persons, Reporter& reporter) {
+    DepthProgress progress{reporter};
+    for (const auto& person : persons) {
+        if (reporter.RunState() == kRunError) return;
+        if (person->treeDepth == 0) ComputeAncestorDepth(*person, persons.Count(), progress);
+    }
+}
 
-Tindividual* SelectPedigreeProband(Database& db, Reporter& reporter,
-                                   const PedigreeRequest& request) {
+Tindividual* SelectProband(Database& db, Reporter& reporter,
+                           const std::vector<std::string>* probands, const ProbandDialog* dialog,
+                           void (*computeDepths)(TindividualList&, Reporter&)) {
     TindividualList& persons = db.persons;
     Tindividual* proband = nullptr;
-    if (!request.dialog && request.probands && !request.probands->empty())
-        proband = persons.Find(request.probands->front());
-    if (request.dialog || !proband) {
+    if (!dialog && probands && !probands->empty()) proband = persons.Find(probands->front());
+    if (dialog || !proband) {
         reporter.ShowStatus(FillIn(Msg::CalculatingTreeSizeN, ""), StatusColour::Error);
         // A pass that was interrupted earlier may have left marks behind.
         for (const auto& person : persons) person->treeDepth = 0;
-        DepthProgress progress{reporter};
-        for (const auto& person : persons) {
-            if (reporter.RunState() == kRunError) break;
-            if (person->treeDepth == 0) ComputeAncestorDepth(*person, persons.Count(), progress);
-        }
+        computeDepths(persons, reporter);
         if (reporter.RunState() == kRunError) return nullptr;
     }
-    if (request.dialog) {
-        ProbandChoice choice = (*request.dialog)();
-        if (choice.cancelled) {
-            reporter.SetRunState(kRunCancelled);
-            return nullptr;
-        }
+    if (dialog) {
+        ProbandChoice choice = (*dialog)();
+        if (choice.cancelled) reporter.SetRunState(kRunCancelled);
+        // An Esc while the dialog was open ends the run too.
+        if (reporter.RunState() != kRunNormal) return nullptr;
         proband = choice.selected;
     }
     if (!proband) {
@@ -213,8 +214,6 @@ Tindividual* SelectPedigreeProband(Database& db, Reporter& reporter,
     return proband;
 }
 
-}  // namespace
-
 TlossPerson* MakePedigree(Database& db, NodePool& pool, Reporter& reporter,
                           const PedigreeRequest& request) {
     if (db.persons.Empty()) {
@@ -222,7 +221,8 @@ TlossPerson* MakePedigree(Database& db, NodePool& pool, Reporter& reporter,
         return nullptr;
     }
     pool.Clear();
-    Tindividual* proband = SelectPedigreeProband(db, reporter, request);
+    Tindividual* proband =
+        SelectProband(db, reporter, request.probands, request.dialog, ComputeAncestorDepths);
     if (!proband) return nullptr;
     BuildAncestorTree(*proband, db, pool, request.descriptions);
     return proband->node;

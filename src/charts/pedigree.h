@@ -44,6 +44,10 @@ struct DepthProgress {
 int32_t ComputeAncestorDepth(Tindividual& person, std::size_t personCount,
                              DepthProgress& progress);
 
+// ComputeAncestorDepth for every person not measured yet, in list order;
+// stops at an error.
+void ComputeAncestorDepths(TindividualList& persons, Reporter& reporter);
+
 // The person with the largest treeDepth (the first on ties); null when the
 // list is empty.
 Tindividual* DeepestPerson(const TindividualList& persons);
@@ -59,6 +63,16 @@ void BuildAncestorTree(Tindividual& proband, const Database& db, NodePool& pool,
 // column, y the row. Never moves a subtree up; without recursion and in
 // n log n time even for very deep trees.
 void PlaceAncestors(TlossPerson& root);
+
+// The proband of a chart: without a dialog the first remembered proband;
+// when that is missing, or to show the dialog, every person's depth is
+// measured first (computeDepths). A dialog's Cancel sets the run state to
+// 1; no choice falls back to the deepest tree, with its message. Clears
+// treeDepth and node of every person for the build. Null when the run
+// state is not 0.
+Tindividual* SelectProband(Database& db, Reporter& reporter,
+                           const std::vector<std::string>* probands, const ProbandDialog* dialog,
+                           void (*computeDepths)(TindividualList&, Reporter&));
 
 // What the pedigree build needs besides the database.
 struct PedigreeRequest {
