@@ -57,7 +57,7 @@ std::vector<TlossPerson*> BuildGenealogyRows(TlossPerson& root, const PageContex
         if (NameForNode(*node, context.settings.namingscheme, names, year).empty()) continue;
         rows.push_back(node);
         if (parent->person)
-            node->key = "#" + BookmarkOf(parent->person->ID, context.options.bookmarks);
+            node->key = std::string("#").append(BookmarkOf(parent->person->ID, context.options.bookmarks));
         node->rank = ++lastRank[node->generation];
         pushChildren(*node);
     }
@@ -89,7 +89,7 @@ std::string ParentsPhrase(const Tindividual& person, const Tlanguage& language, 
     if (!first) return {};
     std::string phrase = language.ChildOfPhrase(person.sex == 'M', first->FullName(style));
     if (person.father && person.mother)
-        phrase += " " + language.AndPhrase(person.mother->FullName(style));
+        phrase.append(" ").append(language.AndPhrase(person.mother->FullName(style)));
     return phrase;
 }
 
@@ -171,7 +171,7 @@ std::string FamilyBlock(const Tindividual& person, const TextRows& rows) {
         const Tindividual* spouse = male ? family->wife : family->husband;
         if (spouse) {
             std::string prefix = rows.descriptions.language->Married(male) + " ";
-            if (numbered) prefix += "(" + std::to_string(++k) + ") ";
+            if (numbered) prefix.append("(").append(std::to_string(++k)).append(") ");
             block += MarriageLine(*spouse, *family, prefix, rows);
         }
         if (!family->children.empty()) block += ChildrenTable(*family, rows);
@@ -183,7 +183,7 @@ void WriteRow(PageFile& file, const TlossPerson& node, const TextRows& rows) {
     const Tindividual& person = *node.person;
     std::string number = "<tr><td valign=top><a name=\"" + rows.Anchor(person) + "\"";
     if (!node.key.empty()) number += " href=\"" + node.key + "\"";
-    number += ">" + GenealogyLabel(node) + "</a>";
+    number.append(">").append(GenealogyLabel(node)).append("</a>");
     std::string description = PersonDescription(person, true, rows.descriptions);
     if (rows.context.options.gedcomnotes) description = JoinWith(description, " ", person.notes);
     file.Line(number + "<td><td class=s>" + description + "<br>");
