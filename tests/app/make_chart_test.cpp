@@ -13,18 +13,12 @@
 namespace lg {
 namespace {
 
-std::string ReadFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The example family and its parameter file copied into a fresh directory.
 struct Example {
     Example() {
         for (const char* name : {"family.ged", "family.params.txt"})
-            dir.Write(name, ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+            dir.Write(name, test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
         EXPECT_TRUE(LoadParameterFile(session, dir.Path() / "family.params.txt"));
     }
     test::TempDir dir;
@@ -49,7 +43,7 @@ TEST(MakeChart, CtrlHeldRunsWithoutDialogAndPublishesTheFourPages) {
     EXPECT_EQ(page, (e.dir.Path() / "lg.htm").string()) << e.host.AllMessages();
     for (const char* name : {"lignorama.htm", "lgoutline.htm", "lgtekst.htm", "lg.htm"})
         EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / name)) << name;
-    EXPECT_NE(ReadFile(e.dir.Path() / "lg.htm").find("<frame name=\"top\" src=\"lignorama.htm\">"),
+    EXPECT_NE(test::ReadFile(e.dir.Path() / "lg.htm").find("<frame name=\"top\" src=\"lignorama.htm\">"),
               std::string::npos);
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
 }

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
+#include "support/page_setup.h"
 #include "support/test_support.h"
 
 namespace lg {
@@ -17,8 +18,11 @@ using namespace std::chrono_literals;
 
 // A genealogy page writer with the factory settings, and the boxes of a
 // descendant chart made by hand.
-class GenealogyChart : public ::testing::Test {
+class GenealogyChart : public ::testing::Test, public test::PageSetup {
   public:
+    GenealogyChart()
+        : PageSetup(FactoryDefaults(ChartType::Genealogy),
+                    std::chrono::system_clock::time_point(1700000000s)) {}
     Tindividual& Person(const std::string& id, const std::string& name, char sex,
                         const std::string& birth, bool christened = false) {
         Tindividual& p = persons.emplace_back();
@@ -62,17 +66,10 @@ class GenealogyChart : public ::testing::Test {
             Box(Person("I3", "Maria /Smit/", 'F', "1878"), 2, 2, 1, 2.5, true, {&annaM, &willem});
         return Box(Person("I1", "Jan /Smit/", 'M', "1850"), 1, 1, 0, 1.5, true, {&pieter, &maria});
     }
-    PageContext Context() {
-        return {s, options, *language, dir.Path().string(), reporter, clock, title};
-    }
     std::string Page(TlossPerson& root, bool outline = false) {
         PageContext context = Context();
         outline ? WriteGenealogyOutline(root, context) : WriteGenealogyPage(root, context);
-        return Read(outline ? s.outline : s.output);
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(dir.Path() / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
+        return Read(outline ? settings.outline : settings.output);
     }
     // The page's lines, each without "<table " and what follows its style.
     static std::vector<std::string> Tables(const std::string& page) {
@@ -85,14 +82,6 @@ class GenealogyChart : public ::testing::Test {
 
     std::deque<Tindividual> persons;
     std::deque<TlossPerson> nodes;
-    test::FakeHost host;
-    Reporter reporter{host};
-    std::unique_ptr<Tlanguage> language = CreateLanguage("english", reporter);
-    Tvariables s = FactoryDefaults(ChartType::Genealogy);
-    GlobalOptions options;
-    test::FixedClock clock{std::chrono::system_clock::time_point(1700000000s)};
-    std::string title;
-    test::TempDir dir;
 };
 
 std::string Joined(std::initializer_list<std::string> lines) {
@@ -105,13 +94,13 @@ std::string Joined(std::initializer_list<std::string> lines) {
 // line in its own test), with the words of a descendant chart, the grey
 // styles and the deeper indented hint line.
 std::string GenealogyHeadAndHeader(GenealogyChart& t) {
-    const int32_t yoffset = t.s.yoffset;
+    const int32_t yoffset = t.settings.yoffset;
     TlossPerson& proband = t.Box(t.Person("I7", "Jan /Smit/", 'M', "1850"), 1, 1, 0, 0, true);
     proband.parents = {&t.Box(t.Person("I8", "Klaas /Smit/", 'M', "1820"), 2, 1, 1, 0, true)};
     PageContext context = t.Context();
     WriteTableauPage(proband, context);
-    t.s.yoffset = yoffset;
-    std::string page = t.Read(t.s.output);
+    t.settings.yoffset = yoffset;
+    std::string page = t.Read(t.settings.output);
     page.erase(page.find("  </div>\r\n") + 10);
     const std::string grey = "; border: 1pt solid gray";
     const std::pair<std::string, std::string> changes[] = {
@@ -179,7 +168,7 @@ TEST_F(GenealogyChart, SmallPageByteForByte) {
                 "</body>",
                 "</html>",
             }));
-    EXPECT_EQ(s.yoffset, 161);
+    EXPECT_EQ(settings.yoffset, 161);
     EXPECT_TRUE(host.messages.empty()) << host.AllMessages();
 }
 
@@ -222,7 +211,7 @@ TEST_F(GenealogyChart, LinesToChildrenOnAndOffTheLine) {
         }
         TlossPerson& root = Box(Person("I1", "Jan /Smit/", 'M', "1850"), 1, 1, 0,
                                 (c.children.size() - 1) / 2.0L, true, children);
-        std::tie(s.yoffset, s.namingscheme) = std::tuple(60, c.scheme);
+        std::tie(settings.yoffset, settings.namingscheme) = std::tuple(60, c.scheme);
         EXPECT_EQ(Tables(Page(root)), c.tables);
         EXPECT_TRUE(host.messages.empty()) << host.AllMessages();
     }
@@ -238,10 +227,10 @@ TEST_F(GenealogyChart, OutlinePageAndDisabledOutline) {
                              "<p class=us style=", R"(<table class=vs style="top:)"})
         EXPECT_NE(outline.find(part), std::string::npos) << part;
     EXPECT_EQ(outline.find("<a href=\"lggenealogy"), std::string::npos);
-    EXPECT_EQ(s.boxwidth, 60);
+    EXPECT_EQ(settings.boxwidth, 60);
 
-    std::filesystem::remove(dir.Path() / s.outline);
-    s.outline = "(disabled)";
+    std::filesystem::remove(dir.Path() / settings.outline);
+    settings.outline = "(disabled)";
     EXPECT_EQ(Page(root).find("Helicopter view"), std::string::npos);
     PageContext context = Context();
     WriteGenealogyOutline(root, context);
@@ -266,7 +255,7 @@ TEST_F(GenealogyChart, TitlesAndChildlessRoot) {
         {'m', "Smit", "", "Smit"},
     };
     for (const auto& [type, setTitle, sameNames, expected] : cases) {
-        std::tie(s.genealogytype, s.title, language->sameNamesOnly) =
+        std::tie(settings.genealogytype, settings.title, language->sameNamesOnly) =
             std::tie(type, setTitle, sameNames);
         Page(root);
         EXPECT_EQ(title, expected);

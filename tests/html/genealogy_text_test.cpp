@@ -7,14 +7,18 @@
 
 #include "database/gedcom_reader.h"
 #include "html/genealogy_pages.h"
+#include "support/page_setup.h"
 #include "support/test_support.h"
 
 namespace lg {
 namespace {
 
-class GenealogyTextTest : public ::testing::Test {
+class GenealogyTextTest : public ::testing::Test, public test::PageSetup {
   protected:
-    GenealogyTextTest() { settings.namingscheme = "a0z1"; }  // the living have no name
+    GenealogyTextTest() {
+        settings.namingscheme = "a0z1";
+        title = "Genealogy of Jan Smit";
+    }  // the living have no name
     void Load(const std::vector<std::string>& records) {
         ASSERT_TRUE(ReadGedcom(dir.Write("t.ged", test::Gedcom(records)), db, reporter));
     }
@@ -30,23 +34,12 @@ class GenealogyTextTest : public ::testing::Test {
     TlossPerson* Node(std::string_view id, TlossPerson* parent, bool principal = true) {
         return Node(db.persons.Find(id), parent, principal);
     }
-    PageContext Context() {
-        return {settings, options, *english, dir.Path().string(), reporter, clock, title};
-    }
 
     // The chart and its data.
     std::deque<TlossPerson> pool;
     Database db;
-    test::TempDir dir;
     // What the pages are written with.
-    Tvariables settings;
-    GlobalOptions options;
-    std::string title = "Genealogy of Jan Smit";
-    test::FakeHost host;
-    Reporter reporter{host};
-    std::unique_ptr<Tlanguage> english = CreateLanguage("english", reporter);
     // 1970: who was born after 1870 and has no death may be alive.
-    test::FixedClock clock{std::chrono::system_clock::time_point{}};
 };
 
 TEST_F(GenealogyTextTest, RowsNumberedDepthFirstPerGeneration) {

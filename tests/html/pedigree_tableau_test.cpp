@@ -15,6 +15,7 @@
 
 #include "app/settings.h"
 #include "charts/pedigree.h"
+#include "support/page_setup.h"
 #include "support/test_support.h"
 
 namespace lg {
@@ -64,20 +65,14 @@ struct Chart {
 };
 
 // The pedigree's factory settings and what a page writer needs besides.
-struct Writer {
-    PageContext Context() {
-        return {s, options, *language, dir.Path().string(), reporter, clock, title};
-    }
+struct Writer : test::PageSetup {
+    Writer()
+        : PageSetup(FactoryDefaults(ChartType::Pedigree),
+                    std::chrono::system_clock::time_point(1700000000s)) {}
     std::string Tableau(TlossPerson& root) {
         PageContext context = Context();
         WriteTableauPage(root, context);
-        return Read(s.output);
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(dir.Path() / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        return Read(settings.output);
     }
     // The page's lines that contain the text, without their CR.
     static std::vector<std::string> LinesWith(const std::string& page, const std::string& text) {
@@ -88,15 +83,6 @@ struct Writer {
                 found.push_back(line.substr(0, line.size() - 1));
         return found;
     }
-
-    test::FakeHost host;
-    Reporter reporter{host};
-    std::unique_ptr<Tlanguage> language = CreateLanguage("english", reporter);
-    Tvariables s = FactoryDefaults(ChartType::Pedigree);
-    GlobalOptions options;
-    test::FixedClock clock{std::chrono::system_clock::time_point(1700000000s)};
-    std::string title;
-    test::TempDir dir;
 };
 
 // Proband Jan (with brother Klaas), parents, and grandparents 4 to 7 where
@@ -129,8 +115,8 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 TEST(PedigreeTableau, SmallPageByteForByte) {
     Writer w;
-    w.s.homeurl = "index.htm";
-    w.s.hometitle = "Family home";
+    w.settings.homeurl = "index.htm";
+    w.settings.hometitle = "Family home";
     ThreeGenerations chart;
     const std::string page = w.Tableau(*chart.root);
     const std::string link =
@@ -211,7 +197,7 @@ TEST(PedigreeTableau, SmallPageByteForByte) {
     });
     EXPECT_EQ(page, expected);
     EXPECT_EQ(w.title, "Pedigree of Jan Smit");
-    EXPECT_EQ(w.s.yoffset, 159);
+    EXPECT_EQ(w.settings.yoffset, 159);
     EXPECT_TRUE(w.host.messages.empty()) << w.host.AllMessages();
 }
 
@@ -241,10 +227,10 @@ TEST(PedigreeTableau, OutlinePageHasSmallBoxesWithoutText) {
               std::string::npos)
         << page;
     EXPECT_EQ(page.find("<a href=\"lgtekst"), std::string::npos);
-    EXPECT_EQ(std::tie(w.s.boxwidth, w.s.boxheight, w.s.xspace, w.s.yspace, w.s.fontsize),
+    EXPECT_EQ(std::tie(w.settings.boxwidth, w.settings.boxheight, w.settings.xspace, w.settings.yspace, w.settings.fontsize),
               std::make_tuple(60, 14, 30, 14, 7));
     std::filesystem::remove(w.dir.Path() / "lgoutline.htm");
-    w.s.outline.clear();
+    w.settings.outline.clear();
     WriteOutlinePage(*chart.root, context);
     EXPECT_TRUE(std::filesystem::is_empty(w.dir.Path()));
 }
@@ -317,8 +303,8 @@ TEST(PedigreeTableau, BoxTextsLinksAndAnchors) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Writer w;
-        w.s.fontsize = c.fontsize;
-        w.s.links = c.links;
+        w.settings.fontsize = c.fontsize;
+        w.settings.links = c.links;
         w.options.bookmarks = c.bookmarks;
         ThreeGenerations chart;
         chart.persons[2].ID = "I12";  // Pieter
@@ -352,7 +338,7 @@ TEST(PedigreeTableau, ProbandAnchorOnlyFarDown) {
         Chart chart;
         const std::string page = w.Tableau(
             chart.Node(1, 0, c.row, {&chart.Node(2, 1, 0), &chart.Node(3, 1, 2 * c.row)}));
-        EXPECT_EQ(w.s.yoffset, 173);
+        EXPECT_EQ(w.settings.yoffset, 173);
         EXPECT_EQ(page.find("#proband") != std::string::npos, c.headerLink);
         const std::vector<std::string> anchors = Writer::LinesWith(page, "name=\"proband\"");
         EXPECT_EQ(anchors.empty() ? "" : anchors[0], c.anchor);
@@ -372,11 +358,11 @@ TEST(PedigreeTableau, ProbandWithoutParentsWritesNoPages) {
 
 TEST(PedigreeTableau, CollectedRowsRoundHalvesToEven) {
     Writer w;
-    w.s.yspace = 1;  // rows of 15 pixels
+    w.settings.yspace = 1;  // rows of 15 pixels
     Chart chart;
     TableauLists lists;
     CollectTableauItems(chart.Node(1, 0, 1.5, {&chart.Node(2, 1, 0.5), &chart.Node(3, 1, 2.5)}),
-                        w.s, lists);
+                        w.settings, lists);
     std::vector<int32_t> rows;
     for (const TableauItem* box : lists.elements) rows.push_back(box->y);
     EXPECT_EQ(rows, (std::vector<int32_t>{22, 8, 38}));  // 22.5, 7.5, 37.5
@@ -429,8 +415,8 @@ TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
         for (unsigned seed : {0u, 1u, 2u, 3u}) {
             SCOPED_TRACE(std::to_string(boxwidth) + " " + std::to_string(seed));
             Writer w;
-            std::tie(w.s.boxwidth, w.s.xspace, w.s.yspace) =
-                std::tuple(boxwidth, xspace, rowStep - w.s.boxheight);
+            std::tie(w.settings.boxwidth, w.settings.xspace, w.settings.yspace) =
+                std::tuple(boxwidth, xspace, rowStep - w.settings.boxheight);
             RandomPedigree chart(seed);
             const std::string page = w.Tableau(*chart.root);
             const int32_t column = boxwidth + xspace, half = xspace / 2;
@@ -438,10 +424,10 @@ TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
             std::set<std::tuple<int32_t, int32_t, int32_t>> brackets, bracketsDrawn;
             Pieces needed, drawn, lines;
             auto centreX = [&](const TlossPerson& n) {
-                return w.s.xoffset + static_cast<int32_t>(n.x) * column + boxwidth / 2;
+                return w.settings.xoffset + static_cast<int32_t>(n.x) * column + boxwidth / 2;
             };
             auto centreY = [&](const TlossPerson& n) {
-                return w.s.yoffset + static_cast<int32_t>(std::nearbyint(n.y * rowStep)) + 7;
+                return w.settings.yoffset + static_cast<int32_t>(std::nearbyint(n.y * rowStep)) + 7;
             };
             for (const TlossPerson& n : chart.nodes) {
                 if (n.parents.empty()) continue;

@@ -9,14 +9,16 @@
 #include <sstream>
 
 #include "database/gedcom_reader.h"
+#include "support/page_setup.h"
 #include "support/test_support.h"
 
 namespace lg {
 namespace {
 
-class PedigreeTextTest : public ::testing::Test {
+class PedigreeTextTest : public ::testing::Test, public test::PageSetup {
   protected:
     PedigreeTextTest() {
+        title = "Pedigree of Kees Smit";
         settings.links = "text.htm";
         settings.title = "Smit";
         settings.fontname = "'Arial'";
@@ -40,25 +42,11 @@ class PedigreeTextTest : public ::testing::Test {
         return &node;
     }
     void Write(const std::vector<TlossPerson*>& nodes) {
-        PageContext context{settings, options, *english, dir.Path().string(),
-                            reporter, clock,   title};
+        PageContext context = Context();
         WritePedigreeTextPage(nodes, context);
     }
-    std::string Page(const std::string& name = "text.htm") const {
-        std::ifstream in(dir.Path() / name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
+    std::string Page(const std::string& name = "text.htm") const { return Read(name); }
 
-    test::FakeHost host;
-    Reporter reporter{host};
-    std::unique_ptr<Tlanguage> english = CreateLanguage("english", reporter);
-    test::FixedClock clock{std::chrono::system_clock::time_point{}};
-    Tvariables settings;
-    GlobalOptions options;
-    std::string title = "Pedigree of Kees Smit";
-    test::TempDir dir;
     Database db;
     std::deque<TlossPerson> pool;
 };

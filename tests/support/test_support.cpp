@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace lg::test {
@@ -52,6 +53,11 @@ std::string Gedcom(const std::vector<std::string>& records, std::string_view cha
     text += "0 TRLR";
     text += lineEnd;
     return text;
+}
+
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 std::filesystem::path RealWorldDataDir() {

@@ -86,6 +86,9 @@ class TempDir {
 std::string Gedcom(const std::vector<std::string>& records, std::string_view charSet = "ANSI",
                    std::string_view lineEnd = "\n");
 
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& file);
+
 // The folder of real-world GEDCOM files beside the repository, or empty when
 // this checkout has none.
 std::filesystem::path RealWorldDataDir();
