@@ -8,6 +8,7 @@
 #include <random>
 
 #include "database/gedcom_reader.h"
+#include "support/loaded_family.h"
 #include "support/test_support.h"
 #include "text/language.h"
 
@@ -41,10 +42,8 @@ const std::vector<std::string> kFamily = {
     "0 @F6@ FAM", "1 HUSB @I12@", "1 WIFE @I13@", "1 CHIL @I14@",
 };
 
-struct Tree {
-    explicit Tree(const std::vector<std::string>& records) {
-        ReadGedcom(dir.Write("f.ged", test::Gedcom(records)), db, reporter);
-        language = CreateLanguage("english", reporter);
+struct Tree : test::LoadedFamily {
+    explicit Tree(const std::vector<std::string>& records) : LoadedFamily(records) {
         request.descriptions.language = language.get();
         request.probands = &probands;
         request.highlights = &highlights;
@@ -62,13 +61,6 @@ struct Tree {
         return boxes;
     }
 
-    test::TempDir dir;
-    test::FakeHost host;
-    Reporter reporter{host};
-    Database db;
-    NodePool pool;
-    std::unique_ptr<Tlanguage> language;
-    std::vector<std::string> probands;
     SortedStrings highlights;
     DescendantRequest request;
 };

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "database/gedcom_reader.h"
+#include "support/loaded_family.h"
 #include "support/test_support.h"
 #include "text/language.h"
 
@@ -13,10 +14,8 @@ namespace lg {
 namespace {
 
 // A database read from GEDCOM records, with what a pedigree build needs.
-struct Family {
-    explicit Family(const std::vector<std::string>& records) {
-        ReadGedcom(dir.Write("f.ged", test::Gedcom(records)), db, reporter);
-        language = CreateLanguage("english", reporter);
+struct Family : test::LoadedFamily {
+    explicit Family(const std::vector<std::string>& records) : LoadedFamily(records) {
         request.descriptions.language = language.get();
         request.probands = &probands;
     }
@@ -31,13 +30,6 @@ struct Family {
         return nullptr;
     }
 
-    test::TempDir dir;
-    test::FakeHost host;
-    Reporter reporter{host};
-    Database db;
-    NodePool pool;
-    std::unique_ptr<Tlanguage> language;
-    std::vector<std::string> probands;
     PedigreeRequest request;
 };
 
