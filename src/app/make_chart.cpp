@@ -6,8 +6,8 @@
 #include "app/run_pipeline.h"
 #include "charts/descendants.h"
 #include "charts/pedigree.h"
-#include "html/genealogy_pages.h"
 #include "html/frames_page.h"
+#include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
 #include "html/pedigree_text.h"
 #include "text/fill_in.h"
@@ -21,12 +21,9 @@ namespace {
 constexpr std::string_view kNotAvailable = "This chart type is not available in this version.";
 
 PageContext PageContextOf(Session& session) {
-    return PageContext{session.settings.current,
-                       session.settings.options,
-                       *session.language,
-                       session.workingDirectory.string(),
-                       session.GetReporter(),
-                       session.GetClock(),
+    return PageContext{session.settings.current, session.settings.options,
+                       *session.language,        session.workingDirectory.string(),
+                       session.GetReporter(),    session.GetClock(),
                        session.chartTitle};
 }
 
@@ -158,7 +155,8 @@ bool GoButtonClick(Session& session) {
     try {
         reporter.ClearMessages();
         if (!ctrlHeld)
-            reporter.AddMessage(FillIn(Msg::BypassSelectionHint, MessageText(Msg::MakeChartCaption)));
+            reporter.AddMessage(
+                FillIn(Msg::BypassSelectionHint, MessageText(Msg::MakeChartCaption)));
         session.goEnabled = false;
         session.viewAction = ViewAction::InspectCharts;
         // Without a language no page or box text can be made: keep the error.

@@ -308,8 +308,7 @@ void CentreOverChildren(TlossPerson& node, const std::vector<TlossPerson*>& c) {
     auto first = std::find_if(c.begin(), c.end(), hasChildren);
     if (first == c.end()) return;
     const std::size_t i0 = static_cast<std::size_t>(first - c.begin());
-    for (std::size_t j = 0; j < i0; ++j)
-        c[j]->y = c[i0]->y - static_cast<long double>(i0 - j);
+    for (std::size_t j = 0; j < i0; ++j) c[j]->y = c[i0]->y - static_cast<long double>(i0 - j);
     for (std::size_t a = i0; a < n;) {
         std::size_t b = a + 1;
         while (b < n && !hasChildren(c[b])) ++b;
@@ -359,8 +358,7 @@ void PlaceDescendants(TlossPerson& root, std::size_t maxLevel) {
     PlaceTree(root, &TlossPerson::children, maxLevel, CentreOverChildren);
 }
 
-void MakeGenealogyChart(TlossPerson* root, NodePool& pool, ChartList& charts,
-                        Reporter& reporter) {
+void MakeGenealogyChart(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter) {
     charts.Clear();
     if (!root) return;
     PlaceDescendants(*root, std::numeric_limits<std::size_t>::max());

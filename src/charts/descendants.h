@@ -60,7 +60,6 @@ void PlaceDescendants(TlossPerson& root, std::size_t maxLevel);
 
 // Lays the tree out and replaces the chart list's charts with the one
 // genealogy chart, as the pedigree's assembly does.
-void MakeGenealogyChart(TlossPerson* root, NodePool& pool, ChartList& charts,
-                        Reporter& reporter);
+void MakeGenealogyChart(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter);
 
 }  // namespace lg

@@ -228,8 +228,7 @@ TlossPerson* MakePedigree(Database& db, NodePool& pool, Reporter& reporter,
     return proband->node;
 }
 
-void MakePedigreeChart(TlossPerson* root, NodePool& pool, ChartList& charts,
-                       Reporter& reporter) {
+void MakePedigreeChart(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter) {
     charts.Clear();
     if (!root) return;
     PlaceAncestors(*root);

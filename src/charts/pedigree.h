@@ -41,8 +41,7 @@ struct DepthProgress {
 // a million ancestors is fine; a loop in the data ends where it meets a
 // person being measured. Reports "There seems to be a loop in your gedcom."
 // when a memoised depth exceeds the number of persons.
-int32_t ComputeAncestorDepth(Tindividual& person, std::size_t personCount,
-                             DepthProgress& progress);
+int32_t ComputeAncestorDepth(Tindividual& person, std::size_t personCount, DepthProgress& progress);
 
 // ComputeAncestorDepth for every person not measured yet, in list order;
 // stops at an error.
@@ -92,7 +91,6 @@ TlossPerson* MakePedigree(Database& db, NodePool& pool, Reporter& reporter,
 // Lays the tree out and replaces the chart list's charts with the one
 // pedigree chart: boxes sorted top to bottom, drop-down entries, doubles
 // shaded 220. Reports "%n name boxes in chart.".
-void MakePedigreeChart(TlossPerson* root, NodePool& pool, ChartList& charts,
-                       Reporter& reporter);
+void MakePedigreeChart(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter);
 
 }  // namespace lg

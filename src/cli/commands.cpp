@@ -139,8 +139,7 @@ const std::vector<Command>& Commands() {
          "load a parameter file and the GEDCOM it names, make the file's chart without dialogs "
          "(the remembered or the automatic proband) and write its HTML pages beside the "
          "parameter file",
-         1,
-         Run},
+         1, Run},
         {"check", "FILE.ged [--level 0|1|2] [--out DIR]",
          "load a GEDCOM file, run the link and date checks (level 2 by default) and write "
          "GedcomErrors.htm into DIR (default: the GEDCOM's directory); prints the messages and "

@@ -57,7 +57,8 @@ std::vector<TlossPerson*> BuildGenealogyRows(TlossPerson& root, const PageContex
         if (NameForNode(*node, context.settings.namingscheme, names, year).empty()) continue;
         rows.push_back(node);
         if (parent->person)
-            node->key = std::string("#").append(BookmarkOf(parent->person->ID, context.options.bookmarks));
+            node->key =
+                std::string("#").append(BookmarkOf(parent->person->ID, context.options.bookmarks));
         node->rank = ++lastRank[node->generation];
         pushChildren(*node);
     }

@@ -74,8 +74,8 @@ void ReportBoxedNote(Reporter& reporter, Msg heading, int blanksBefore, int blan
                      const std::string& text) {
     const std::string stars = "*****************************";
     std::string note = "\r\n" + stars + std::string(blanksBefore, ' ') +
-                       std::string(MessageText(heading)) + std::string(blanksAfter, ' ') +
-                       stars + "\r\n" + text + "\r\n" + stars + stars + stars;
+                       std::string(MessageText(heading)) + std::string(blanksAfter, ' ') + stars +
+                       "\r\n" + text + "\r\n" + stars + stars + stars;
     reporter.AddMessage(note);
 }
 

@@ -18,7 +18,7 @@ namespace lg {
 
 // What the descriptions depend on besides the person.
 struct DescriptionContext {
-    const Tlanguage* language = nullptr;  // never null when a text is built
+    const Tlanguage* language = nullptr;      // never null when a text is built
     NameStyle nameStyle = NameStyle::Proper;  // setting "tidynames"
     int32_t placeLevels = 0;                  // setting "placelevels"
     bool placeNameBrackets = false;           // place first, in parentheses

@@ -13,12 +13,12 @@
 namespace lg {
 namespace {
 
-
 // The example family and its parameter file copied into a fresh directory.
 struct Example {
     Example() {
         for (const char* name : {"family.ged", "family.params.txt"})
-            dir.Write(name, test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+            dir.Write(name,
+                      test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
         EXPECT_TRUE(LoadParameterFile(session, dir.Path() / "family.params.txt"));
     }
     test::TempDir dir;
@@ -43,8 +43,9 @@ TEST(MakeChart, CtrlHeldRunsWithoutDialogAndPublishesTheFourPages) {
     EXPECT_EQ(page, (e.dir.Path() / "lg.htm").string()) << e.host.AllMessages();
     for (const char* name : {"lignorama.htm", "lgoutline.htm", "lgtekst.htm", "lg.htm"})
         EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / name)) << name;
-    EXPECT_NE(test::ReadFile(e.dir.Path() / "lg.htm").find("<frame name=\"top\" src=\"lignorama.htm\">"),
-              std::string::npos);
+    EXPECT_NE(
+        test::ReadFile(e.dir.Path() / "lg.htm").find("<frame name=\"top\" src=\"lignorama.htm\">"),
+        std::string::npos);
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
 }
 
@@ -143,8 +144,8 @@ TEST(MakeChart, UnwritablePagesAreReported) {
 TEST(MakeChart, CommandLineBatchModeWritesThePages) {
     Example e;
     std::ostringstream out, err;
-    int status = cli::RunCommandLine({"run", (e.dir.Path() / "family.params.txt").string()}, out,
-                                     err);
+    int status =
+        cli::RunCommandLine({"run", (e.dir.Path() / "family.params.txt").string()}, out, err);
     EXPECT_EQ(status, 0) << out.str() << err.str();
     EXPECT_NE(out.str().find("Pages written; open " + (e.dir.Path() / "lg.htm").string()),
               std::string::npos)

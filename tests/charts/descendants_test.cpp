@@ -19,6 +19,7 @@ namespace {
 // daughter Anna married a Vos. Jan's grandson Cor is also Anna's
 // great-grandson (Kees Berg married Lot Vos), so Cor appears twice, once a
 // generation deeper through Anna; Cor's son Tom belongs under that one.
+// clang-format off
 const std::vector<std::string> kFamily = {
     "0 @I1@ INDI", "1 NAME Piet /Berg/", "1 SEX M", "1 FAMS @F1@",
     "0 @I2@ INDI", "1 NAME Wil /Dijk/", "1 SEX F", "1 FAMS @F1@",
@@ -41,6 +42,7 @@ const std::vector<std::string> kFamily = {
     "0 @F5@ FAM", "1 HUSB @I6@", "1 WIFE @I11@", "1 CHIL @I12@",
     "0 @F6@ FAM", "1 HUSB @I12@", "1 WIFE @I13@", "1 CHIL @I14@",
 };
+// clang-format on
 
 struct Tree : test::LoadedFamily {
     explicit Tree(const std::vector<std::string>& records) : LoadedFamily(records) {
@@ -72,8 +74,8 @@ TEST(Descendants, TheThreeTypesAndACousinMarriage) {
     TlossPerson* root = t.Build("I1", GenealogyType::All);
     ASSERT_NE(root, nullptr);
     // Cor's first occurrence lost its descendants to the deeper one.
-    EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I3/2", "I6/3", "I12/4", "I4/2", "I8/3", "I11/4",
-                                "I12/5", "I14/6", "I9/3"}));
+    EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I3/2", "I6/3", "I12/4", "I4/2", "I8/3", "I11/4", "I12/5",
+                                "I14/6", "I9/3"}));
     const TlossPerson* deeper = t.db.persons.Find("I12")->node;
     ASSERT_EQ(deeper->generation, 5);
     EXPECT_TRUE(deeper->isDouble);
@@ -95,8 +97,7 @@ TEST(Descendants, TheThreeTypesAndACousinMarriage) {
     // Same name: Anna's son Bram Vos is off the line and not followed; her
     // daughter Mies Berg is on it.
     t.Build("I1", GenealogyType::Name);
-    EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I3/2", "I6/3", "I12/4", "I14/5", "I4/2", "I8/3",
-                                "I9/3"}));
+    EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I3/2", "I6/3", "I12/4", "I14/5", "I4/2", "I8/3", "I9/3"}));
     std::map<std::string, bool> line;
     for (auto& n : t.pool.Nodes()) line[n->person->ID] = n->lineFlag;
     EXPECT_FALSE(line["I8"]);
@@ -116,9 +117,9 @@ TEST(Descendants, SavedHighlightsAndTheAutomaticProband) {
     t.highlights = {"I4", "I9"};
     t.Build("I1", GenealogyType::All);
     std::map<std::string, bool> line;
-    for (auto& n : t.pool.Nodes()) line[n->person->ID + "/" + std::to_string(n->generation)] =
-        n->lineFlag;
-    EXPECT_FALSE(line["I4/2"]);   // toggled off: she was on the line
+    for (auto& n : t.pool.Nodes())
+        line[n->person->ID + "/" + std::to_string(n->generation)] = n->lineFlag;
+    EXPECT_FALSE(line["I4/2"]);  // toggled off: she was on the line
     EXPECT_FALSE(line["I9/3"]);
     EXPECT_EQ(t.highlights, (SortedStrings{"I4"}));
 
@@ -132,11 +133,13 @@ TEST(Descendants, SavedHighlightsAndTheAutomaticProband) {
 
 TEST(Descendants, LoopsInTheData) {
     // I1 and I2 are each other's child.
+    // clang-format off
     const std::vector<std::string> loop = {
         "0 @I1@ INDI", "1 NAME A /X/", "1 SEX M", "1 FAMC @F2@", "1 FAMS @F1@",
         "0 @I2@ INDI", "1 NAME B /X/", "1 SEX M", "1 FAMC @F1@", "1 FAMS @F2@",
         "0 @F1@ FAM",  "1 HUSB @I1@",  "1 CHIL @I2@", "0 @F2@ FAM", "1 HUSB @I2@",
         "1 CHIL @I1@"};
+    // clang-format on
     Tree t(loop);
     // With a remembered proband there is no depth pass: the build itself
     // stops where the person comes round again.

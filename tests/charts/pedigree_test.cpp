@@ -35,6 +35,7 @@ struct Family : test::LoadedFamily {
 
 // I1's parents I2 and I3 are first cousins: I2's father I4 and I3's
 // mother I5 are children of I6 and I7.
+// clang-format off
 const std::vector<std::string> kCousins = {
     "0 @I1@ INDI", "1 NAME Piet /Berg/", "1 SEX M", "1 FAMC @F1@",
     "0 @I2@ INDI", "1 NAME Jan /Berg/", "1 SEX M", "1 FAMC @F2@", "1 FAMS @F1@",
@@ -50,6 +51,7 @@ const std::vector<std::string> kCousins = {
     "0 @F3@ FAM", "1 HUSB @I9@", "1 WIFE @I5@", "1 CHIL @I3@",
     "0 @F4@ FAM", "1 HUSB @I6@", "1 WIFE @I7@", "1 CHIL @I4@", "1 CHIL @I5@",
 };
+// clang-format on
 
 TEST(Pedigree, CousinParentsMakeDoublesWithoutAncestors) {
     Family f(kCousins);
@@ -102,11 +104,11 @@ TEST(Pedigree, CousinParentsMakeDoublesWithoutAncestors) {
 
 TEST(Pedigree, SingleParentsOwnAncestorsAndTheAutomaticProband) {
     // I1 has only a mother; I3 is recorded as his own grandfather.
-    Family f({"0 @I1@ INDI", "1 NAME A /X/", "1 FAMC @F1@", "0 @I2@ INDI", "1 NAME B /X/",
-              "1 SEX F", "1 FAMS @F1@", "0 @F1@ FAM", "1 WIFE @I2@", "1 CHIL @I1@",
-              "0 @I3@ INDI", "1 NAME C /Y/", "1 FAMC @F2@", "1 FAMS @F3@", "0 @I4@ INDI",
-              "1 NAME D /Y/", "1 FAMC @F3@", "1 FAMS @F2@", "0 @F2@ FAM", "1 HUSB @I4@",
-              "1 CHIL @I3@", "0 @F3@ FAM", "1 HUSB @I3@", "1 CHIL @I4@"});
+    Family f({"0 @I1@ INDI",  "1 NAME A /X/", "1 FAMC @F1@", "0 @I2@ INDI", "1 NAME B /X/",
+              "1 SEX F",      "1 FAMS @F1@",  "0 @F1@ FAM",  "1 WIFE @I2@", "1 CHIL @I1@",
+              "0 @I3@ INDI",  "1 NAME C /Y/", "1 FAMC @F2@", "1 FAMS @F3@", "0 @I4@ INDI",
+              "1 NAME D /Y/", "1 FAMC @F3@",  "1 FAMS @F2@", "0 @F2@ FAM",  "1 HUSB @I4@",
+              "1 CHIL @I3@",  "0 @F3@ FAM",   "1 HUSB @I3@", "1 CHIL @I4@"});
     TlossPerson* root = f.Build("I1");
     ASSERT_NE(root, nullptr);
     ASSERT_EQ(root->parents.size(), 1u);

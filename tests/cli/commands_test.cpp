@@ -92,7 +92,8 @@ TEST(CommandLine, ParamsWritesAFileThatRunLoads) {
               "Data file format: GEDCOM\nYour Gedcom file uses ANSI character coding.\n"
               "1 persons\n0 families\n1 names in tree.\n"
               "Automatic selection of proband, based on tree depth.\n1 name boxes in chart.\n"
-              "Pages written; open " + (dir.Path() / "lg.htm").string() + "\n");
+              "Pages written; open " +
+                  (dir.Path() / "lg.htm").string() + "\n");
 
     // Beside it, by its name alone, so that the two can move together.
     {

@@ -227,7 +227,8 @@ TEST(PedigreeTableau, OutlinePageHasSmallBoxesWithoutText) {
               std::string::npos)
         << page;
     EXPECT_EQ(page.find("<a href=\"lgtekst"), std::string::npos);
-    EXPECT_EQ(std::tie(w.settings.boxwidth, w.settings.boxheight, w.settings.xspace, w.settings.yspace, w.settings.fontsize),
+    EXPECT_EQ(std::tie(w.settings.boxwidth, w.settings.boxheight, w.settings.xspace,
+                       w.settings.yspace, w.settings.fontsize),
               std::make_tuple(60, 14, 30, 14, 7));
     std::filesystem::remove(w.dir.Path() / "lgoutline.htm");
     w.settings.outline.clear();

@@ -13,8 +13,7 @@
 namespace lg::test {
 
 struct PageSetup {
-    explicit PageSetup(Tvariables initial = {},
-                       std::chrono::system_clock::time_point now = {})
+    explicit PageSetup(Tvariables initial = {}, std::chrono::system_clock::time_point now = {})
         : settings(std::move(initial)), clock(now) {}
 
     PageContext Context() {
