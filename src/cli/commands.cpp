@@ -24,12 +24,16 @@ struct Command {
     std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
 };
 
-int ExitStatusOf(Session& session) {
-    // The hint to the error report is an error line, but findings of the
-    // checks are not errors of the load.
+// The hint to the error report is an error line, but findings of the
+// checks are not errors of the load; loadReported says whether the load
+// wrote the report (a later run resets the view action).
+int ExitStatusOf(Session& session, bool loadReported) {
     int errors = session.GetReporter().ErrorCount();
-    if (session.viewAction == ViewAction::ShowErrorReport) --errors;
+    if (loadReported) --errors;
     return errors > 0 ? kExitError : kExitOk;
+}
+int ExitStatusOf(Session& session) {
+    return ExitStatusOf(session, session.viewAction == ViewAction::ShowErrorReport);
 }
 
 int Load(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
@@ -56,9 +60,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) 
     Session session(host);
     session.autoRun = true;
     if (!LoadParameterFile(session, args[0])) return ExitStatusOf(session);
+    bool loadReported = session.viewAction == ViewAction::ShowErrorReport;
     std::string page = AutoRunChart(session);
     if (!page.empty()) out << "Pages written; open " << ToUtf8(page) << '\n';
-    return ExitStatusOf(session);
+    return ExitStatusOf(session, loadReported);
 }
 
 int Params(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/parameter_file.h"
 #include "app/run_pipeline.h"
 #include "cli/commands.h"
 #include "support/test_support.h"
@@ -151,6 +152,17 @@ TEST(MakeChart, CommandLineBatchModeWritesThePages) {
               std::string::npos)
         << out.str();
     EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / "lgtekst.htm"));
+
+    // Findings of the checks are no error of the run.
+    test::TempDir dir;
+    dir.Write("f.ged", test::Gedcom({"0 @I1@ INDI", "1 NAME Jan /Berg/", "1 FAMC @F1@",
+                                     "0 @I2@ INDI", "1 FAMS @F1@", "0 @F1@ FAM"}));
+    Settings settings;
+    settings.options.gedcom = "f.ged";
+    auto params = dir.Write("p.txt", FormatParameterFile(settings));
+    std::ostringstream out2, err2;
+    EXPECT_EQ(cli::RunCommandLine({"run", params.string()}, out2, err2), 0) << out2.str();
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm")) << out2.str();
 }
 
 }  // namespace
