@@ -9,7 +9,7 @@
 #include <fstream>
 #include <map>
 #include <random>
-#include <regex>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -403,11 +403,37 @@ struct RandomPedigree : Chart {
     TlossPerson* root;
 };
 
+// A line element of a tableau page:
+// <table[ class=C] style="top:T;left:L[;height:H][;width:W]">...
+struct TableLine {
+    std::string cls;
+    int32_t top = 0;
+    int32_t left = 0;
+    std::optional<int32_t> height;
+    std::optional<int32_t> width;
+};
+std::optional<TableLine> ParseTable(const std::string& line) {
+    if (!line.starts_with("<table")) return std::nullopt;
+    const std::size_t style = line.find(" style=\"");
+    if (style == std::string::npos) return std::nullopt;
+    TableLine t;
+    const std::size_t cls = line.find(" class=");
+    if (cls != std::string::npos && cls < style) t.cls = line.substr(cls + 7, style - cls - 7);
+    auto value = [&](const std::string& key) -> std::optional<int32_t> {
+        const std::size_t at = line.find(key, style);
+        if (at == std::string::npos) return std::nullopt;
+        return std::stoi(line.substr(at + key.size()));
+    };
+    t.top = value("top:").value_or(-1);
+    t.left = value(";left:").value_or(-1);
+    t.height = value(";height:");
+    t.width = value(";width:");
+    return t;
+}
+
 using Pieces = std::map<int32_t, std::vector<std::pair<int32_t, int32_t>>>;  // row: from, to
 
 TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
-    const std::regex table(
-        R"(<table( class=(\w))? style="top:(\d+);left:(\d+)(;height:(\d+))?(;width:(\d+))?">)");
     struct Sizes {
         int32_t boxwidth, xspace, rowStep;
     };
@@ -443,17 +469,17 @@ TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
             // What the page draws: the bracket's top and bottom, and lines.
             std::istringstream in(page);
             for (std::string line; std::getline(in, line);) {
-                std::smatch m;
-                if (!std::regex_search(line, m, table)) continue;
-                const int32_t y = std::stoi(m[3]), x = std::stoi(m[4]);
-                const int32_t to = x + (m[8].matched  ? std::stoi(m[8])
-                                        : m[2] == "w" ? column
+                const std::optional<TableLine> t = ParseTable(line);
+                if (!t) continue;
+                const int32_t y = t->top, x = t->left;
+                const int32_t to = x + (t->width      ? *t->width
+                                        : t->cls == "w" ? column
                                                       : half);
                 drawn[y].emplace_back(x, to);
-                if (m[2] == "h") lines[y].emplace_back(x, to);
-                if (!m[6].matched) continue;
-                ASSERT_TRUE(bracketsDrawn.emplace(x, y, std::stoi(m[6])).second) << line;
-                drawn[y + std::stoi(m[6]) - 1].emplace_back(x, to);
+                if (t->cls == "h") lines[y].emplace_back(x, to);
+                if (!t->height) continue;
+                ASSERT_TRUE(bracketsDrawn.emplace(x, y, *t->height).second) << line;
+                drawn[y + *t->height - 1].emplace_back(x, to);
             }
             EXPECT_EQ(bracketsDrawn, brackets);
             for (auto& [row, pieces] : lines) {  // touching lines are merged into one
