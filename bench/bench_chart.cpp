@@ -15,21 +15,9 @@
 
 #include "app/make_chart.h"
 #include "app/run_pipeline.h"
+#include "quiet_host.h"
 
 namespace {
-
-class QuietHost final : public lg::Host {
-  public:
-    void AppendMessage(const std::string& line) override {
-        if (line.starts_with("***")) std::fprintf(stderr, "%s\n", line.c_str());
-    }
-    void ClearMessages() override {}
-    void SetStatus(const std::string&, lg::StatusColour) override {}
-    bool ProcessPendingEvents() override { return false; }
-    void ShowMessageBox(const std::string& text) override {
-        std::fprintf(stderr, "%s\n", text.c_str());
-    }
-};
 
 double Since(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -46,7 +34,7 @@ int main(int argc, char** argv) {
     }
     lg::ChartType chartType =
         type == "pedigree" ? lg::ChartType::Pedigree : lg::ChartType::Genealogy;
-    QuietHost host;
+    lg::bench::QuietHost host;
     lg::Session session(host);
     session.settings.options.gedcomchecks = 0;
     session.settings.options.language = "english";

@@ -16,18 +16,9 @@
 #include "database/consistency.h"
 #include "database/gedcom_reader.h"
 #include "text/language.h"
+#include "quiet_host.h"
 
 namespace {
-
-class NullSink final : public lg::MessageSink {
-public:
-    void AppendMessage(const std::string& line) override {
-        if (line.starts_with("***")) std::fprintf(stderr, "%s\n", line.c_str());
-    }
-    void ClearMessages() override {}
-    void SetStatus(const std::string&, lg::StatusColour) override {}
-    bool ProcessPendingEvents() override { return false; }
-};
 
 double PeakRssMiB() {
     rusage usage{};
@@ -49,7 +40,7 @@ int main(int argc, char** argv) {
     double best = 1e30;
     std::size_t persons = 0;
     for (int run = 0; run < runs; ++run) {
-        NullSink sink;
+        lg::bench::QuietHost sink;
         lg::Reporter reporter(sink);
         lg::Database db;
         auto start = std::chrono::steady_clock::now();
