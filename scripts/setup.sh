@@ -3,7 +3,8 @@
 # Does nothing when they are all present, so it is cheap to call every time.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev)
+packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

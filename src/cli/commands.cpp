@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "app/batch.h"
 #include "app/make_chart.h"
 #include "app/parameter_file.h"
 #include "app/run_pipeline.h"
@@ -24,16 +25,9 @@ struct Command {
     std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
 };
 
-// The hint to the error report is an error line, but findings of the
-// checks are not errors of the load; loadReported says whether the load
-// wrote the report (a later run resets the view action).
-int ExitStatusOf(Session& session, bool loadReported) {
-    int errors = session.GetReporter().ErrorCount();
-    if (loadReported) --errors;
-    return errors > 0 ? kExitError : kExitOk;
-}
 int ExitStatusOf(Session& session) {
-    return ExitStatusOf(session, session.viewAction == ViewAction::ShowErrorReport);
+    return ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport) ? kExitError
+                                                                                       : kExitOk;
 }
 
 int Load(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
@@ -58,12 +52,9 @@ int Persons(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
     ConsoleHost host(out);
     Session session(host);
-    session.autoRun = true;
-    if (!LoadParameterFile(session, args[0])) return ExitStatusOf(session);
-    bool loadReported = session.viewAction == ViewAction::ShowErrorReport;
-    std::string page = AutoRunChart(session);
-    if (!page.empty()) out << "Pages written; open " << ToUtf8(page) << '\n';
-    return ExitStatusOf(session, loadReported);
+    BatchResult result = RunBatch(session, args[0]);
+    if (!result.page.empty()) out << "Pages written; open " << ToUtf8(result.page) << '\n';
+    return result.failed ? kExitError : kExitOk;
 }
 
 int Params(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -1,0 +1,138 @@
+#include "gui/qt_host.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <utility>
+
+#include "gui/qt_text.h"
+
+namespace lg::gui {
+namespace {
+
+bool IsInputEvent(QEvent::Type type) {
+    switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool IsWithin(QObject* watched, QObject* ancestor) {
+    for (QObject* o = watched; o; o = o->parent())
+        if (o == ancestor) return true;
+    return false;
+}
+
+}  // namespace
+
+QtHost::QtHost(QObject* parent) : QObject(parent) {}
+
+QtHost::~QtHost() {
+    if (filtering_ && qApp) qApp->removeEventFilter(this);
+}
+
+void QtHost::Attach(QPlainTextEdit* memo, QLabel* status, QAbstractButton* cancel,
+                    QWidget* window) {
+    memo_ = memo;
+    status_ = status;
+    cancel_ = cancel;
+    window_ = window;
+}
+
+void QtHost::AppendMessage(const std::string& line) {
+    if (!memo_) return;
+    memo_->appendPlainText(ToQString(line));
+    memo_->verticalScrollBar()->setValue(memo_->verticalScrollBar()->maximum());
+}
+
+void QtHost::ClearMessages() {
+    if (memo_) memo_->clear();
+}
+
+void QtHost::SetStatus(const std::string& text, StatusColour colour) {
+    if (!status_) return;
+    status_->setText(ToQString(text));
+    QPalette palette = status_->palette();
+    palette.setColor(QPalette::WindowText,
+                     colour == StatusColour::Error ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    status_->setPalette(palette);
+    // The caller keeps the event loop busy: the label must show the text now.
+    status_->repaint();
+}
+
+bool QtHost::ProcessPendingEvents() {
+    QApplication::processEvents();
+    return std::exchange(cancelRequested_, false);
+}
+
+void QtHost::BeginInterruptible() {
+    cancelRequested_ = false;
+    if (!filtering_) qApp->installEventFilter(this);
+    filtering_ = true;
+}
+
+void QtHost::EndInterruptible() {
+    if (filtering_) qApp->removeEventFilter(this);
+    filtering_ = false;
+}
+
+bool QtHost::eventFilter(QObject* watched, QEvent* event) {
+    if (!filtering_ || !IsInputEvent(event->type())) return false;
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancelRequested_ = true;
+        return true;
+    }
+    // The Cancel button is the one control that stays usable: a visible
+    // button that ignored clicks would only confuse.
+    if (cancel_ && event->type() == QEvent::MouseButtonRelease && IsWithin(watched, cancel_)) {
+        cancelRequested_ = true;
+        return true;
+    }
+    return true;
+}
+
+QtHost::FilterPause::FilterPause(QtHost& host) : host_(host), paused_(host.filtering_) {
+    if (paused_) host_.EndInterruptible();
+}
+
+QtHost::FilterPause::~FilterPause() {
+    if (paused_ && qApp) {
+        qApp->installEventFilter(&host_);
+        host_.filtering_ = true;
+    }
+}
+
+void QtHost::ShowMessageBox(const std::string& text) {
+    if (messageBoxHook) {
+        messageBoxHook(text);
+        return;
+    }
+    FilterPause pause(*this);
+    QMessageBox::information(window_, QApplication::applicationName(), ToQString(text));
+}
+
+QMessageBox::StandardButton QtHost::AskYesNoCancel(const std::string& text) {
+    if (questionHook) return questionHook(text);
+    FilterPause pause(*this);
+    return QMessageBox::question(window_, QApplication::applicationName(), ToQString(text),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes);
+}
+
+}  // namespace lg::gui

@@ -1,0 +1,189 @@
+#include "gui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include "support/test_support.h"
+
+namespace lg::gui {
+namespace {
+
+// A main window with its dialogs answered by the test, the example family
+// copied into a fresh directory.
+struct Window {
+    Window() {
+        for (const char* name : {"family.ged", "family.params.txt"})
+            dir.Write(name,
+                      test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+        form.GetHost().messageBoxHook = [this](const std::string& text) { boxes.push_back(text); };
+        form.GetHost().questionHook = [this](const std::string& text) {
+            questions.push_back(text);
+            return answer;
+        };
+        form.pageViewer = [this](const std::filesystem::path& page) { pages.push_back(page); };
+    }
+    void LoadExample() {
+        form.ProcessCommandLine({QString::fromStdString((dir.Path() / "family.params.txt").string())});
+    }
+    template <typename T>
+    T* Child(const char* name) {
+        T* child = form.findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QLineEdit* Edit(const char* name) { return Child<QLineEdit>(name); }
+    void SelectType(const char* text) {
+        auto* box = Child<QComboBox>("TypeBox");
+        form.TypeBoxSelect(box->findText(text));
+    }
+    void Leave(const char* name, const QString& text) {
+        QLineEdit* edit = Edit(name);
+        edit->setText(text);
+        emit edit->editingFinished();
+    }
+    QStringList Messages() {
+        return Child<QPlainTextEdit>("MessagesMemo")->toPlainText().split('\n');
+    }
+
+    test::TempDir dir;
+    TMainForm form;
+    std::vector<std::string> boxes;
+    std::vector<std::string> questions;
+    std::vector<std::filesystem::path> pages;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+};
+
+TEST(MainWindow, ControlsFollowTheChartType) {
+    Window w;
+    w.SelectType("Kinship (on screen)");
+    for (const char* name : {"TableauEdit", "TextEdit", "FramesEdit", "OutlineEdit", "TitleEdit"})
+        EXPECT_FALSE(w.Edit(name)->isEnabled()) << name;
+    EXPECT_FALSE(w.Edit("NameLengthEdit")->isEnabled());
+    EXPECT_TRUE(w.Child<QSlider>("ChartDepthBar")->isVisibleTo(&w.form));
+    EXPECT_FALSE(w.Child<QGroupBox>("GenealogyRG")->isVisibleTo(&w.form));
+
+    w.SelectType("Genealogy (HTML)");
+    for (const char* name : {"TableauEdit", "TextEdit", "FramesEdit", "OutlineEdit"})
+        EXPECT_TRUE(w.Edit(name)->isEnabled()) << name;
+    EXPECT_FALSE(w.Child<QSlider>("ChartDepthBar")->isVisibleTo(&w.form));
+    EXPECT_TRUE(w.Child<QGroupBox>("GenealogyRG")->isVisibleTo(&w.form));
+    EXPECT_TRUE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
+
+    // The pedigree shows its naming scheme once there are persons to name.
+    w.SelectType("Pedigree (HTML)");
+    EXPECT_FALSE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
+    w.LoadExample();
+    EXPECT_TRUE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
+}
+
+TEST(MainWindow, CommandLineFileIsLoaded) {
+    Window w;
+    EXPECT_FALSE(w.Child<QPushButton>("GoButton")->isEnabled());
+    w.LoadExample();
+    EXPECT_EQ(w.Edit("SourceFileEdit")->text(), "family.params.txt");
+    EXPECT_EQ(w.Edit("GedcomFileEdit")->text(), "family.ged");
+    EXPECT_TRUE(w.Child<QPushButton>("GoButton")->isEnabled());
+    EXPECT_FALSE(w.Child<QPushButton>("ViewButton")->isEnabled());
+    EXPECT_EQ(w.form.GetSession().Db().persons.Count(), 42u);
+    EXPECT_FALSE(w.form.GetSession().settings.changed);
+}
+
+TEST(MainWindow, MakeChartThenViewChart) {
+    Window w;
+    w.LoadExample();
+    auto* go = w.Child<QPushButton>("GoButton");
+    auto* view = w.Child<QPushButton>("ViewButton");
+
+    QTest::mouseClick(go, Qt::LeftButton);
+    EXPECT_EQ(w.Messages().front(),
+              "You can bypass the selection of probands by holding down the Ctrl key while "
+              "pressing Make Chart");
+    EXPECT_TRUE(view->isEnabled());
+    EXPECT_TRUE(w.pages.empty());  // nothing shown until asked
+    QTest::mouseClick(view, Qt::LeftButton);
+    ASSERT_EQ(w.pages.size(), 1u);
+    EXPECT_EQ(w.pages[0].filename(), "lg.htm");
+    EXPECT_TRUE(std::filesystem::exists(w.dir.Path() / "lignorama.htm"));
+
+    // With Ctrl held: no hint, and the chart is shown as soon as it is made.
+    QTest::mouseClick(go, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(w.Messages().front(), "42 names in tree.");
+    EXPECT_EQ(w.pages.size(), 2u);
+    EXPECT_TRUE(go->isEnabled());
+}
+
+TEST(MainWindow, NamingSchemeLosesItsHighlightForThePedigreeOnly) {
+    Window w;
+    w.LoadExample();
+    w.Leave("NamingSchemeEdit", "N2Z1@");
+    EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "n2z1");
+    EXPECT_TRUE(w.form.GetSession().settings.changed);
+    w.SelectType("Genealogy (HTML)");
+    w.Leave("NamingSchemeEdit", "a0z2@");
+    EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "a0z2@");
+}
+
+TEST(MainWindow, InvalidNumberIsRefusedAndKeepsTheFocus) {
+    Window w;
+    w.form.show();
+    QApplication::setActiveWindow(&w.form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w.form));
+    QLineEdit* edit = w.Edit("XoffsetEdit");
+    w.Edit("YoffsetEdit")->setFocus();
+    w.Leave("XoffsetEdit", "-5");
+    ASSERT_EQ(w.boxes.size(), 1u);
+    EXPECT_EQ(w.boxes[0], "-5 is not a valid number.");
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_EQ(w.form.GetSession().settings.current.xoffset, 10);
+    w.Leave("XoffsetEdit", "25");
+    EXPECT_EQ(w.boxes.size(), 1u);
+    EXPECT_EQ(w.form.GetSession().settings.current.xoffset, 25);
+}
+
+TEST(MainWindow, SwitchingChartTypesKeepsWhatWasTyped) {
+    Window w;
+    w.Edit("TableauEdit")->setText("mine.htm");
+    w.SelectType("Genealogy (HTML)");
+    EXPECT_EQ(w.Edit("TableauEdit")->text(), "lgfamchart.htm");
+    w.SelectType("Pedigree (HTML)");
+    EXPECT_EQ(w.Edit("TableauEdit")->text(), "mine.htm");
+}
+
+TEST(MainWindow, ExitAsksOnlyAfterAChange) {
+    {
+        Window w;
+        w.LoadExample();
+        w.form.show();
+        EXPECT_TRUE(w.form.close());
+        EXPECT_TRUE(w.questions.empty());
+    }
+    Window w;
+    w.LoadExample();
+    w.form.show();
+    auto* language = w.Child<QComboBox>("LanguageBox");
+    language->setCurrentIndex(language->findText("english"));
+    emit language->activated(language->currentIndex());
+    EXPECT_FALSE(w.form.close());  // Cancel keeps the program open
+    ASSERT_EQ(w.questions.size(), 1u);
+    EXPECT_EQ(w.questions[0], "Do you want to save your changes ?");
+
+    // Yes saves through the save dialog; the program may then end.
+    w.answer = QMessageBox::Yes;
+    std::filesystem::path saved = w.dir.Path() / "saved.txt";
+    w.form.saveFileDialog = [&](const QString&, const QString&, const QString&) {
+        return QString::fromStdString(saved.string());
+    };
+    EXPECT_TRUE(w.form.close());
+    EXPECT_NE(test::ReadFile(saved).find(";Language           = english"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lg::gui
