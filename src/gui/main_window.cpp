@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -100,14 +101,24 @@ void TMainForm::BuildControls() {
     grid->addWidget(statusLabel_, 4, 0, 1, 2);
     grid->setRowStretch(3, 1);
 
-    // The panel keeps its shape and sits in the middle of a larger window.
-    auto* outer = new QGridLayout(this);
+    // The panel keeps its shape: it sits in the middle of a larger window,
+    // and a smaller one scrolls it rather than squeezing the controls.
+    auto* centre = new QWidget;
+    auto* outer = new QGridLayout(centre);
     outer->addWidget(mainPanel_, 1, 1);
     outer->setRowStretch(0, 1);
     outer->setRowStretch(2, 1);
     outer->setColumnStretch(0, 1);
     outer->setColumnStretch(2, 1);
     mainPanel_->setMaximumWidth(1200);
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(centre);
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(scroll);
+    resize(centre->sizeHint() + QSize(8, 8));
 
     auto* fullScreen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     connect(fullScreen, &QShortcut::activated, this, [this] { ToggleFullScreen(); });
