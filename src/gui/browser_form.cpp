@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 
 #ifdef LG_HAVE_WEBENGINE
 #include <QWebEngineView>

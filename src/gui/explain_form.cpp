@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 
 namespace lg::gui {
 

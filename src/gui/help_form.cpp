@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 
 namespace lg::gui {
 

@@ -18,7 +18,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 #include "html/page_common.h"
 #include "text/help_texts.h"
 #include "text/messages.h"

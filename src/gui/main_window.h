@@ -29,6 +29,7 @@ class QSlider;
 namespace lg::gui {
 
 class TBrowserForm;
+class TGCdisplay;
 class THelpForm;
 class TOptionsForm;
 
@@ -81,6 +82,8 @@ class TMainForm : public QWidget {
 
     // The browser view, created on first use.
     TBrowserForm& Browser();
+    // The chart window "View Chart" opened, while it is open.
+    TGCdisplay* ChartWindow() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -108,6 +111,8 @@ class TMainForm : public QWidget {
     std::filesystem::path Resolve(const QString& name) const;
     QString WorkingDirectory() const;
     void InspectCharts();
+    // Chart windows show boxes that the next run or load frees.
+    void CloseChartWindows();
     void ShowPage(const std::filesystem::path& page);
     void ColourButton(int which, const std::string& colour);
     void ToggleFullScreen();
@@ -159,6 +164,7 @@ class TMainForm : public QWidget {
     QLabel* statusLabel_ = nullptr;
 
     QPointer<TBrowserForm> browser_;
+    QPointer<TGCdisplay> chartWindow_;
     QPointer<THelpForm> helpForm_;
     QPointer<TOptionsForm> optionsForm_;
 

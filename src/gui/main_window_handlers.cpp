@@ -24,9 +24,10 @@
 #include "gui/help_form.h"
 #include "gui/main_window.h"
 #include "gui/options_form.h"
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 #include "text/messages.h"
 #include "text/text_helpers.h"
+#include "windows/chart_window.h"
 
 namespace lg::gui {
 namespace {
@@ -178,12 +179,14 @@ void TMainForm::AfterLoad() {
 }
 
 void TMainForm::LoadGedcomFile(const std::filesystem::path& file) {
+    CloseChartWindows();
     Trapped(session_, [&] { LoadGedcom(session_, file); });
     session_.GetReporter().SetRunState(kRunNormal);
     AfterLoad();
 }
 
 void TMainForm::LoadParameters(const std::filesystem::path& file) {
+    CloseChartWindows();
     Trapped(session_, [&] { LoadParameterFile(session_, file); });
     session_.GetReporter().SetRunState(kRunNormal);
     AfterLoad();
@@ -246,6 +249,7 @@ void TMainForm::GoButtonClick() {
     SetText(namingSchemeEdit_, form.namingscheme);
     goButton_->setEnabled(false);
     viewButton_->setEnabled(false);
+    CloseChartWindows();
     bool showNow = lg::GoButtonClick(session_);
     UpdateButtons();
     if (invalid >= 0)
@@ -267,11 +271,29 @@ void TMainForm::ViewButtonClick() {
 }
 
 void TMainForm::InspectCharts() {
-    std::string page;
-    Trapped(session_, [&] { page = PublishChart(session_, session_.settings.options.charttype); });
-    session_.GetReporter().SetRunState(kRunNormal);
-    if (!page.empty()) ShowPage(PathOf(PathToQString(page)));
+    CloseChartWindows();
+    ChartType type = session_.settings.options.charttype;
+    if (!session_.Charts(type).Current()) {
+        session_.GetReporter().AddMessage(MessageText(Msg::NoFileToView), true);
+        session_.GetReporter().SetRunState(kRunNormal);
+        return;
+    }
+    TGCdisplay* window = MakeChartWindow(session_, type, this);
+    if (!window) return;
+    chartWindow_ = window;
+    window->showPage = [this](const std::filesystem::path& page) {
+        raise();
+        activateWindow();
+        ShowPage(page);
+    };
+    window->settingsChanged = [this] { ShowSettings(); };
+    window->showMaximized();
+    window->OpenCharts();
 }
+
+TGCdisplay* TMainForm::ChartWindow() const { return chartWindow_.data(); }
+
+void TMainForm::CloseChartWindows() { delete chartWindow_.data(); }
 
 TBrowserForm& TMainForm::Browser() {
     if (!browser_) {
@@ -342,6 +364,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         return;
     }
     if (browser_) browser_->close();
+    CloseChartWindows();
     event->accept();
 }
 

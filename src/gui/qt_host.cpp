@@ -8,7 +8,8 @@
 #include <QScrollBar>
 #include <utility>
 
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
+#include "windows/selection_form.h"
 
 namespace lg::gui {
 namespace {
@@ -133,6 +134,13 @@ QMessageBox::StandardButton QtHost::AskYesNoCancel(const std::string& text) {
     return QMessageBox::question(window_, QApplication::applicationName(), ToQString(text),
                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                  QMessageBox::Yes);
+}
+
+ProbandChoice QtHost::ChooseProband(Session& session) {
+    if (probandHook) return probandHook(session);
+    FilterPause pause(*this);
+    TSelectionForm form(window_);
+    return form.Choose(session);
 }
 
 }  // namespace lg::gui

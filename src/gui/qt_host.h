@@ -41,9 +41,14 @@ class QtHost final : public QObject, public Host {
     // A Yes/No/Cancel question; answers QMessageBox::Yes, No or Cancel.
     QMessageBox::StandardButton AskYesNoCancel(const std::string& text);
 
+    // The modal proband selection dialog over the window; it takes input
+    // although the computation that asks is still running.
+    ProbandChoice ChooseProband(Session& session) override;
+
     // Set by tests: answers instead of the modal boxes.
     std::function<void(const std::string&)> messageBoxHook;
     std::function<QMessageBox::StandardButton(const std::string&)> questionHook;
+    std::function<ProbandChoice(Session&)> probandHook;
 
     // The Cancel command outside the event filter (Esc pressed while the
     // main window has the focus): marks the running computation.

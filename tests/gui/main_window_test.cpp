@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "support/test_support.h"
+#include "windows/chart_window.h"
 
 namespace lg::gui {
 namespace {
@@ -29,6 +30,8 @@ struct Window {
             return answer;
         };
         form.pageViewer = [this](const std::filesystem::path& page) { pages.push_back(page); };
+        // The proband dialog answers with the remembered proband.
+        form.GetHost().probandHook = [](Session& s) { return s.GetHost().Host::ChooseProband(s); };
     }
     void LoadExample() {
         form.ProcessCommandLine({QString::fromStdString((dir.Path() / "family.params.txt").string())});
@@ -107,17 +110,19 @@ TEST(MainWindow, MakeChartThenViewChart) {
               "You can bypass the selection of probands by holding down the Ctrl key while "
               "pressing Make Chart");
     EXPECT_TRUE(view->isEnabled());
-    EXPECT_TRUE(w.pages.empty());  // nothing shown until asked
+    EXPECT_EQ(w.form.ChartWindow(), nullptr);  // nothing shown until asked
     QTest::mouseClick(view, Qt::LeftButton);
-    ASSERT_EQ(w.pages.size(), 1u);
-    EXPECT_EQ(w.pages[0].filename(), "lg.htm");
-    EXPECT_TRUE(std::filesystem::exists(w.dir.Path() / "lignorama.htm"));
+    ASSERT_NE(w.form.ChartWindow(), nullptr);
+    EXPECT_EQ(w.form.ChartWindow()->windowTitle(), "Ancestors");
 
     // With Ctrl held: no hint, and the chart is shown as soon as it is made.
+    QPointer<TGCdisplay> first = w.form.ChartWindow();
     QTest::mouseClick(go, Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(w.Messages().front(), "42 names in tree.");
-    EXPECT_EQ(w.pages.size(), 2u);
+    EXPECT_TRUE(first.isNull());  // the old boxes are gone with their window
+    EXPECT_NE(w.form.ChartWindow(), nullptr);
     EXPECT_TRUE(go->isEnabled());
+    EXPECT_TRUE(w.pages.empty());  // pages are written by the chart window's HTML button
 }
 
 TEST(MainWindow, NamingSchemeLosesItsHighlightForThePedigreeOnly) {

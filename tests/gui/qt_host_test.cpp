@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 #include "text/reporter.h"
 
 namespace lg::gui {

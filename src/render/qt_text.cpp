@@ -1,10 +1,10 @@
-#include "gui/qt_text.h"
+#include "render/qt_text.h"
 
 #include <QByteArray>
 
 #include "text/encoding.h"
 
-namespace lg::gui {
+namespace lg {
 
 QString ToQString(std::string_view internal) {
     std::string utf8 = ToUtf8(internal);
@@ -20,4 +20,4 @@ QString PathToQString(const std::string& path) {
     return QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size()));
 }
 
-}  // namespace lg::gui
+}  // namespace lg

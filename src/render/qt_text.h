@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace lg::gui {
+namespace lg {
 
 // Internal text for a widget: code page bytes become their letters and
 // character references are decoded.
@@ -19,4 +19,4 @@ std::string FromQString(const QString& text);
 // A file system path for the widgets and back.
 QString PathToQString(const std::string& path);
 
-}  // namespace lg::gui
+}  // namespace lg
