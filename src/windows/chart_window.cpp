@@ -1,0 +1,472 @@
+#include "windows/chart_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <numeric>
+
+#include "app/make_chart.h"
+#include "charts/box_menu.h"
+#include "gui/dimensions_form.h"
+#include "gui/explain_form.h"
+#include "render/qt_text.h"
+#include "text/help_texts.h"
+#include "text/messages.h"
+#include "text/names.h"
+#include "windows/details_window.h"
+
+namespace lg::gui {
+namespace {
+
+constexpr int kHintMilliseconds = 7000;
+
+QPushButton* ToolButton(QWidget* parent, const QString& caption, const QString& hint) {
+    auto* button = new QPushButton(caption, parent);
+    button->setToolTip(hint);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* Legend(QWidget* parent, const QString& caption, const QColor& colour) {
+    auto* label = new QLabel(caption, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFixedSize(24, 20);
+    label->setStyleSheet(QString("background-color: %1; border: 1px solid #808080;")
+                             .arg(colour.name()));
+    return label;
+}
+
+}  // namespace
+
+TGCdisplay::TGCdisplay(Session& session, ChartType type, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), type_(type) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    BuildToolBar();
+    BuildPopupMenu();
+    resize(1100, 760);
+}
+
+TGCdisplay::~TGCdisplay() = default;
+
+void TGCdisplay::BuildToolBar() {
+    auto* topPanel = new QWidget(this);
+    topPanel->setObjectName("TopPanel");
+    auto* bar = new QHBoxLayout(topPanel);
+    bar->setContentsMargins(6, 4, 6, 4);
+    prevButton_ = ToolButton(topPanel, "<", "Show previous graph");
+    prevButton_->setObjectName("PrevButton");
+    prevButton_->setFixedWidth(32);
+    selectBox_ = new QComboBox(topPanel);
+    selectBox_->setObjectName("SelectBox");
+    selectBox_->setToolTip("Focus on specific name");
+    selectBox_->setMinimumWidth(260);
+    selectBox_->setMaxVisibleItems(25);
+    nextButton_ = ToolButton(topPanel, ">", "Show next graph");
+    nextButton_->setObjectName("NextButton");
+    nextButton_->setFixedWidth(32);
+    mPanel_ = Legend(topPanel, "M", render::LightMaleColour());
+    fPanel_ = Legend(topPanel, "F", render::LightFemaleColour());
+    htmlButton_ = ToolButton(topPanel, "HTML", "Make and view HTML output");
+    htmlButton_->setObjectName("HTMLButton");
+    helpButton_ = ToolButton(topPanel, "Help", "Get a brief explanation");
+    stopButton_ = ToolButton(topPanel, "Return", "Return to program");
+    stopButton_->setObjectName("StopButton");
+    incompleteLabel_ = new QLabel(topPanel);
+    incompleteLabel_->setObjectName("IncompleteLabel");
+    for (QWidget* w : std::initializer_list<QWidget*>{prevButton_, selectBox_, nextButton_, mPanel_,
+                                                      fPanel_, htmlButton_, helpButton_,
+                                                      stopButton_, incompleteLabel_})
+        bar->addWidget(w);
+    bar->addStretch(1);
+
+    canvas_ = new ChartCanvas(*this);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("ScrollBox");
+    scroll_->setWidget(canvas_);
+    scroll_->setBackgroundRole(QPalette::Base);
+    scroll_->installEventFilter(this);
+    scroll_->viewport()->installEventFilter(this);
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(0);
+    box->addWidget(topPanel);
+    box->addWidget(scroll_, 1);
+
+    connect(prevButton_, &QPushButton::clicked, this, [this] { PrevButtonClick(); });
+    connect(nextButton_, &QPushButton::clicked, this, [this] { NextButtonClick(); });
+    connect(selectBox_, &QComboBox::activated, this, [this](int i) { SelectBoxSelect(i); });
+    connect(htmlButton_, &QPushButton::clicked, this, [this] { HTMLButtonClick(); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
+    connect(stopButton_, &QPushButton::clicked, this, [this] { close(); });
+}
+
+void TGCdisplay::BuildPopupMenu() {
+    popup_ = new QMenu(this);
+    for (char code = '0'; code <= '4'; ++code) {
+        QAction* item = popup_->addAction(QString("%1:").arg(code - '0' + 1));
+        item->setObjectName(QString("N%1").arg(code - '0' + 1) + "1");
+        connect(item, &QAction::triggered, this, [this, code] {
+            if (menuNode_) ChooseNameForm(*menuNode_, code);
+        });
+        nameItems_.push_back(item);
+    }
+    highlightItem_ = popup_->addAction("");
+    highlightItem_->setObjectName("highlight1");
+    connect(highlightItem_, &QAction::triggered, this, [this] {
+        if (!menuNode_) return;
+        HighlightItemChosen(*menuNode_);
+        Redraw();
+        if (settingsChanged) settingsChanged();
+    });
+}
+
+TinbredPerson* TGCdisplay::CurrentChart() { return session_.Charts(type_).Current(); }
+
+std::unique_ptr<render::ChartPainter> TGCdisplay::MakePainter() const {
+    const Settings& settings = session_.settings;
+    NameOptions names;
+    names.nameLength = settings.current.namelength;
+    names.usePatronym = settings.options.patronym;
+    return std::make_unique<render::ChartPainter>(settings.current, names,
+                                                  session_.GetClock().CurrentYear());
+}
+
+void TGCdisplay::OpenCharts() {
+    htmlButton_->setEnabled(!session_.settings.current.output.empty());
+    ChartList& charts = session_.Charts(type_);
+    bool several = charts.charts.size() > 1;
+    prevButton_->setVisible(several);
+    nextButton_->setVisible(several);
+    charts.chartIndex = 0;
+    hover_ = nullptr;
+    link_ = {};
+    FillSelectBox();
+    ShowChart();
+    if (nextButton_->isVisible() && nextButton_->isEnabled())
+        nextButton_->setFocus();
+    else
+        stopButton_->setFocus();
+    if (TinbredPerson* chart = CurrentChart()) {
+        auto found = selectIndex_.find(chart->proband);
+        if (found != selectIndex_.end()) selectBox_->setCurrentIndex(found->second);
+        // A large chart would open on an empty corner: show where it starts.
+        if (chart->proband) CentreOn(*chart->proband);
+    }
+}
+
+void TGCdisplay::CentreOn(const TlossPerson& node) {
+    scroll_->ensureVisible(static_cast<int>(node.x), static_cast<int>(node.y),
+                           scroll_->viewport()->width() / 2, scroll_->viewport()->height() / 2);
+}
+
+void TGCdisplay::FillSelectBox() {
+    const std::vector<SelectionEntry>& entries = session_.Charts(type_).selection;
+    std::vector<std::size_t> order(entries.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&entries](std::size_t a, std::size_t b) {
+        return entries[a].text < entries[b].text;
+    });
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(order.size()));
+    selectNodes_.clear();
+    selectIndex_.clear();
+    for (std::size_t i : order) {
+        if (entries[i].text.empty()) continue;
+        selectIndex_.emplace(entries[i].node, static_cast<int>(selectNodes_.size()));
+        selectNodes_.push_back(entries[i].node);
+        texts.push_back(ToQString(entries[i].text));
+    }
+    selectBox_->clear();
+    selectBox_->addItems(texts);
+    selectBox_->setCurrentIndex(-1);
+}
+
+void TGCdisplay::ShowChart() {
+    painter_ = MakePainter();
+    if (TinbredPerson* chart = CurrentChart()) {
+        LayOutChart(*chart, painter_->Metrics());
+        painter_->Prepare(*chart, Shape());
+        PixelPoint extent = ChartExtent(*chart, painter_->Metrics());
+        QSize area = scroll_->viewport()->size();
+        canvas_->resize(std::max(extent.x, area.width()), std::max(extent.y, area.height()));
+    }
+    UpdateStepButtons();
+    canvas_->update();
+}
+
+void TGCdisplay::Relayout() {
+    int h = scroll_->horizontalScrollBar()->value();
+    int v = scroll_->verticalScrollBar()->value();
+    ShowChart();
+    scroll_->horizontalScrollBar()->setValue(h);
+    scroll_->verticalScrollBar()->setValue(v);
+}
+
+void TGCdisplay::UpdateStepButtons() {
+    const ChartList& charts = session_.Charts(type_);
+    prevButton_->setEnabled(CanStepChart(charts, -1));
+    nextButton_->setEnabled(CanStepChart(charts, +1));
+}
+
+void TGCdisplay::PrevButtonClick() {
+    if (StepChart(session_.Charts(type_), -1)) ShowChart();
+    if (!prevButton_->isEnabled()) stopButton_->setFocus();
+}
+
+void TGCdisplay::NextButtonClick() {
+    if (StepChart(session_.Charts(type_), +1)) ShowChart();
+    if (!nextButton_->isEnabled()) stopButton_->setFocus();
+}
+
+void TGCdisplay::ClearMarks() {
+    if (TinbredPerson* chart = CurrentChart())
+        for (TlossPerson* node : chart->nodes) node->visited = false;
+}
+
+void TGCdisplay::Redraw() { canvas_->update(); }
+
+void TGCdisplay::SelectBoxSelect(int index) {
+    if (index < 0 || index >= static_cast<int>(selectNodes_.size())) return;
+    ClearMarks();
+    TlossPerson& node = *selectNodes_[static_cast<std::size_t>(index)];
+    node.visited = true;
+    CentreOn(node);
+    Redraw();
+}
+
+TlossPerson* TGCdisplay::NodeAt(QPoint pos) {
+    TinbredPerson* chart = CurrentChart();
+    if (!chart || !painter_) return nullptr;
+    int i = FindNodeAt(*chart, painter_->Metrics(), pos.x(), pos.y());
+    return i < 0 ? nullptr : chart->nodes[static_cast<std::size_t>(i)];
+}
+
+void TGCdisplay::PaintCanvas(QPainter& painter, QRect exposed) {
+    TinbredPerson* chart = CurrentChart();
+    if (!chart || !painter_) {
+        painter.fillRect(exposed, Qt::white);
+        return;
+    }
+    painter_->Paint(painter, *chart, Shape(), exposed, link_);
+}
+
+void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
+    TlossPerson* node = NodeAt(pos);
+    if (node == hover_) return;
+    hover_ = node;
+    if (!node || !node->person || !session_.language) {
+        hint_.clear();
+        QToolTip::hideText();
+        return;
+    }
+    DescriptionContext context =
+        DescriptionContextOf(session_.settings.options, *session_.language, nullptr);
+    hint_ = ToQString(BoxHint(*node, context));
+    const int halfWidth = painter_->Metrics().boxwidth / 2;
+    const int halfHeight = painter_->Metrics().boxheight / 2;
+    QRect box(static_cast<int>(node->x) - halfWidth, static_cast<int>(node->y) - halfHeight,
+              2 * halfWidth, 2 * halfHeight);
+    QToolTip::showText(globalPos, hint_, canvas_, box, kHintMilliseconds);
+}
+
+void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton button) {
+    if (explain_) explain_->close();
+    TlossPerson* node = NodeAt(pos);
+    if (node) {
+        auto found = selectIndex_.find(node);
+        selectBox_->setCurrentIndex(found == selectIndex_.end() ? -1 : found->second);
+    }
+    if (!node) {
+        if (button == Qt::RightButton) {
+            OpenDimensions(globalPos);
+            return;
+        }
+        if (button == Qt::LeftButton && link_.IsSet()) {
+            link_ = {};
+            ClearMarks();
+            Redraw();
+        }
+        return;
+    }
+    if (button == Qt::RightButton) {
+        menuNode_ = node;
+        NameOptions names;
+        names.nameLength = session_.settings.current.namelength;
+        names.usePatronym = session_.settings.options.patronym;
+        nameItems_[0]->setText("<blank>");
+        for (std::size_t i = 1; i < nameItems_.size(); ++i)
+            nameItems_[i]->setText(
+                node->person ? ToQString(DisplayName(*node->person, static_cast<char>('0' + i), names))
+                             : QString());
+        for (QAction* item : nameItems_) item->setEnabled(node->person != nullptr);
+        PrepareHighlightItem(*highlightItem_, *node);
+        const int halfWidth = painter_->Metrics().boxwidth / 2;
+        const int halfHeight = painter_->Metrics().boxheight / 2;
+        QPoint at(static_cast<int>(node->x) - halfWidth, static_cast<int>(node->y) + halfHeight);
+        popup_->popup(canvas_->mapToGlobal(at));
+        return;
+    }
+    if (button == Qt::LeftButton) {
+        ClearMarks();
+        link_ = {};
+        if (node->isDouble && node->twin) link_ = {node, node->twin};
+        Redraw();
+    }
+}
+
+void TGCdisplay::CanvasDoubleClick(QPoint pos) {
+    TlossPerson* node = NodeAt(pos);
+    if (!node || !node->person) return;
+    auto* details = new TdetailsDisplay(session_, *node->person, this);
+    details->setAttribute(Qt::WA_DeleteOnClose);
+    details->show();
+}
+
+void TGCdisplay::ChooseNameForm(TlossPerson& node, char code) {
+    bool changed = false;
+    ChooseNameCode(node, code, session_.settings.current, changed,
+                   session_.GetClock().CurrentYear());
+    if (changed) session_.settings.changed = true;
+    Redraw();
+    if (settingsChanged) settingsChanged();
+}
+
+void TGCdisplay::HTMLButtonClick() {
+    std::string page = PublishChart(session_, type_);
+    // The pages are written; this window's boxes now hold box units.
+    close();
+    if (!page.empty() && showPage) showPage(std::filesystem::path(page));
+}
+
+void TGCdisplay::HelpButtonClick() {
+    if (!explain_) explain_ = new TExplainForm(this);
+    explain_->ShowText(HelpText(), mapToGlobal(QPoint(width() / 4, 60)));
+}
+
+void TGCdisplay::OpenDimensions(QPoint globalPos) {
+    TDimensionsForm dialog(session_.settings, this);
+    dialog.SetNameLengthEnabled(true);
+    dialog.onChanged = [this] {
+        Relayout();
+        if (settingsChanged) settingsChanged();
+    };
+    dialog.move(globalPos - QPoint(100, 0));
+    dialog.exec();
+}
+
+void TGCdisplay::SetTimeLabel(const QString& text) { incompleteLabel_->setText(text); }
+
+void TGCdisplay::ScrollPage(bool down, bool horizontal) {
+    QScrollBar* bar = horizontal ? scroll_->horizontalScrollBar() : scroll_->verticalScrollBar();
+    int visible = horizontal ? scroll_->viewport()->width() : scroll_->viewport()->height();
+    int step = visible * 9 / 10;
+    bar->setValue(std::clamp(bar->value() + (down ? step : -step), bar->minimum(), bar->maximum()));
+}
+
+void TGCdisplay::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_PageDown || event->key() == Qt::Key_PageUp) {
+        bool horizontal =
+            (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)) != 0;
+        ScrollPage(event->key() == Qt::Key_PageDown, horizontal);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool TGCdisplay::eventFilter(QObject* watched, QEvent* event) {
+    // The scroll area would page by its own rule: the window's keys win.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    if (event->type() == QEvent::Resize && watched == scroll_->viewport() && CurrentChart() &&
+        painter_) {
+        PixelPoint extent = ChartExtent(*CurrentChart(), painter_->Metrics());
+        QSize area = scroll_->viewport()->size();
+        canvas_->resize(std::max(extent.x, area.width()), std::max(extent.y, area.height()));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+ChartCanvas::ChartCanvas(TGCdisplay& owner) : QWidget(nullptr), owner_(owner) {
+    setObjectName("PaintBox");
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChartCanvas::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    owner_.PaintCanvas(painter, event->rect());
+}
+
+void ChartCanvas::mouseMoveEvent(QMouseEvent* event) {
+    owner_.CanvasMouseMove(event->position().toPoint(), event->globalPosition().toPoint());
+}
+
+void ChartCanvas::mousePressEvent(QMouseEvent* event) {
+    owner_.CanvasMouseDown(event->position().toPoint(), event->globalPosition().toPoint(),
+                           event->button());
+}
+
+void ChartCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
+    owner_.CanvasDoubleClick(event->position().toPoint());
+}
+
+void ChartCanvas::leaveEvent(QEvent*) { QToolTip::hideText(); }
+
+TpedigreeDisplay::TpedigreeDisplay(Session& session, QWidget* parent)
+    : TGCdisplay(session, ChartType::Pedigree, parent) {
+    setWindowTitle(ToQString(MessageText(Msg::Ancestors)));
+    SetTimeLabel("<-- " + ToQString(MessageText(Msg::Time)));
+}
+
+std::string TpedigreeDisplay::HelpText() const { return PedigreeWindowHelp(); }
+
+void TpedigreeDisplay::PrepareHighlightItem(QAction& item, const TlossPerson&) {
+    item.setText(ToQString(MessageText(Msg::AtNotAnOption)));
+    item.setEnabled(false);
+}
+
+TgenealogyDisplay::TgenealogyDisplay(Session& session, QWidget* parent)
+    : TGCdisplay(session, ChartType::Genealogy, parent) {
+    setWindowTitle(ToQString(MessageText(Msg::Descendants)));
+    SetTimeLabel(ToQString(MessageText(Msg::Time)) + " -->");
+}
+
+std::string TgenealogyDisplay::HelpText() const { return DescendantWindowHelp(); }
+
+void TgenealogyDisplay::PrepareHighlightItem(QAction& item, const TlossPerson& node) {
+    BranchItem branch = BranchItemOf(node);
+    item.setText(ToQString(BranchItemCaption(branch)));
+    item.setEnabled(branch != BranchItem::NotAnOption);
+}
+
+void TgenealogyDisplay::HighlightItemChosen(TlossPerson& node) {
+    if (BranchItemOf(node) == BranchItem::NotAnOption) return;
+    bool changed = false;
+    ToggleBranch(node, session_.settings.current, session_.settings.options.patronym, changed);
+    if (changed) session_.settings.changed = true;
+}
+
+TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent) {
+    switch (type) {
+        case ChartType::Pedigree: return new TpedigreeDisplay(session, parent);
+        case ChartType::Genealogy: return new TgenealogyDisplay(session, parent);
+        default: return nullptr;
+    }
+}
+
+}  // namespace lg::gui

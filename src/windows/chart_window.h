@@ -1,0 +1,184 @@
+#pragma once
+// The window a computed chart is shown in: a tool bar to step through the
+// charts of a run, look a person up, write the HTML pages, read the help
+// and return, over a scrollable surface on which the chart is painted.
+// Boxes give their person's details as a hint, take a popup menu for the
+// name form, and open the close-family window on a double click. The
+// window shows what the session's chart list holds; it must be closed
+// before the next run or load frees the boxes.
+
+#include <QPointer>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "app/session.h"
+#include "render/chart_painter.h"
+
+class QComboBox;
+class QLabel;
+class QMenu;
+class QAction;
+class QPushButton;
+class QScrollArea;
+
+namespace lg::gui {
+
+class ChartCanvas;
+class TExplainForm;
+class TdetailsDisplay;
+
+class TGCdisplay : public QWidget {
+    Q_OBJECT
+
+  public:
+    TGCdisplay(Session& session, ChartType type, QWidget* parent = nullptr);
+    ~TGCdisplay() override;
+
+    // Shows the first chart of the type's chart list; call once after
+    // construction (the chart list must not be empty).
+    void OpenCharts();
+
+    // Called by the HTML command with the page to view, after this window
+    // closed itself; and whenever a setting changed here (the main window
+    // shows the settings again).
+    std::function<void(const std::filesystem::path& page)> showPage;
+    std::function<void()> settingsChanged;
+
+    // The commands, for the tool bar and for tests.
+    void PrevButtonClick();
+    void NextButtonClick();
+    void SelectBoxSelect(int index);
+    void HTMLButtonClick();
+    void HelpButtonClick();
+    // What the canvas reports, in pixels of the whole drawing.
+    void CanvasMouseMove(QPoint pos, QPoint globalPos);
+    void CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton button);
+    void CanvasDoubleClick(QPoint pos);
+    void PaintCanvas(QPainter& painter, QRect exposed);
+    // The naming choice of the popup menu: codes '0' to '4' for the box.
+    void ChooseNameForm(TlossPerson& node, char code);
+
+    TinbredPerson* CurrentChart();
+    TlossPerson* HoverNode() const { return hover_; }
+    const render::DoubleLink& Link() const { return link_; }
+    QMenu& PopupMenu() { return *popup_; }
+    ChartCanvas& Canvas() { return *canvas_; }
+    QScrollArea& ScrollBox() { return *scroll_; }
+    QComboBox& SelectBox() { return *selectBox_; }
+    // The hint the pointer would show now (empty: none).
+    const QString& CurrentHint() const { return hint_; }
+    // Re-lays the chart after the box size or spacing changed, keeping the
+    // scroll position.
+    void Relayout();
+
+  protected:
+    virtual render::ChartShape Shape() const = 0;
+    virtual std::string HelpText() const = 0;
+    // Prepares the sixth popup item for the box.
+    virtual void PrepareHighlightItem(QAction& item, const TlossPerson& node) = 0;
+    virtual void HighlightItemChosen(TlossPerson& node) = 0;
+
+    void SetTimeLabel(const QString& text);
+    Session& session_;
+    ChartType type_;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildToolBar();
+    void BuildPopupMenu();
+    void FillSelectBox();
+    void ShowChart();
+    void UpdateStepButtons();
+    void ClearMarks();
+    void CentreOn(const TlossPerson& node);
+    void Redraw();
+    void ScrollPage(bool down, bool horizontal);
+    void OpenDimensions(QPoint globalPos);
+    TlossPerson* NodeAt(QPoint pos);
+    std::unique_ptr<render::ChartPainter> MakePainter() const;
+
+    QPushButton* prevButton_ = nullptr;
+    QComboBox* selectBox_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QLabel* mPanel_ = nullptr;
+    QLabel* fPanel_ = nullptr;
+    QPushButton* htmlButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QPushButton* stopButton_ = nullptr;
+    QLabel* incompleteLabel_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
+    ChartCanvas* canvas_ = nullptr;
+    QMenu* popup_ = nullptr;
+    std::vector<QAction*> nameItems_;
+    QAction* highlightItem_ = nullptr;
+    QPointer<TExplainForm> explain_;
+
+    std::unique_ptr<render::ChartPainter> painter_;
+    std::vector<TlossPerson*> selectNodes_;  // the drop-down's boxes by item
+    std::unordered_map<const TlossPerson*, int> selectIndex_;
+    TlossPerson* hover_ = nullptr;
+    TlossPerson* menuNode_ = nullptr;
+    render::DoubleLink link_;
+    QString hint_;
+};
+
+// The pedigree window: ancestors, doubles linked by a click.
+class TpedigreeDisplay final : public TGCdisplay {
+    Q_OBJECT
+
+  public:
+    explicit TpedigreeDisplay(Session& session, QWidget* parent = nullptr);
+
+  protected:
+    render::ChartShape Shape() const override { return render::ChartShape::Pedigree; }
+    std::string HelpText() const override;
+    void PrepareHighlightItem(QAction& item, const TlossPerson& node) override;
+    void HighlightItemChosen(TlossPerson&) override {}
+};
+
+// The genealogy window: descendants, with the family-name branches that
+// the sixth popup item switches.
+class TgenealogyDisplay final : public TGCdisplay {
+    Q_OBJECT
+
+  public:
+    explicit TgenealogyDisplay(Session& session, QWidget* parent = nullptr);
+
+  protected:
+    render::ChartShape Shape() const override { return render::ChartShape::Descendants; }
+    std::string HelpText() const override;
+    void PrepareHighlightItem(QAction& item, const TlossPerson& node) override;
+    void HighlightItemChosen(TlossPerson& node) override;
+};
+
+// The drawing surface: paints the exposed part through the window and
+// reports the pointer.
+class ChartCanvas final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ChartCanvas(TGCdisplay& owner);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    TGCdisplay& owner_;
+};
+
+// The window of a chart type (pedigree or genealogy); null for the types
+// without one here.
+TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent);
+
+}  // namespace lg::gui

@@ -1,0 +1,162 @@
+#include "windows/chart_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QImage>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include "charts/node_names.h"
+#include "gui/main_window.h"
+#include "support/test_support.h"
+
+namespace lg::gui {
+namespace {
+
+// The example family made into a chart with Ctrl held, its window open.
+struct ChartWindowFixture {
+    explicit ChartWindowFixture(const char* typeText = "Pedigree (HTML)") {
+        for (const char* name : {"family.ged", "family.params.txt"})
+            dir.Write(name,
+                      test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+        form.pageViewer = [this](const std::filesystem::path& page) { pages.push_back(page); };
+        // The proband dialog answers with the remembered proband.
+        form.GetHost().probandHook = [](Session& s) { return s.GetHost().Host::ChooseProband(s); };
+        form.ProcessCommandLine(
+            {QString::fromStdString((dir.Path() / "family.params.txt").string())});
+        auto* types = form.findChild<QComboBox*>("TypeBox");
+        form.TypeBoxSelect(types->findText(typeText));
+        QTest::mouseClick(form.findChild<QPushButton*>("GoButton"), Qt::LeftButton,
+                          Qt::ControlModifier);
+        window = form.ChartWindow();
+    }
+    TinbredPerson& Chart() { return *window->CurrentChart(); }
+    QPoint Centre(const TlossPerson& node) {
+        return {static_cast<int>(node.x), static_cast<int>(node.y)};
+    }
+    TlossPerson& Find(const std::function<bool(const TlossPerson&)>& test) {
+        for (TlossPerson* node : Chart().nodes)
+            if (test(*node)) return *node;
+        ADD_FAILURE() << "no such box";
+        return *Chart().nodes.front();
+    }
+
+    test::TempDir dir;
+    TMainForm form;
+    std::vector<std::filesystem::path> pages;
+    TGCdisplay* window = nullptr;
+};
+
+TEST(ChartWindow, OpensOnTheChartWithHintsAndOneChartNavigation) {
+    ChartWindowFixture f;
+    ASSERT_NE(f.window, nullptr);
+    EXPECT_EQ(f.window->windowTitle(), "Ancestors");
+    auto* next = f.window->findChild<QPushButton*>("NextButton");
+    EXPECT_FALSE(next->isVisibleTo(f.window));
+    f.window->NextButtonClick();
+    f.window->PrevButtonClick();
+    EXPECT_EQ(f.form.GetSession().Charts(ChartType::Pedigree).chartIndex, 0u);
+    // The drop-down starts on the proband.
+    TlossPerson& root = *f.Chart().proband;
+    EXPECT_EQ(f.window->SelectBox().currentText().toStdString(), root.person->ListingText());
+
+    f.window->CanvasMouseMove(f.Centre(root), {});
+    EXPECT_EQ(f.window->HoverNode(), &root);
+    EXPECT_TRUE(f.window->CurrentHint().startsWith(QString::fromStdString(root.person->ID) + ":\n") ||
+                f.window->CurrentHint().startsWith(QString::fromStdString(root.person->ID) + ":\r\n"));
+    EXPECT_TRUE(f.window->CurrentHint().contains("Lucas"));
+    // Between two columns there is no box and no hint.
+    f.window->CanvasMouseMove(f.Centre(root) + QPoint(f.form.GetSession().settings.current.boxwidth / 2 + 5, 0), {});
+    EXPECT_EQ(f.window->HoverNode(), nullptr);
+    EXPECT_TRUE(f.window->CurrentHint().isEmpty());
+}
+
+TEST(ChartWindow, PaintsTheBoxesInTheirColours) {
+    ChartWindowFixture f;
+    TlossPerson& root = *f.Chart().proband;
+    QImage image = f.window->Canvas().grab().toImage();
+    const int half = f.form.GetSession().settings.current.boxwidth / 2;
+    QPoint left = f.Centre(root) - QPoint(half, 0);
+    // The proband is a man: a light cyan border on white.
+    EXPECT_EQ(QColor(image.pixel(left)), QColor(106, 255, 255));
+    EXPECT_EQ(QColor(image.pixel(left + QPoint(3, -4))), QColor(Qt::white));
+}
+
+TEST(ChartWindow, DoubleClickLinksToTheFirstBoxUntilTheNextClick) {
+    ChartWindowFixture f;
+    TlossPerson& twin = f.Find([](const TlossPerson& n) { return n.isDouble && n.twin; });
+    f.window->CanvasMouseDown(f.Centre(twin), {}, Qt::LeftButton);
+    EXPECT_EQ(f.window->Link().from, &twin);
+    EXPECT_EQ(f.window->Link().to, twin.twin);
+    f.window->CanvasMouseDown({1, 1}, {}, Qt::LeftButton);
+    EXPECT_FALSE(f.window->Link().IsSet());
+}
+
+TEST(ChartWindow, PopupNamesAndTheNameForm) {
+    ChartWindowFixture f;
+    Session& session = f.form.GetSession();
+    TlossPerson& root = *f.Chart().proband;
+    f.window->CanvasMouseDown(f.Centre(root), {}, Qt::RightButton);
+    QList<QAction*> items = f.window->PopupMenu().actions();
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_EQ(items[0]->text(), "<blank>");
+    EXPECT_TRUE(items[4]->text().contains("Lucas"));
+    EXPECT_FALSE(items[5]->isEnabled());
+    f.window->PopupMenu().hide();
+
+    // The blank form is not the scheme's: it becomes an override, the scheme's own removes it.
+    session.settings.changed = false;
+    items[0]->trigger();
+    EXPECT_EQ(session.settings.current.namecodes, SortedStrings{root.person->ID + "/0"});
+    EXPECT_TRUE(session.settings.changed);
+    f.window->ChooseNameForm(root, SchemeFormAt(session.settings.current.namingscheme,
+                                                SelectNameCode(root, session.settings.current.namingscheme,
+                                                               session.GetClock().CurrentYear())));
+    EXPECT_TRUE(session.settings.current.namecodes.empty());
+}
+
+TEST(ChartWindow, GenealogyBranchItemTogglesTheHighlight) {
+    ChartWindowFixture f("Genealogy (HTML)");
+    ASSERT_NE(f.window, nullptr);
+    EXPECT_EQ(f.window->windowTitle(), "Descendants");
+    Session& session = f.form.GetSession();
+    TlossPerson& root = *f.Chart().proband;
+    ASSERT_TRUE(root.lineFlag);
+    f.window->CanvasMouseDown(f.Centre(root), {}, Qt::RightButton);
+    QAction* branch = f.window->PopupMenu().actions().back();
+    f.window->PopupMenu().hide();
+    EXPECT_EQ(branch->text(), "@ branch OFF");
+    ASSERT_TRUE(branch->isEnabled());
+    branch->trigger();
+    EXPECT_FALSE(root.lineFlag);
+    EXPECT_EQ(session.settings.current.highlights, SortedStrings{root.person->ID});
+    f.window->CanvasMouseDown(f.Centre(root), {}, Qt::RightButton);
+    f.window->PopupMenu().hide();
+    EXPECT_EQ(branch->text(), "@ not an option");  // the root has no parent box
+}
+
+TEST(ChartWindow, HtmlWritesThePagesAndViewsTheFramesPage) {
+    ChartWindowFixture f;
+    QPointer<TGCdisplay> window = f.window;
+    window->HTMLButtonClick();
+    ASSERT_EQ(f.pages.size(), 1u);
+    EXPECT_EQ(f.pages[0].filename(), "lg.htm");
+    EXPECT_TRUE(std::filesystem::exists(f.dir.Path() / "lgtekst.htm"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST(ChartWindow, ANewRunClosesTheWindow) {
+    ChartWindowFixture f;
+    QPointer<TGCdisplay> window = f.window;
+    QTest::mouseClick(f.form.findChild<QPushButton*>("GoButton"), Qt::LeftButton);
+    EXPECT_TRUE(window.isNull());
+}
+
+}  // namespace
+}  // namespace lg::gui
