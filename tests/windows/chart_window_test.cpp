@@ -151,6 +151,39 @@ TEST(ChartWindow, HtmlWritesThePagesAndViewsTheFramesPage) {
     EXPECT_TRUE(window.isNull());
 }
 
+TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
+    ChartWindowFixture f;
+    // Wider boxes and rows move the boxes apart once the chart is laid out again.
+    Session& session = f.form.GetSession();
+    TlossPerson& root = *f.Chart().proband;
+    TlossPerson& father = *root.parents.front();
+    int gap = static_cast<int>(father.x - root.x);
+    session.settings.current.boxwidth += 40;
+    session.settings.current.yspace = 300;
+    f.window->Relayout();
+    EXPECT_EQ(static_cast<int>(father.x - root.x), gap + 40);
+    QCoreApplication::processEvents();
+    QScrollBar* bar = f.window->ScrollBox().verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+
+    // Choosing a name marks its box and brings it into view.
+    QComboBox& names = f.window->SelectBox();
+    f.window->SelectBoxSelect(names.count() - 1);
+    int marked = 0;
+    for (TlossPerson* node : f.Chart().nodes) marked += node->visited;
+    EXPECT_EQ(marked, 1);
+
+    // PgDn pages down by 90% of the view and stays at the end.
+    bar->setValue(0);
+    int page = f.window->ScrollBox().viewport()->height() * 9 / 10;
+    QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), std::min(page, bar->maximum()));
+    for (int i = 0; i < 100; ++i) QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageDown);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), std::max(0, bar->maximum() - page));
+}
+
 TEST(ChartWindow, ANewRunClosesTheWindow) {
     ChartWindowFixture f;
     QPointer<TGCdisplay> window = f.window;
