@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -85,7 +86,9 @@ void TBrowserForm::showEvent(QShowEvent* event) {
     returnForm_->adjustSize();
     returnForm_->move(frame.right() - returnForm_->width() - 40, frame.top() + 40);
     returnForm_->show();
-    returnForm_->raise();
+    // The browser window is mapped after this event: raise the small
+    // window once it is, or it ends up behind.
+    QTimer::singleShot(0, returnForm_, [form = returnForm_] { form->raise(); });
 }
 
 void TBrowserForm::closeEvent(QCloseEvent* event) {
