@@ -18,6 +18,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "gui/widget_helpers.h"
 #include "render/qt_text.h"
 #include "html/page_common.h"
 #include "text/help_texts.h"
@@ -45,15 +46,6 @@ QSlider* NewBar(QWidget* parent, const char* name, int minimum, int maximum, int
     bar->setTickInterval(step);
     bar->setTickPosition(QSlider::TicksBelow);
     return bar;
-}
-
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
-                       const QString& hint) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setMinimumWidth(110);
-    return button;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/session.h"
+#include "gui/widget_helpers.h"
 #include "render/qt_text.h"
 #include "text/help_texts.h"
 
@@ -55,15 +56,6 @@ class FirstMatchList final : public QListWidget {
     QElapsedTimer typing_;
     QString typed_;
 };
-
-QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption,
-                       const QString& hint) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setMinimumWidth(110);
-    return button;
-}
 
 }  // namespace
 
