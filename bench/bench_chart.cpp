@@ -36,13 +36,10 @@ int main(int argc, char** argv) {
         type == "pedigree" ? lg::ChartType::Pedigree : lg::ChartType::Genealogy;
     lg::bench::QuietHost host;
     lg::Session session(host);
-    session.settings.options.gedcomchecks = 0;
-    session.settings.options.language = "english";
-    if (!lg::LoadGedcom(session, argv[2])) return 1;
-    lg::SelectChartType(session.settings, chartType, session.Db().persons);
+    if (!lg::bench::LoadForChart(session, argv[2], chartType, argc > 4 ? argv[4] : nullptr))
+        return 1;
     session.workingDirectory = argv[3];
     std::filesystem::create_directories(session.workingDirectory);
-    if (argc > 4 && std::string(argv[4]) != "-") session.settings.current.probands = {argv[4]};
     int runs = argc > 5 ? std::stoi(argv[5]) : 3;
     double bestChart = 1e30, bestPages = 1e30;
     for (int run = 0; run < runs; ++run) {

@@ -31,11 +31,8 @@ int main(int argc, char** argv) {
         type == "pedigree" ? lg::ChartType::Pedigree : lg::ChartType::Genealogy;
     lg::bench::QuietHost host;
     lg::Session session(host);
-    session.settings.options.gedcomchecks = 0;
-    session.settings.options.language = "english";
-    if (!lg::LoadGedcom(session, argv[2])) return 1;
-    lg::SelectChartType(session.settings, chartType, session.Db().persons);
-    if (argc > 3 && std::string(argv[3]) != "-") session.settings.current.probands = {argv[3]};
+    if (!lg::bench::LoadForChart(session, argv[2], chartType, argc > 3 ? argv[3] : nullptr))
+        return 1;
     int views = argc > 4 ? std::stoi(argv[4]) : 200;
     session.ctrlHeld = true;
     lg::GoButtonClick(session);
