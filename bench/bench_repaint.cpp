@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/chart_kinds.h"
 #include "app/make_chart.h"
 #include "app/run_pipeline.h"
 #include "quiet_host.h"
@@ -42,15 +43,13 @@ int main(int argc, char** argv) {
     lg::NameOptions names;
     names.nameLength = session.settings.current.namelength;
     lg::render::ChartPainter painter(session.settings.current, names, 2026);
-    lg::LayOutChart(*chart, painter.Metrics());
-    lg::PixelPoint extent = lg::ChartExtent(*chart, painter.Metrics());
+    const lg::ChartLayout layout = lg::LayOutChart(*chart, painter.Metrics());
+    const lg::PixelPoint extent = layout.extent;
     const QSize window(1400, 900);
     QImage image(window, QImage::Format_RGB32);
-    lg::render::ChartShape shape = chartType == lg::ChartType::Pedigree
-                                       ? lg::render::ChartShape::Pedigree
-                                       : lg::render::ChartShape::Descendants;
+    const lg::ChartShape shape = lg::KindOf(chartType).shape;
     auto prepared = std::chrono::steady_clock::now();
-    painter.Prepare(*chart, shape);
+    painter.Prepare(layout, shape);
     double prepare =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - prepared).count();
     double total = 0, worst = 0, first = 0;
@@ -65,7 +64,7 @@ int main(int argc, char** argv) {
         auto start = std::chrono::steady_clock::now();
         QPainter p(&image);
         p.translate(-x, -y);
-        painter.Paint(p, *chart, shape, exposed, {});
+        painter.Paint(p, layout, shape, exposed, {});
         p.end();
         double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         if (i < 0) {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "database/gedcom_reader.h"
-#include "text/encoding.h"
+#include "base/encoding.h"
 
 namespace {
 

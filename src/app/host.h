@@ -6,7 +6,7 @@
 #include <string>
 
 #include "charts/pedigree.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "text/encoding.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/encoding.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

@@ -3,16 +3,11 @@
 #include <exception>
 #include <filesystem>
 
+#include "app/chart_kinds.h"
 #include "app/run_pipeline.h"
-#include "charts/descendants.h"
-#include "charts/pedigree.h"
-#include "html/frames_page.h"
-#include "html/genealogy_pages.h"
-#include "html/pedigree_tableau.h"
-#include "html/pedigree_text.h"
-#include "text/fill_in.h"
-#include "text/help_texts.h"
-#include "text/messages.h"
+#include "base/fill_in.h"
+#include "base/help_texts.h"
+#include "base/messages.h"
 
 namespace lg {
 namespace {
@@ -25,89 +20,6 @@ PageContext PageContextOf(Session& session) {
                        *session.language,        session.workingDirectory.string(),
                        session.GetReporter(),    session.GetClock(),
                        session.chartTitle};
-}
-
-// One chart type's steps; a null build step means not available here.
-struct ChartSteps {
-    TlossPerson* (*build)(Session&, bool select);
-    void (*produce)(Session&, TlossPerson* root);
-    void (*publish)(Session&, TinbredPerson& chart, PageContext& context);
-};
-
-TlossPerson* BuildPedigree(Session& session, bool select) {
-    ProbandDialog dialog = [&session] { return session.GetHost().ChooseProband(session); };
-    PedigreeRequest request;
-    request.probands = &session.settings.current.probands;
-    request.dialog = select ? &dialog : nullptr;
-    request.descriptions =
-        DescriptionContextOf(session.settings.options, *session.language, &session.GetReporter());
-    return MakePedigree(session.Db(), session.nodePool, session.GetReporter(), request);
-}
-
-void ProducePedigree(Session& session, TlossPerson* root) {
-    MakePedigreeChart(root, session.nodePool, session.Charts(ChartType::Pedigree),
-                      session.GetReporter());
-}
-
-// The writers work in box units from the top-left box.
-void CopyCoordinatesBack(TinbredPerson& chart) {
-    for (std::size_t i = 0; i < chart.nodes.size(); ++i) {
-        chart.nodes[i]->x = chart.coords[i].x;
-        chart.nodes[i]->y = chart.coords[i].y;
-    }
-}
-
-void PublishPedigree(Session&, TinbredPerson& chart, PageContext& context) {
-    CopyCoordinatesBack(chart);
-    TlossPerson& root = *chart.proband;
-    root.key.clear();
-    WriteTableauPage(root, context);
-    WriteOutlinePage(root, context);
-    WritePedigreeTextPage(chart.nodes, context);
-    WriteFramesPage(root, context);
-}
-
-TlossPerson* BuildGenealogy(Session& session, bool select) {
-    ProbandDialog dialog = [&session] { return session.GetHost().ChooseProband(session); };
-    Tvariables& current = session.settings.current;
-    DescendantRequest request;
-    request.probands = &current.probands;
-    request.dialog = select ? &dialog : nullptr;
-    request.type = GenealogyTypeOf(current.genealogytype);
-    request.usePatronym = session.settings.options.patronym;
-    request.descriptions =
-        DescriptionContextOf(session.settings.options, *session.language, &session.GetReporter());
-    request.highlights = &current.highlights;
-    return MakeDescendantTree(session.Db(), session.nodePool, session.GetReporter(), request);
-}
-
-void ProduceGenealogy(Session& session, TlossPerson* root) {
-    MakeGenealogyChart(root, session.nodePool, session.Charts(ChartType::Genealogy),
-                       session.GetReporter());
-}
-
-void PublishGenealogy(Session&, TinbredPerson& chart, PageContext& context) {
-    CopyCoordinatesBack(chart);
-    TlossPerson& root = *chart.proband;
-    root.rank = 1;
-    std::vector<TlossPerson*> rows = BuildGenealogyRows(root, context);
-    WriteGenealogyPage(root, context);
-    WriteGenealogyOutline(root, context);
-    WriteGenealogyTextPage(root, rows, context);
-    WriteFramesPage(root, context);
-}
-
-const ChartSteps& StepsOf(ChartType type) {
-    static const ChartSteps kPedigree{BuildPedigree, ProducePedigree, PublishPedigree};
-    static const ChartSteps kGenealogy{BuildGenealogy, ProduceGenealogy, PublishGenealogy};
-    static const ChartSteps kNone{nullptr, nullptr, nullptr};
-    if (type == ChartType::Pedigree) return kPedigree;
-    if (type == ChartType::Genealogy) return kGenealogy;
-    return kNone;
-}
-
-bool IsHtmlChart(ChartType type) {
-    return type != ChartType::Inbreeding && type != ChartType::Kinship;
 }
 
 }  // namespace
@@ -128,16 +40,20 @@ void RunHtmlChart(Session& session, bool select, ChartType type) {
             reporter.ShowStatus("", StatusColour::Normal);
             return;
         }
-        const ChartSteps& steps = StepsOf(type);
-        if (!steps.build) {
+        const ChartKind& kind = KindOf(type);
+        if (!kind.build) {
             reporter.AddMessage(kNotAvailable, true);
             return;
         }
+        // The new chart is made on the side: a failed or cancelled run
+        // leaves the type's last chart, and every other type's, as it was.
+        ChartList next;
         reporter.BeginInterruptible();
-        TlossPerson* root = steps.build(session, select);
+        TlossPerson* root = kind.build(session, next.pool, select);
         reporter.EndInterruptible();
         if (reporter.RunState() != kRunNormal) return;
-        steps.produce(session, root);
+        kind.produce(root, next.pool, next, reporter);
+        session.Charts(type) = std::move(next);
         ++session.runCount;
         reporter.ShowStatus(FillInNumber(Msg::RunNCompleted, session.runCount),
                             StatusColour::Normal);
@@ -164,7 +80,7 @@ bool GoButtonClick(Session& session) {
         if (haveLanguage) {
             reporter.SetRunState(kRunNormal);
             ChartType type = session.settings.options.charttype;
-            if (IsHtmlChart(type))
+            if (!KindOf(type).analysis)
                 RunHtmlChart(session, !ctrlHeld, type);
             else
                 reporter.AddMessage(kNotAvailable, true);
@@ -190,14 +106,14 @@ std::string PublishChart(Session& session, ChartType type) {
     Reporter& reporter = session.GetReporter();
     ChartList& charts = session.Charts(type);
     TinbredPerson* chart = charts.Current();
-    const ChartSteps& steps = StepsOf(type);
-    if (!chart || !chart->proband || !steps.publish || !session.language) {
+    const ChartKind& kind = KindOf(type);
+    if (!chart || !chart->proband || !kind.publish || !session.language) {
         reporter.AddMessage(MessageText(Msg::NoFileToView), true);
         return {};
     }
     PageContext context = PageContextOf(session);
     try {
-        steps.publish(session, *chart, context);
+        kind.publish(*chart, context);
     } catch (const PageWriteError& error) {
         reporter.AddMessage(FillIn(Msg::UnableToOpenCreate, error.File()), true);
         return {};
@@ -214,7 +130,7 @@ std::string PublishChart(Session& session, ChartType type) {
 
 std::string AutoRunChart(Session& session) {
     ChartType type = session.settings.options.charttype;
-    if (!IsHtmlChart(type)) return {};
+    if (!KindOf(type).batch) return {};
     try {
         session.ctrlHeld = true;
         GoButtonClick(session);

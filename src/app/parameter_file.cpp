@@ -5,9 +5,9 @@
 #include <system_error>
 
 #include "app/session.h"
-#include "text/encoding.h"
-#include "text/fill_in.h"
-#include "text/text_helpers.h"
+#include "base/encoding.h"
+#include "base/fill_in.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "text/fill_in.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 

@@ -11,8 +11,8 @@
 
 #include "charts/pedigree.h"
 #include "database/records.h"
-#include "text/reporter.h"
-#include "text/settings_types.h"
+#include "base/reporter.h"
+#include "charts/settings_types.h"
 
 namespace lg {
 

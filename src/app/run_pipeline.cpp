@@ -9,9 +9,9 @@
 #include "database/consistency.h"
 #include "database/gedcom_reader.h"
 #include "database/line_source.h"
-#include "text/encoding.h"
-#include "text/fill_in.h"
-#include "text/text_helpers.h"
+#include "base/encoding.h"
+#include "base/fill_in.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

@@ -12,9 +12,9 @@
 #include "app/settings.h"
 #include "charts/chart_list.h"
 #include "database/records.h"
-#include "text/clock.h"
+#include "base/clock.h"
 #include "text/language.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 
@@ -49,15 +49,13 @@ class Session {
     // working directory.
     std::filesystem::path reportDirectory;
 
-    // The boxes of the last computation and the charts each chart type's
-    // window shows; charts point into the pool.
-    NodePool nodePool;
+    // The last chart of each chart type with its boxes, as its window
+    // shows it; making one type's chart leaves the others alone.
     std::array<ChartList, kChartTypeCount> chartLists;
     ChartList& Charts(ChartType type) { return chartLists[static_cast<std::size_t>(type)]; }
     // Drops every chart and box, as a new database must.
     void ClearCharts() {
         for (ChartList& charts : chartLists) charts.Clear();
-        nodePool.Clear();
     }
     // The title of the last pedigree pages written; the outline and text
     // pages repeat what the tableau set.

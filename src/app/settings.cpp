@@ -5,10 +5,10 @@
 #include <unordered_set>
 
 #include "app/host.h"
-#include "text/fill_in.h"
-#include "text/help_texts.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/help_texts.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "charts/descendants.h"
 #include "charts/node_names.h"
-#include "text/messages.h"
+#include "base/messages.h"
 
 namespace lg {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "charts/chart_records.h"
-#include "text/settings_types.h"
+#include "charts/settings_types.h"
 
 namespace lg {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "text/fill_in.h"
-#include "text/messages.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
 
 namespace lg {
 
@@ -18,6 +18,8 @@ void AssembleChart(TlossPerson& root, NodePool& pool, ChartList& charts, Reporte
     chart->nodes.reserve(nodes.size());
     charts.selection.reserve(nodes.size());
     for (auto& node : nodes) {
+        node->index = static_cast<int32_t>(chart->nodes.size());
+        node->principal = node->person ? node->person->node : nullptr;
         node->highlight = false;
         chart->nodes.push_back(node.get());
         charts.selection.push_back({node->person ? node->person->ListingText() : "", node.get()});

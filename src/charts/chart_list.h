@@ -1,7 +1,8 @@
 #pragma once
-// Who owns the boxes and charts of a computation: the node pool owns every
-// box until the next computation starts; a chart list owns the charts a
-// chart window shows, with the window's drop-down entries.
+// Who owns the boxes and charts of a computation: a chart list owns its
+// boxes (its node pool), the charts a chart window shows and the window's
+// drop-down entries, so the boxes live exactly as long as the charts that
+// point at them.
 
 #include <cstddef>
 #include <memory>
@@ -9,18 +10,18 @@
 #include <vector>
 
 #include "charts/chart_records.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 
-// The owner of every box of the current computation.
+// The owner of every box of one computation.
 class NodePool {
   public:
     TlossPerson& Add(std::unique_ptr<TlossPerson> node) {
         nodes_.push_back(std::move(node));
         return *nodes_.back();
     }
-    // Frees every box; charts that still point at them must be dropped first.
+    // Frees every box; charts that still point at them must be dropped with it.
     void Clear() { nodes_.clear(); }
     std::size_t Size() const { return nodes_.size(); }
     TlossPerson& operator[](std::size_t i) { return *nodes_[i]; }
@@ -37,16 +38,23 @@ struct SelectionEntry {
     TlossPerson* node = nullptr;
 };
 
-// The charts of one run of a chart type, as its window shows them.
+// The charts of one run of a chart type, as its window shows them, with
+// the boxes they point at. Moving a list keeps the boxes where they are.
 struct ChartList {
+    NodePool pool;
     std::vector<std::unique_ptr<TinbredPerson>> charts;
     std::vector<SelectionEntry> selection;
     std::size_t chartIndex = 0;
 
-    void Clear() {
+    // Drops the charts and entries but keeps the boxes, for a new assembly.
+    void DropCharts() {
         charts.clear();
         selection.clear();
         chartIndex = 0;
+    }
+    void Clear() {
+        DropCharts();
+        pool.Clear();
     }
     TinbredPerson* Current() {
         return chartIndex < charts.size() ? charts[chartIndex].get() : nullptr;
@@ -54,8 +62,9 @@ struct ChartList {
 };
 
 // Makes the one chart of the placed tree in the pool and appends it to the
-// chart list: the rows negated and the boxes sorted by them, the drop-down
-// entries, doubles shaded 220 and the others white, the normalised
+// chart list: the rows negated and the boxes sorted by them (each box's
+// index its place in that order), the drop-down entries, doubles shaded
+// 220 and the others white, each box's principal box, the normalised
 // coordinates. Reports "%n name boxes in chart.".
 void AssembleChart(TlossPerson& root, NodePool& pool, ChartList& charts, Reporter& reporter);
 

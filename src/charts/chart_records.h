@@ -2,8 +2,8 @@
 // The two records every chart computation produces: TlossPerson, one box of
 // a chart with its links to the parent and child boxes of the same chart,
 // and TinbredPerson, one chart as handed to a window or page writer.
-// The node pool owns the boxes; every pointer here is non-owning and may be
-// null.
+// A chart list's node pool owns the boxes; every pointer here is non-owning
+// and may be null.
 
 #include <cstdint>
 #include <string>
@@ -16,7 +16,7 @@ namespace lg {
 // One box of a chart. A plain record: the chart builders, the layout and the
 // analyses each use the fields they need and leave the others alone.
 struct TlossPerson {
-    int32_t index = 0;        // position in the node pool (inbreeding, kinship)
+    int32_t index = 0;        // position in its chart's nodes and coords once assembled
     std::string key;          // genealogy: link back to the parent's row; hint text
     std::string name;         // marriages summary for the hints, not the box label
     bool expanded = false;    // descendant tree: children added
@@ -34,6 +34,8 @@ struct TlossPerson {
     int32_t sosa = 0;         // ancestor number: father of n is 2n, mother 2n + 1
     // Extended precision, as the layout's comparisons were tuned to it.
     long double completeness = 0;  // unique fraction of the pedigree
+    // Where the placement put the box, while it works; the chart's coords
+    // are the result that windows and writers read.
     long double x = 0;             // column, in box units
     long double y = 0;             // row, in box units
     long double layoutKey = 0;     // scratch value of the graph layout
@@ -41,6 +43,9 @@ struct TlossPerson {
     std::vector<TlossPerson*> parents;  // father first
     std::vector<TlossPerson*> children;
     TlossPerson* twin = nullptr;  // pedigree: the first box of the same person
+    // The person's principal box in this chart (the one with the text row),
+    // kept here because the person's own node field follows the last build.
+    TlossPerson* principal = nullptr;
 };
 
 // A point in normalised chart coordinates, in box units.

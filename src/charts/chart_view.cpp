@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "text/messages.h"
 
 namespace lg {
 namespace {
@@ -38,12 +37,14 @@ PixelPoint BoxCentre(const ChartPoint& point, const ChartMetrics& metrics) {
             metrics.yoffset + metrics.boxheight / 2 + Scaled(point.y, metrics.RowStep())};
 }
 
-void LayOutChart(TinbredPerson& chart, const ChartMetrics& metrics) {
-    for (std::size_t i = 0; i < chart.nodes.size(); ++i) {
-        PixelPoint centre = BoxCentre(chart.coords[i], metrics);
-        chart.nodes[i]->x = centre.x;
-        chart.nodes[i]->y = centre.y;
-    }
+ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics) {
+    ChartLayout layout;
+    layout.chart = &chart;
+    layout.metrics = metrics;
+    layout.centres.reserve(chart.coords.size());
+    for (const ChartPoint& point : chart.coords) layout.centres.push_back(BoxCentre(point, metrics));
+    layout.extent = ChartExtent(chart, metrics);
+    return layout;
 }
 
 PixelPoint ChartExtent(const TinbredPerson& chart, const ChartMetrics& metrics) {
@@ -96,18 +97,6 @@ int FindNodeAt(const TinbredPerson& chart, const ChartMetrics& metrics, int32_t 
             return static_cast<int>(i);
     }
     return -1;
-}
-
-std::string BoxHint(const TlossPerson& node, const DescriptionContext& context) {
-    if (!node.person) return {};
-    std::string hint = node.person->ID;
-    hint.append(":\r\n").append(PersonDescription(*node.person, false, context));
-    if (!node.key.empty())
-        hint.append("(").append(context.language->also).append(": ").append(node.key).append(".)");
-    else
-        hint += node.name;
-    if (node.isDouble) hint.append("\r\n\r\n").append(MessageText(Msg::DoubleClickForLink));
-    return hint;
 }
 
 bool StepChart(ChartList& charts, int direction) {

@@ -8,12 +8,20 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "charts/chart_list.h"
-#include "text/person_description.h"
-#include "text/settings_types.h"
+#include "charts/settings_types.h"
 
 namespace lg {
+
+// The shapes of chart a window draws: they differ in how the lines between
+// the boxes run. A new shape is one more value here and one more
+// line-making function in the painter's table of shapes.
+enum class ChartShape {
+    Tree,         // a pedigree: child on the left, its parents in the next column
+    Descendants,  // a descendant chart: parent on the left, children to the right
+};
 
 // The box size and spacing of the current settings, in pixels.
 struct ChartMetrics {
@@ -38,10 +46,23 @@ struct PixelPoint {
 // box's centre lies half a box inside the offsets.
 PixelPoint BoxCentre(const ChartPoint& point, const ChartMetrics& metrics);
 
-// Puts every box's pixel centre into its x and y, where the painter and the
-// lines between boxes find them. The page writers copy the normalised
-// coordinates back before they write.
-void LayOutChart(TinbredPerson& chart, const ChartMetrics& metrics);
+// Where a window draws the boxes of one chart: every box's pixel centre, in
+// the chart's node order (a box's index), for the metrics it was laid out
+// with. The window keeps it as its own view data; the chart is not changed,
+// so the page writers and the next window see the chart as it was made.
+struct ChartLayout {
+    const TinbredPerson* chart = nullptr;
+    ChartMetrics metrics;
+    std::vector<PixelPoint> centres;
+    PixelPoint extent;  // ChartExtent
+
+    PixelPoint CentreOf(const TlossPerson& node) const {
+        return centres[static_cast<std::size_t>(node.index)];
+    }
+};
+
+// Lays the chart out in pixels for the metrics.
+ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics);
 
 // The size of the drawing: the largest box centre plus a box size.
 PixelPoint ChartExtent(const TinbredPerson& chart, const ChartMetrics& metrics);
@@ -57,11 +78,6 @@ std::pair<std::size_t, std::size_t> NodesInRows(const TinbredPerson& chart,
 // The index of the box under the pixel, -1 for none: the first box in node
 // order whose centre is within half a box width and half a box height.
 int FindNodeAt(const TinbredPerson& chart, const ChartMetrics& metrics, int32_t x, int32_t y);
-
-// The hint of a box: "ID:", the person's description, "(Also: key.)" or the
-// marriages summary, and for a double the invitation to click for the link.
-// Empty for a box without person.
-std::string BoxHint(const TlossPerson& node, const DescriptionContext& context);
 
 // Moves the chart index to the previous (direction -1) or next (+1) chart
 // whose chartIndex equals its position in the list; false, and nothing

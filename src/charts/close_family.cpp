@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "text/messages.h"
+#include "base/messages.h"
 
 namespace lg {
 namespace {

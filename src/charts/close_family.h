@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "database/records.h"
-#include "text/settings_types.h"
+#include "charts/settings_types.h"
 
 namespace lg {
 

@@ -6,8 +6,8 @@
 #include <unordered_set>
 
 #include "charts/tree_placement.h"
-#include "text/fill_in.h"
-#include "text/messages.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
 #include "text/names.h"
 
 namespace lg {
@@ -98,7 +98,7 @@ TlossPerson& DescendantBuilder::NewNode(Tindividual& person, int32_t generation)
     auto node = std::make_unique<TlossPerson>();
     node->person = &person;
     node->generation = generation;
-    node->name = MarriageSummary(person, db_, request_.descriptions);
+    if (request_.marriages) node->name = request_.marriages(person);
     return pool_.Add(std::move(node));
 }
 
@@ -359,7 +359,7 @@ void PlaceDescendants(TlossPerson& root, std::size_t maxLevel) {
 }
 
 void MakeGenealogyChart(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter) {
-    charts.Clear();
+    charts.DropCharts();
     if (!root) return;
     PlaceDescendants(*root, std::numeric_limits<std::size_t>::max());
     AssembleChart(*root, pool, charts, reporter);

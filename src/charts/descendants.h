@@ -15,7 +15,7 @@
 #include "charts/pedigree.h"
 #include "database/records.h"
 #include "text/naming_scheme.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 
@@ -36,7 +36,7 @@ struct DescendantRequest {
     const ProbandDialog* dialog = nullptr;               // shown when set
     GenealogyType type = GenealogyType::All;
     bool usePatronym = true;  // for the family-name comparison
-    DescriptionContext descriptions;
+    MarriageSummaries marriages;  // none: the boxes' names stay empty
     // The saved name-line highlights (IDs); toggled persons are kept in it.
     SortedStrings* highlights = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "charts/node_names.h"
 
-#include "text/text_helpers.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

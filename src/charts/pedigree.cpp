@@ -7,41 +7,11 @@
 #include <limits>
 
 #include "charts/tree_placement.h"
-#include "text/fill_in.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
-
-std::string MarriageSummary(const Tindividual& person, const Database& db,
-                            const DescriptionContext& descriptions) {
-    const Tlanguage& language = *descriptions.language;
-    std::string result;
-    for (const Tspouse& link : person.famsList) {
-        const Tfamily* family = db.families.Find(link.familyID);
-        if (!family) continue;
-        const Tindividual* partner = nullptr;
-        if (!family->husbandID.empty()) {
-            partner = db.persons.Find(family->husbandID);
-            if (!partner) continue;
-            if (partner->ID == person.ID) partner = nullptr;
-        }
-        if (!partner) {
-            partner = db.persons.Find(family->wifeID);
-            if (partner && partner->ID == person.ID) partner = nullptr;
-        }
-        if (!partner) continue;
-        std::string d = PersonDescription(*partner, false, descriptions);
-        // Languages without a word here ("with" is empty in English) would
-        // otherwise leave a double blank after the comma.
-        if (d != ".") d = JoinWith(language.with, " ", d);
-        std::string t = JoinWith(MarriageText(*family, descriptions), ", ", d);
-        const std::string& verb = person.sex == 'M' ? language.heMarried : language.sheMarried;
-        result += "\r\n" + JoinWith(verb, t == "." ? "" : " ", t);
-    }
-    if (result.empty() && !person.famsList.empty()) result = "\r\n" + language.partnerUnknown;
-    return result;
-}
 
 int32_t ComputeAncestorDepth(Tindividual& person, std::size_t personCount,
                              DepthProgress& progress) {
@@ -123,8 +93,8 @@ std::unique_ptr<TlossPerson> NewNode(Tindividual* person, int32_t sosa, bool lin
 
 }  // namespace
 
-void BuildAncestorTree(Tindividual& proband, const Database& db, NodePool& pool,
-                       const DescriptionContext& descriptions) {
+void BuildAncestorTree(Tindividual& proband, NodePool& pool,
+                       const MarriageSummaries& marriages) {
     std::deque<std::unique_ptr<TlossPerson>> queue;
     queue.push_back(NewNode(&proband, 1, true));
     int32_t generation = 0;
@@ -138,7 +108,7 @@ void BuildAncestorTree(Tindividual& proband, const Database& db, NodePool& pool,
             node.rank = static_cast<int32_t>(i + 1);
             node.expanded = false;
             Tindividual& person = *node.person;
-            node.name = MarriageSummary(person, db, descriptions);
+            if (marriages) node.name = marriages(person);
             if (person.node) {
                 node.isDouble = true;
                 node.twin = person.node;
@@ -224,12 +194,12 @@ TlossPerson* MakePedigree(Database& db, NodePool& pool, Reporter& reporter,
     Tindividual* proband =
         SelectProband(db, reporter, request.probands, request.dialog, ComputeAncestorDepths);
     if (!proband) return nullptr;
-    BuildAncestorTree(*proband, db, pool, request.descriptions);
+    BuildAncestorTree(*proband, pool, request.marriages);
     return proband->node;
 }
 
 void MakePedigreeChart(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter) {
-    charts.Clear();
+    charts.DropCharts();
     if (!root) return;
     PlaceAncestors(*root);
     AssembleChart(*root, pool, charts, reporter);

@@ -12,8 +12,7 @@
 
 #include "charts/chart_list.h"
 #include "database/records.h"
-#include "text/person_description.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 
@@ -25,10 +24,10 @@ struct ProbandChoice {
 // Shows the proband selection dialog; every treeDepth is computed before.
 using ProbandDialog = std::function<ProbandChoice()>;
 
-// The marriages of the person as the chart windows' hints show them: one
-// line per own family with a known partner, each starting with CR LF.
-std::string MarriageSummary(const Tindividual& person, const Database& db,
-                            const DescriptionContext& descriptions);
+// The marriages of a person as the chart windows' hints show them; the
+// builders store it in each box's name. The text belongs to the page
+// writers' person descriptions, so the caller passes it in.
+using MarriageSummaries = std::function<std::string(const Tindividual& person)>;
 
 // Counts the depth pass's persons and shows its progress every 1000.
 struct DepthProgress {
@@ -55,8 +54,8 @@ Tindividual* DeepestPerson(const TindividualList& persons);
 // ancestor numbers, generations, ranks, paternal-line marks, the marriages
 // summaries and the double marks. Persons' node fields point at their
 // principal boxes afterwards.
-void BuildAncestorTree(Tindividual& proband, const Database& db, NodePool& pool,
-                       const DescriptionContext& descriptions);
+void BuildAncestorTree(Tindividual& proband, NodePool& pool,
+                       const MarriageSummaries& marriages);
 
 // The compact placement of the tree from the root: x is the generation's
 // column, y the row. Never moves a subtree up; without recursion and in
@@ -79,7 +78,7 @@ struct PedigreeRequest {
     const std::vector<std::string>* probands = nullptr;
     // Shown when set (Make Chart without Ctrl).
     const ProbandDialog* dialog = nullptr;
-    DescriptionContext descriptions;
+    MarriageSummaries marriages;  // none: the boxes' names stay empty
 };
 
 // Picks the proband (the dialog, the remembered one, or the deepest tree)

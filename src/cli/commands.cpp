@@ -11,8 +11,8 @@
 #include "app/run_pipeline.h"
 #include "app/session.h"
 #include "cli/console_host.h"
-#include "text/encoding.h"
-#include "text/fill_in.h"
+#include "base/encoding.h"
+#include "base/fill_in.h"
 
 namespace lg::cli {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "text/encoding.h"
+#include "base/encoding.h"
 
 namespace lg {
 namespace {

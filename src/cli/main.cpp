@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/console_host.h"
-#include "text/messages.h"
+#include "base/messages.h"
 
 int main(int argc, char** argv) {
     lg::ConsoleHost::InstallInterruptHandler();

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "text/encoding.h"
+#include "base/encoding.h"
 
 namespace lg {
 namespace {

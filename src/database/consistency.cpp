@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "database/date_checks.h"
-#include "text/fill_in.h"
-#include "text/help_texts.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/help_texts.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {
@@ -400,7 +400,7 @@ void DeleteEmptyEvents(Tindividual& person) {
     DropIfEmpty(person.burial);
 }
 
-bool CheckGedcom(Database& db, const Tlanguage* language, Reporter& reporter,
+bool CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporter,
                  const CheckOptions& options) {
     ReportContext context = options.report;
     context.checkLevel = std::clamp(context.checkLevel, 0, 2);

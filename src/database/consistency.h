@@ -8,11 +8,11 @@
 
 #include "database/error_report.h"
 #include "database/records.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 
-class Tlanguage;
+class DateQualifiers;
 
 struct CheckOptions {
     // Where the report goes and the check level (clamped to 0..2 here).
@@ -32,7 +32,7 @@ struct CheckOptions {
 // message line, and the run state is what it was before that hint (so a
 // finding alone never stops the run). Throws std::runtime_error when the
 // report file cannot be written.
-bool CheckGedcom(Database& db, const Tlanguage* language, Reporter& reporter,
+bool CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporter,
                  const CheckOptions& options);
 
 // Step one of the checks on its own: deletes each of the person's four

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {
@@ -55,7 +55,7 @@ struct EventWords {
 
 class DateChecker {
   public:
-    DateChecker(const Database& db, const Tlanguage* language, const DateCheckOptions& options,
+    DateChecker(const Database& db, const DateQualifiers* language, const DateCheckOptions& options,
                 const ReportLineWriter& write)
         : db_(db), language_(language), options_(options), write_(write) {}
 
@@ -98,7 +98,7 @@ class DateChecker {
     void WriteBaptismBlock(const Tfamily& family, const Tindividual* reported);
 
     const Database& db_;
-    const Tlanguage* language_;
+    const DateQualifiers* language_;
     DateCheckOptions options_;
     const ReportLineWriter& write_;
     EventWords words_;
@@ -457,32 +457,22 @@ int MinimumAge(int birthYear) {
     return 16;
 }
 
-std::string_view DateQualifierOf(std::string_view date, const Tlanguage& language) {
-    const std::string translated = language.TranslateDate(date);
-    for (const DateQualifier& qualifier : kDateQualifiers) {
-        const std::string& word = language.Slot(qualifier.slot);
-        // An empty word would occur in every date.
-        if (!word.empty() && translated.find(word) != std::string::npos) return qualifier.keyword;
-    }
-    return {};
-}
-
-bool DatesPlausible(std::string_view first, std::string_view second, const Tlanguage* language,
+bool DatesPlausible(std::string_view first, std::string_view second, const DateQualifiers* language,
                     int checkLevel) {
     if (checkLevel >= 2) return YearNumber(first) <= YearNumber(second) + 1;
     if (!language) return true;
-    const std::string_view firstQualifier = DateQualifierOf(first, *language);
-    const std::string_view secondQualifier = DateQualifierOf(second, *language);
+    const std::string_view firstQualifier = language->QualifierOf(first);
+    const std::string_view secondQualifier = language->QualifierOf(second);
     return firstQualifier.find("AFT") == std::string_view::npos &&
            secondQualifier.find("BEF") == std::string_view::npos;
 }
 
-int RunDateChecks(const Database& db, const Tlanguage* language, const DateCheckOptions& options,
+int RunDateChecks(const Database& db, const DateQualifiers* language, const DateCheckOptions& options,
                   const ReportLineWriter& write) {
     return DateChecker(db, language, options, write).Run();
 }
 
-int CheckDates(Database& db, const Tlanguage& language, ErrorReport& report, Reporter& reporter,
+int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter,
                const DateCheckOptions& options) {
     const int level = std::clamp(options.checkLevel, 0, 2);
     if (level > 0 && !options.hidden)
@@ -495,7 +485,7 @@ int CheckDates(Database& db, const Tlanguage& language, ErrorReport& report, Rep
     return findings;
 }
 
-void CheckDates(Database& db, const Tlanguage& language, ErrorReport& report, Reporter& reporter) {
+void CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter) {
     DateCheckOptions options;
     options.checkLevel = report.Context().checkLevel;
     CheckDates(db, language, report, reporter, options);

@@ -8,10 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/reporter.h"
 #include "database/error_report.h"
 #include "database/records.h"
-#include "text/language.h"
-#include "text/reporter.h"
 
 namespace lg {
 
@@ -28,17 +27,21 @@ struct DateCheckOptions {
 // or become a parent: 13 up to 1700, 15 up to 1811, 16 from 1812 on.
 int MinimumAge(int birthYear);
 
-// The GEDCOM qualifier keyword ("BEFORE", "BEF", "AFTER", ...) of a date, as
-// the output language shows it: the first qualifier slot, in slot order,
-// whose (non-empty) text occurs in the translated date. Empty when none.
-std::string_view DateQualifierOf(std::string_view date, const Tlanguage& language);
+// What the checks ask of the output language, which implements it: the
+// GEDCOM qualifier keyword ("BEFORE", "BEF", "AFTER", ...) of a date as the
+// language shows it; empty when the date has none.
+class DateQualifiers {
+  public:
+    virtual ~DateQualifiers() = default;
+    virtual std::string_view QualifierOf(std::string_view date) const = 0;
+};
 
 // Whether two events whose years are in the wrong order (the year of
 // `first`, the earlier event, exceeds that of `second`) may still be in the
 // right order. Below level 2: false only when the first date is an "after"
 // date or the second a "before" date; true without a language. At level 2:
 // the first year is at most one more than the second, qualifiers ignored.
-bool DatesPlausible(std::string_view first, std::string_view second, const Tlanguage* language,
+bool DatesPlausible(std::string_view first, std::string_view second, const DateQualifiers* language,
                     int checkLevel);
 
 // Receives the report lines of the date checks in order.
@@ -48,15 +51,15 @@ using ReportLineWriter = std::function<void(std::string_view line)>;
 // the closing line, through `write`. Returns the number of findings.
 // Requires: birthYear and deathYear are computed (Tindividual::ComputeYears).
 // Links may be null or one-sided; nothing in the database is changed.
-int RunDateChecks(const Database& db, const Tlanguage* language, const DateCheckOptions& options,
+int RunDateChecks(const Database& db, const DateQualifiers* language, const DateCheckOptions& options,
                   const ReportLineWriter& write);
 
 // Runs the date plausibility checks on the (already link-checked) database;
 // findings go into the report, one summary into the message list, and the
 // status line says "Ready to calculate" at the end. Returns the findings.
-int CheckDates(Database& db, const Tlanguage& language, ErrorReport& report, Reporter& reporter,
+int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter,
                const DateCheckOptions& options);
 // The same with the check level of the report's context.
-void CheckDates(Database& db, const Tlanguage& language, ErrorReport& report, Reporter& reporter);
+void CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter);
 
 }  // namespace lg

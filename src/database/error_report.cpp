@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "text/encoding.h"
-#include "text/fill_in.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/encoding.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

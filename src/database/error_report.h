@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "text/clock.h"
-#include "text/reporter.h"
+#include "base/clock.h"
+#include "base/reporter.h"
 
 namespace lg {
 

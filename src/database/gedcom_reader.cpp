@@ -6,8 +6,8 @@
 #include "database/charset.h"
 #include "database/heap_prefault.h"
 #include "database/line_source.h"
-#include "text/fill_in.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

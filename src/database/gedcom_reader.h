@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "database/records.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "text/encoding.h"
+#include "base/encoding.h"
 
 namespace lg {
 namespace {

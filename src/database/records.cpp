@@ -4,8 +4,8 @@
 #include <climits>
 #include <functional>
 
-#include "text/particles.h"
-#include "text/text_helpers.h"
+#include "base/particles.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

@@ -15,8 +15,8 @@
 #include "cli/console_host.h"
 #include "gui/main_window.h"
 #include "gui/ui_locale.h"
-#include "text/encoding.h"
-#include "text/text_helpers.h"
+#include "base/encoding.h"
+#include "base/text_helpers.h"
 
 namespace {
 

@@ -18,11 +18,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "gui/widget_helpers.h"
+#include "windows/widget_helpers.h"
 #include "render/qt_text.h"
 #include "html/page_common.h"
-#include "text/help_texts.h"
-#include "text/messages.h"
+#include "base/help_texts.h"
+#include "base/messages.h"
 
 namespace lg::gui {
 namespace {

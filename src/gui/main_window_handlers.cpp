@@ -25,8 +25,8 @@
 #include "gui/main_window.h"
 #include "gui/options_form.h"
 #include "render/qt_text.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 #include "windows/chart_window.h"
 
 namespace lg::gui {

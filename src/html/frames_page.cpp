@@ -1,7 +1,7 @@
 #include "html/frames_page.h"
 
-#include "text/help_texts.h"
-#include "text/text_helpers.h"
+#include "base/help_texts.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 

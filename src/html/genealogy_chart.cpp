@@ -2,7 +2,7 @@
 
 #include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
-#include "text/text_helpers.h"
+#include "base/text_helpers.h"
 
 // The genealogy's chart page and its outline: the pedigree's page writer,
 // growing to the children, with grey boxes and lines off the family line.
@@ -27,8 +27,8 @@ std::string GenealogyTitle(const TlossPerson& root, const PageContext& context) 
 // it, and the rows' numbers in the hints.
 class GenealogyBoxes final : public ChartBoxes {
   public:
-    explicit GenealogyBoxes(const PageContext& context)
-        : context_(context), greyOffLine_(GreyOffFamilyLine(context.settings)) {}
+    GenealogyBoxes(const PageContext& context, const GenealogyRows& rows)
+        : context_(context), rows_(rows), greyOffLine_(GreyOffFamilyLine(context.settings)) {}
 
     std::string Class(const TlossPerson& node) const override {
         const char sex = node.person ? node.person->sex : ' ';
@@ -42,7 +42,7 @@ class GenealogyBoxes final : public ChartBoxes {
     // principal's twin has no row of its own.)
     std::string Hint(const TlossPerson& node) const override {
         const TlossPerson& row = node.isDouble ? Principal(node) : node;
-        return std::to_string(row.generation) + "." + std::to_string(row.rank) + ": " +
+        return std::to_string(row.generation) + "." + std::to_string(rows_.RankOf(row)) + ": " +
                node.person->FullName(context_.options.properdisplay) +
                node.person->BirthYearSuffix();
     }
@@ -55,32 +55,30 @@ class GenealogyBoxes final : public ChartBoxes {
 
   private:
     static const TlossPerson& Principal(const TlossPerson& node) {
-        if (node.person->node) return *node.person->node;
+        if (node.principal) return *node.principal;
         return node.twin ? *node.twin : node;
     }
 
     const PageContext& context_;
+    const GenealogyRows& rows_;
     bool greyOffLine_;
 };
 
 }  // namespace
 
-std::string GenealogyLabel(const TlossPerson& node) {
-    if (node.generation <= 1) return "1";
-    return std::to_string(node.generation) + "." + std::to_string(node.rank);
+void WriteGenealogyPage(const TinbredPerson& chart, const GenealogyRows& rows,
+                        PageContext& context) {
+    context.chartTitle = GenealogyTitle(*chart.proband, context);
+    const GenealogyBoxes boxes(context, rows);
+    WriteChartPage(chart, context, {ChartDirection::Descendants, boxes});
 }
 
-void WriteGenealogyPage(TlossPerson& root, PageContext& context) {
-    context.chartTitle = GenealogyTitle(root, context);
-    const GenealogyBoxes boxes(context);
-    WriteChartPage(root, context, {ChartDirection::Descendants, boxes});
-}
-
-void WriteGenealogyOutline(TlossPerson& root, PageContext& context) {
+void WriteGenealogyOutline(const TinbredPerson& chart, const GenealogyRows& rows,
+                           PageContext& context) {
     const std::string& outline = context.settings.outline;
     if (outline.empty() || outline == kDisabledOutput) return;
-    const GenealogyBoxes boxes(context);
-    WriteChartOutline(root, context, {ChartDirection::Descendants, boxes});
+    const GenealogyBoxes boxes(context, rows);
+    WriteChartOutline(chart, context, {ChartDirection::Descendants, boxes});
 }
 
 }  // namespace lg

@@ -5,7 +5,8 @@
 // with numbered rows, family blocks and children tables. The frames page is
 // the pedigree's.
 
-#include <span>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,31 +15,43 @@
 
 namespace lg {
 
-// The rows of the text page, depth first from the root: the root first
-// (rank 1, key empty), then for every child in order its principal
-// occurrence unless its display name is empty (such a child is left out
-// with its subtree). Each row gets its rank (its place among the rows of
-// its generation) and its key, "#" + the parent person's anchor. Every
-// other node of the chart keeps rank 0.
-std::vector<TlossPerson*> BuildGenealogyRows(TlossPerson& root, const PageContext& context);
+// The rows of the text page and their numbers. They are worked out when the
+// pages are written and kept apart from the chart, which publishing leaves
+// as it was.
+struct GenealogyRows {
+    // Depth first from the root: the root first (rank 1, key empty), then
+    // for every child in order its principal occurrence unless its display
+    // name is empty (such a child is left out with its subtree).
+    std::vector<const TlossPerson*> rows;
+    // By box index: the rank of the box's row, its place among the rows of
+    // its generation (0 for a box without a row), and the row's key, "#" +
+    // the parent person's anchor.
+    std::vector<int32_t> ranks;
+    std::vector<std::string> keys;
 
-// The label of a row: "1" for the root, else generation "." rank.
-std::string GenealogyLabel(const TlossPerson& node);
+    int32_t RankOf(const TlossPerson& node) const;
+    const std::string& KeyOf(const TlossPerson& node) const;
+    // The label of a row: "1" for the root, else generation "." rank.
+    std::string Label(const TlossPerson& node) const;
+};
 
-// Writes the chart page (setting "output") of the descendant chart rooted
-// at root; the nodes' x and y must hold the chart coordinates in box units.
-// Sets the chart title. Nothing is written when the root has no children.
-// May raise settings.yoffset. Throws PageWriteError when the file can't be
-// written.
-void WriteGenealogyPage(TlossPerson& root, PageContext& context);
+GenealogyRows BuildGenealogyRows(const TinbredPerson& chart, const PageContext& context);
+
+// Writes the chart page (setting "output") of the descendant chart at its
+// coordinates, with the rows' numbers in the hints. Sets the chart title.
+// Nothing is written when the proband has no children. May raise
+// settings.yoffset. Throws PageWriteError when the file can't be written.
+void WriteGenealogyPage(const TinbredPerson& chart, const GenealogyRows& rows,
+                        PageContext& context);
 
 // The outline page (setting "outline"; nothing when it is empty or
 // "(disabled)"): the same chart with 30 x 4 boxes without text.
-void WriteGenealogyOutline(TlossPerson& root, PageContext& context);
+void WriteGenealogyOutline(const TinbredPerson& chart, const GenealogyRows& rows,
+                           PageContext& context);
 
-// The text page (setting "links") for the rows of BuildGenealogyRows, with
-// the same protection of hand-made files as the pedigree's text page.
-void WriteGenealogyTextPage(const TlossPerson& root, std::span<TlossPerson* const> rows,
+// The text page (setting "links") of the rows, with the same protection of
+// hand-made files as the pedigree's text page.
+void WriteGenealogyTextPage(const TinbredPerson& chart, const GenealogyRows& rows,
                             PageContext& context);
 
 }  // namespace lg

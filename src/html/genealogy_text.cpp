@@ -1,47 +1,50 @@
 // The genealogy's row list and text page.
 
 #include <string>
+#include <algorithm>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "charts/node_names.h"
 #include "html/genealogy_pages.h"
 #include "html/text_page_common.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
-namespace {
 
-// Numbers left from an earlier command would survive in the nodes that are
-// no longer rows (a name made empty since), and rows and the chart's hints
-// would point at them.
-void ClearRowNumbers(TlossPerson& root) {
-    std::vector<TlossPerson*> stack{&root};
-    while (!stack.empty()) {
-        TlossPerson* node = stack.back();
-        stack.pop_back();
-        node->rank = 0;
-        node->key.clear();
-        for (TlossPerson* child : node->children)
-            if (child) stack.push_back(child);
-    }
+int32_t GenealogyRows::RankOf(const TlossPerson& node) const {
+    const auto i = static_cast<std::size_t>(node.index);
+    return i < ranks.size() ? ranks[i] : 0;
 }
 
-}  // namespace
+const std::string& GenealogyRows::KeyOf(const TlossPerson& node) const {
+    static const std::string kNone;
+    const auto i = static_cast<std::size_t>(node.index);
+    return i < keys.size() ? keys[i] : kNone;
+}
 
-std::vector<TlossPerson*> BuildGenealogyRows(TlossPerson& root, const PageContext& context) {
-    ClearRowNumbers(root);
-    root.rank = 1;
-    std::vector<TlossPerson*> rows{&root};
+std::string GenealogyRows::Label(const TlossPerson& node) const {
+    if (node.generation <= 1) return "1";
+    return std::to_string(node.generation) + "." + std::to_string(RankOf(node));
+}
+
+GenealogyRows BuildGenealogyRows(const TinbredPerson& chart, const PageContext& context) {
+    GenealogyRows result;
+    result.ranks.assign(chart.nodes.size(), 0);
+    result.keys.assign(chart.nodes.size(), std::string());
+    const TlossPerson& root = *chart.proband;
+    result.ranks[static_cast<std::size_t>(root.index)] = 1;
+    result.rows.push_back(&root);
     // The rank last given in each generation.
     std::unordered_map<int32_t, int32_t> lastRank{{root.generation, 1}};
     struct Pending {
-        TlossPerson* node;
+        const TlossPerson* node;
         const TlossPerson* parent;
     };
     std::vector<Pending> stack;
-    auto pushChildren = [&stack](TlossPerson& parent) {
+    auto pushChildren = [&stack](const TlossPerson& parent) {
         for (auto child = parent.children.rbegin(); child != parent.children.rend(); ++child)
             if (*child) stack.push_back({*child, &parent});
     };
@@ -53,16 +56,17 @@ std::vector<TlossPerson*> BuildGenealogyRows(TlossPerson& root, const PageContex
         stack.pop_back();
         // Further occurrences and nameless boxes get no row, nor does
         // anything below them.
-        if (!node->person || node->person->node != node) continue;
+        if (!node->person || node->principal != node) continue;
         if (NameForNode(*node, context.settings.namingscheme, names, year).empty()) continue;
-        rows.push_back(node);
+        result.rows.push_back(node);
+        const auto i = static_cast<std::size_t>(node->index);
         if (parent->person)
-            node->key =
+            result.keys[i] =
                 std::string("#").append(BookmarkOf(parent->person->ID, context.options.bookmarks));
-        node->rank = ++lastRank[node->generation];
+        result.ranks[i] = ++lastRank[node->generation];
         pushChildren(*node);
     }
-    return rows;
+    return result;
 }
 
 namespace {
@@ -70,9 +74,12 @@ namespace {
 // What the rows of the text page are written with.
 struct TextRows {
     const PageContext& context;
+    const GenealogyRows& numbers;
     DescriptionContext descriptions;
     // The row of every person that has one.
     std::unordered_map<const Tindividual*, const TlossPerson*> rowOf;
+    // Every person with a box in the chart.
+    std::unordered_set<const Tindividual*> inChart;
 
     std::string Anchor(const Tindividual& person) const {
         return BookmarkOf(person.ID, context.options.bookmarks);
@@ -81,7 +88,7 @@ struct TextRows {
     std::string RowLink(const Tindividual& person) const {
         auto found = rowOf.find(&person);
         if (found == rowOf.end()) return {};
-        return "<a href=\"#" + Anchor(person) + "\">" + GenealogyLabel(*found->second) + "</a>";
+        return "<a href=\"#" + Anchor(person) + "\">" + numbers.Label(*found->second) + "</a>";
     }
 };
 
@@ -151,7 +158,7 @@ std::string ChildrenTable(const Tfamily& family, const TextRows& rows) {
                         rows.descriptions.language->children + ":<td width=60>";
     bool first = true;
     for (const TfamilyChild& child : family.children) {
-        if (!child.person || !child.person->node) continue;
+        if (!child.person || !rows.inChart.count(child.person)) continue;
         if (!first) table += "<tr><td><td>";
         first = false;
         table += ChildEntry(*child.person, family, rows);
@@ -183,8 +190,9 @@ std::string FamilyBlock(const Tindividual& person, const TextRows& rows) {
 void WriteRow(PageFile& file, const TlossPerson& node, const TextRows& rows) {
     const Tindividual& person = *node.person;
     std::string number = "<tr><td valign=top><a name=\"" + rows.Anchor(person) + "\"";
-    if (!node.key.empty()) number += " href=\"" + node.key + "\"";
-    number.append(">").append(GenealogyLabel(node)).append("</a>");
+    const std::string& key = rows.numbers.KeyOf(node);
+    if (!key.empty()) number += " href=\"" + key + "\"";
+    number.append(">").append(rows.numbers.Label(node)).append("</a>");
     std::string description = PersonDescription(person, true, rows.descriptions);
     if (rows.context.options.gedcomnotes) description = JoinWith(description, " ", person.notes);
     file.Line(number + "<td><td class=s>" + description + "<br>");
@@ -204,14 +212,21 @@ TextPageHeadStyle GenealogyHeadStyle(const Tvariables& settings) {
 
 }  // namespace
 
-void WriteGenealogyTextPage(const TlossPerson& /*root*/, std::span<TlossPerson* const> rows,
+void WriteGenealogyTextPage(const TinbredPerson& chart, const GenealogyRows& rows,
                             PageContext& context) {
     WriteTextPageFile(context, [&](PageFile& file) {
         // A progress text, in the colour of work under way.
         context.reporter.ShowStatus(MessageText(Msg::ProducingHTMLGenealogy), StatusColour::Error);
-        std::vector<TlossPerson*> order = TextRowOrder(rows);
-        TextRows text{context, context.Descriptions(), {}};
+        // The rows of a generation stand together in depth-first order,
+        // which is the order of their ranks.
+        std::vector<const TlossPerson*> order = rows.rows;
+        std::stable_sort(order.begin(), order.end(), [](const TlossPerson* a, const TlossPerson* b) {
+            return a->generation < b->generation;
+        });
+        TextRows text{context, rows, context.Descriptions(), {}, {}};
         for (const TlossPerson* node : order) text.rowOf.emplace(node->person, node);
+        for (const TlossPerson* node : chart.nodes)
+            if (node->person) text.inChart.insert(node->person);
         file.Write(TextPageHead(context, GenealogyHeadStyle(context.settings)));
         WriteTextRows(file, order, "<tr><td><td><td align=center>", context.language,
                       [&](const TlossPerson& node) { WriteRow(file, node, text); });

@@ -9,12 +9,12 @@
 #include <string_view>
 
 #include "charts/chart_records.h"
-#include "text/clock.h"
+#include "base/clock.h"
 #include "text/language.h"
 #include "text/names.h"
-#include "text/person_description.h"
-#include "text/reporter.h"
-#include "text/settings_types.h"
+#include "html/person_description.h"
+#include "base/reporter.h"
+#include "charts/settings_types.h"
 
 namespace lg {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "charts/node_names.h"
-#include "text/help_texts.h"
-#include "text/text_helpers.h"
+#include "base/help_texts.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {
@@ -361,12 +361,12 @@ class PedigreeBoxes final : public ChartBoxes {
 
 }  // namespace
 
-void WriteChartPage(TlossPerson& root, PageContext& context, const ChartPageKind& kind) {
+void WriteChartPage(const TinbredPerson& chart, PageContext& context, const ChartPageKind& kind) {
     Tvariables& s = context.settings;
     // Without a file name the run already said "No output file specified."
     if (s.output.empty()) return;
     PreparedTableau page;
-    if (!PrepareTableau(root, s, kind.direction, context.reporter, page)) return;
+    if (!PrepareTableau(chart, s, kind.direction, context.reporter, page)) return;
     const int32_t clearance = HeaderClearance(page.left, page.top, page.lists.elements, s);
     if (clearance > s.yoffset) s.yoffset = clearance;
     const bool descendants = kind.direction == ChartDirection::Descendants;
@@ -377,10 +377,11 @@ void WriteChartPage(TlossPerson& root, PageContext& context, const ChartPageKind
     file.Close();
 }
 
-void WriteChartOutline(TlossPerson& root, PageContext& context, const ChartPageKind& kind) {
+void WriteChartOutline(const TinbredPerson& chart, PageContext& context,
+                       const ChartPageKind& kind) {
     OutlineSizes sizes(context.settings);
     PreparedTableau page;
-    if (!PrepareTableau(root, context.settings, kind.direction, context.reporter, page)) return;
+    if (!PrepareTableau(chart, context.settings, kind.direction, context.reporter, page)) return;
     PageFile file(context.PathOf(context.settings.outline));
     WriteHead(file, context, kind.direction == ChartDirection::Descendants);
     WriteOutlineHeader(file, context);
@@ -401,16 +402,17 @@ void WriteChartHeader(PageFile& file, const PageContext& context, bool probandLi
     WriteHeader(file, context, probandLink, true);
 }
 
-void WriteTableauPage(TlossPerson& root, PageContext& context) {
+void WriteTableauPage(const TinbredPerson& chart, PageContext& context) {
+    const TlossPerson& root = *chart.proband;
     context.chartTitle = ChartTitle(root, context);
     const PedigreeBoxes boxes(root, context);
-    WriteChartPage(root, context, {ChartDirection::Ancestors, boxes});
+    WriteChartPage(chart, context, {ChartDirection::Ancestors, boxes});
 }
 
-void WriteOutlinePage(TlossPerson& root, PageContext& context) {
+void WriteOutlinePage(const TinbredPerson& chart, PageContext& context) {
     if (context.settings.outline.empty()) return;
-    const PedigreeBoxes boxes(root, context);
-    WriteChartOutline(root, context, {ChartDirection::Ancestors, boxes});
+    const PedigreeBoxes boxes(*chart.proband, context);
+    WriteChartOutline(chart, context, {ChartDirection::Ancestors, boxes});
 }
 
 }  // namespace lg

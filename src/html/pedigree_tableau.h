@@ -36,17 +36,17 @@ struct ChartPageKind {
     const ChartBoxes& boxes;
 };
 
-// Writes the chart page (setting "output") of the chart rooted at root;
-// the nodes' x and y must hold the chart coordinates in box units and
-// context.chartTitle the title. Nothing is written when the root has no box
-// in the next column. May raise settings.yoffset to clear the header.
+// Writes the chart page (setting "output") of the chart at its coordinates;
+// context.chartTitle must hold the title. Nothing is written when the
+// proband has no box in the next column. May raise settings.yoffset to clear the header.
 // Throws PageWriteError when the file cannot be written.
-void WriteChartPage(TlossPerson& root, PageContext& context, const ChartPageKind& kind);
+void WriteChartPage(const TinbredPerson& chart, PageContext& context, const ChartPageKind& kind);
 
 // Writes the outline page (setting "outline", which must not be empty): the
 // same chart with 30 x 4 boxes without text. The box size settings are
 // restored afterwards. Throws PageWriteError like the chart page.
-void WriteChartOutline(TlossPerson& root, PageContext& context, const ChartPageKind& kind);
+void WriteChartOutline(const TinbredPerson& chart, PageContext& context,
+                       const ChartPageKind& kind);
 
 // The head of the genealogy's chart pages, shared with the offspring page.
 void WriteGenealogyHead(PageFile& file, const PageContext& context);
@@ -57,16 +57,15 @@ void WriteGenealogyHead(PageFile& file, const PageContext& context);
 void WriteChartHeader(PageFile& file, const PageContext& context, bool probandLink,
                       std::string_view imageFile);
 
-// Writes the tableau page (setting "output") of the chart rooted at the
-// proband's node; the nodes' x and y must hold the chart coordinates in box
-// units. Sets the chart title first. Nothing is written when the proband
+// Writes the tableau page (setting "output") of the pedigree chart. Sets
+// the chart title first. Nothing is written when the proband
 // has no recorded parents. May raise settings.yoffset to clear the header.
 // Throws PageWriteError when the file cannot be written.
-void WriteTableauPage(TlossPerson& root, PageContext& context);
+void WriteTableauPage(const TinbredPerson& chart, PageContext& context);
 
 // Writes the outline page (setting "outline"; nothing when it is empty):
 // the same chart with 30 x 4 boxes without text. The box size settings are
 // restored afterwards. Throws PageWriteError like the tableau.
-void WriteOutlinePage(TlossPerson& root, PageContext& context);
+void WriteOutlinePage(const TinbredPerson& chart, PageContext& context);
 
 }  // namespace lg

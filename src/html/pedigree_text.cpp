@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "html/text_page_common.h"
-#include "text/text_helpers.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

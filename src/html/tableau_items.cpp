@@ -55,9 +55,9 @@ struct Steps {
     int32_t row;     // cy
 };
 
-CollectFrame EnterNode(TlossPerson& node, const Tvariables& settings, Steps steps, bool solid,
-                       TableauLists& lists) {
-    CollectFrame frame{&node, Nearest(node.x * steps.column), Nearest(node.y * steps.row)};
+CollectFrame EnterNode(TlossPerson& node, const ChartPoint& at, const Tvariables& settings,
+                       Steps steps, bool solid, TableauLists& lists) {
+    CollectFrame frame{&node, Nearest(at.x * steps.column), Nearest(at.y * steps.row)};
     TableauItem box = MakeItem(TableauItem::Box, frame.x, frame.y, settings.boxwidth, 0, solid);
     box.chainWidth = settings.boxwidth;
     box.node = &node;
@@ -100,15 +100,19 @@ bool GreyOffFamilyLine(const Tvariables& settings) {
     return settings.namingscheme.find('@') != std::string::npos;
 }
 
-void CollectTableauItems(TlossPerson& root, const Tvariables& settings, TableauLists& lists,
-                         ChartDirection direction) {
+void CollectTableauItems(const TinbredPerson& chart, const Tvariables& settings,
+                         TableauLists& lists, ChartDirection direction) {
+    TlossPerson& root = *chart.proband;
+    auto at = [&chart](const TlossPerson& node) -> const ChartPoint& {
+        return chart.coords[static_cast<std::size_t>(node.index)];
+    };
     const bool descendants = direction == ChartDirection::Descendants;
     const bool greyOffLine = descendants && GreyOffFamilyLine(settings);
     const Steps steps{settings.boxwidth + settings.xspace, settings.boxheight + settings.yspace};
     const int32_t linkLineWidth = settings.xspace / 2 + settings.boxwidth;
     auto solid = [greyOffLine](const TlossPerson& node) { return !greyOffLine || node.lineFlag; };
     std::vector<CollectFrame> stack;
-    stack.push_back(EnterNode(root, settings, steps, solid(root), lists));
+    stack.push_back(EnterNode(root, at(root), settings, steps, solid(root), lists));
     while (!stack.empty()) {
         CollectFrame& frame = stack.back();
         const std::vector<TlossPerson*>& links =
@@ -120,13 +124,14 @@ void CollectTableauItems(TlossPerson& root, const Tvariables& settings, TableauL
             continue;
         }
         TlossPerson& linked = *links[frame.nextLink++];
-        const int32_t row = Nearest(linked.y * steps.row);
+        const int32_t row = Nearest(at(linked).y * steps.row);
         if (frame.linkCount++ == 0) frame.firstRow = row;
         frame.lastRow = row;
         frame.allSolid = frame.allSolid && solid(linked);
         lists.Add(lists.lines, MakeItem(TableauItem::Horizontal, frame.x + steps.column / 2, row,
                                         linkLineWidth, 0, solid(linked)));
-        stack.push_back(EnterNode(linked, settings, steps, solid(linked), lists));  // frame moves
+        stack.push_back(
+            EnterNode(linked, at(linked), settings, steps, solid(linked), lists));  // frame moves
     }
 }
 
@@ -335,10 +340,10 @@ void ConvertLines(TableauLists& lists, Reporter& reporter) {
     lists.lines.clear();
 }
 
-bool PrepareTableau(TlossPerson& root, const Tvariables& settings, ChartDirection direction,
-                    Reporter& reporter, PreparedTableau& page) {
+bool PrepareTableau(const TinbredPerson& chart, const Tvariables& settings,
+                    ChartDirection direction, Reporter& reporter, PreparedTableau& page) {
     TableauLists& lists = page.lists;
-    CollectTableauItems(root, settings, lists, direction);
+    CollectTableauItems(chart, settings, lists, direction);
     if (lists.lines.empty()) return false;
     page.rootY = lists.elements.front()->y;  // the root's box comes first
     lists.SortByRow(lists.lines);

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "charts/chart_records.h"
-#include "text/reporter.h"
-#include "text/settings_types.h"
+#include "base/reporter.h"
+#include "charts/settings_types.h"
 
 namespace lg {
 
@@ -72,18 +72,19 @@ enum class ChartDirection { Ancestors, Descendants };
 // in grey: when the naming scheme holds "@", as in the chart window.
 bool GreyOffFamilyLine(const Tvariables& settings);
 
-// Adds a box per node of the chart rooted at root to the elements and, per
+// Adds a box per node of the chart, from its proband, to the elements and, per
 // node with boxes in the next column, the lines that join it to them: one
 // horizontal line per parent or child from the middle of the gap to that
 // box's right edge, the vertical line between the first and the last of
 // them, and the stub from the node's box to the gap. Coordinates are
-// pixels: the nodes' box units times the column and row steps, rounded to
-// the nearest (halves to even). Depth first, without recursion.
+// pixels: the chart's coordinates (box units) times the column and row
+// steps, rounded to the nearest (halves to even). Depth first, without recursion.
 // Descendants, when the naming scheme holds "@": a box and the line to a
 // child are solid when that node is on the family line (lineFlag); the
 // vertical line and the stub only when every child is. Otherwise every
 // item is solid.
-void CollectTableauItems(TlossPerson& root, const Tvariables& settings, TableauLists& lists,
+void CollectTableauItems(const TinbredPerson& chart, const Tvariables& settings,
+                         TableauLists& lists,
                          ChartDirection direction = ChartDirection::Ancestors);
 
 // For lines sorted by row: gives every horizontal line whose chainWidth is
@@ -116,11 +117,10 @@ struct PreparedTableau {
     bool probandLink = false;  // the root lies so low that the header links to it
 };
 
-// Collects, chains, converts and orders the items of the chart rooted at
-// root. False (and nothing prepared) when the root has no box in the next
-// column.
-bool PrepareTableau(TlossPerson& root, const Tvariables& settings, ChartDirection direction,
-                    Reporter& reporter, PreparedTableau& page);
+// Collects, chains, converts and orders the items of the chart. False (and
+// nothing prepared) when its proband has no box in the next column.
+bool PrepareTableau(const TinbredPerson& chart, const Tvariables& settings,
+                    ChartDirection direction, Reporter& reporter, PreparedTableau& page);
 
 // How far the chart must move down to keep clear of the header blocks at
 // the top left of the page (title, legend, link block), for elements

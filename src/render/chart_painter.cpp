@@ -2,11 +2,12 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "charts/node_names.h"
 #include "render/qt_text.h"
-#include "text/text_helpers.h"
+#include "base/text_helpers.h"
 
 namespace lg::render {
 namespace {
@@ -20,10 +21,7 @@ QColor PenBySex(char sex, bool highlighted) {
     return Qt::black;
 }
 
-// Boxes hold whole pixel centres once the chart is laid out.
-QPoint CentreOf(const TlossPerson& node) {
-    return {static_cast<int>(node.x), static_cast<int>(node.y)};
-}
+QPoint ToPoint(PixelPoint point) { return {point.x, point.y}; }
 
 }  // namespace
 
@@ -90,86 +88,116 @@ QString ChartPainter::BoxText(const TlossPerson& node) const {
     return ToQString(NameForNode(node, settings_.namingscheme, names_, currentYear_));
 }
 
-void ChartPainter::Paint(QPainter& painter, const TinbredPerson& chart, ChartShape shape,
+void ChartPainter::Paint(QPainter& painter, const ChartLayout& layout, ChartShape shape,
                          QRect exposed, const DoubleLink& link) const {
     painter.fillRect(exposed, Qt::white);
     painter.setFont(font_);
     if (link.IsSet()) {
         painter.setPen(Qt::red);
-        painter.drawLine(CentreOf(*link.from), CentreOf(*link.to));
+        painter.drawLine(ToPoint(layout.CentreOf(*link.from)), ToPoint(layout.CentreOf(*link.to)));
     }
-    PaintLines(painter, chart, shape, exposed);
-    PaintBoxes(painter, chart, exposed);
+    PaintLines(painter, LinesOf(layout, shape), exposed);
+    PaintBoxes(painter, layout, exposed);
 }
 
-const std::vector<ChartPainter::Elbow>& ChartPainter::ElbowsOf(const TinbredPerson& chart,
-                                                              ChartShape shape) const {
-    if (elbowChart_ == &chart) return elbows_;
-    elbowChart_ = &chart;
-    elbows_.clear();
-    elbows_.reserve(shape == ChartShape::Pedigree ? 2 * chart.nodes.size() : chart.nodes.size());
-    const int halfWidth = metrics_.boxwidth / 2;
-    auto add = [this](QPoint start, int middle, QPoint end, const TlossPerson* child) {
-        Elbow e{{start, {middle, start.y()}, {middle, end.y()}, end},
-                std::min(start.x(), end.x()),
-                std::min(start.y(), end.y()),
-                std::max(start.x(), end.x()),
-                std::max(start.y(), end.y()),
-                child};
-        elbows_.push_back(e);
-    };
-    for (const TlossPerson* node : chart.nodes) {
-        const QPoint centre = CentreOf(*node);
-        if (shape == ChartShape::Pedigree) {
-            // From the child's right edge to the middle of the gap, then to
-            // the parent's row and its left edge.
-            const QPoint start(centre.x() + halfWidth, centre.y());
-            for (const TlossPerson* parent : node->parents)
-                if (parent)
-                    add(start, start.x() + metrics_.xspace / 2,
-                        CentreOf(*parent) - QPoint(halfWidth, 0), node);
-        } else {
-            // From the child's left edge halfway back, to the parent's row
-            // and its right edge.
-            const QPoint end(centre.x() + halfWidth, centre.y());
-            for (const TlossPerson* child : node->children) {
-                if (!child) continue;
-                const QPoint start = CentreOf(*child) - QPoint(halfWidth, 0);
-                add(start, (start.x() + end.x()) / 2, end, child);
-            }
+namespace {
+
+// From the child's right edge to the middle of the gap, then to the
+// parent's row and its left edge.
+void TreeLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::Line>& lines) {
+    const int halfWidth = c.layout.metrics.boxwidth / 2;
+    for (const TlossPerson* node : c.layout.chart->nodes) {
+        const QPoint start = ToPoint(c.layout.CentreOf(*node)) + QPoint(halfWidth, 0);
+        for (const TlossPerson* parent : node->parents)
+            if (parent)
+                lines.push_back(ChartPainter::MakeLine(start, start.x() + c.layout.metrics.xspace / 2,
+                                       ToPoint(c.layout.CentreOf(*parent)) - QPoint(halfWidth, 0),
+                                       Qt::black));
+    }
+}
+
+// From each child's left edge halfway back, to the parent's row and its
+// right edge; with grey branches, a child off the family line in silver.
+void DescendantLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::Line>& lines) {
+    const int halfWidth = c.layout.metrics.boxwidth / 2;
+    for (const TlossPerson* node : c.layout.chart->nodes) {
+        const QPoint end = ToPoint(c.layout.CentreOf(*node)) + QPoint(halfWidth, 0);
+        for (const TlossPerson* child : node->children) {
+            if (!child) continue;
+            const QPoint start = ToPoint(c.layout.CentreOf(*child)) - QPoint(halfWidth, 0);
+            const QColor colour =
+                c.greyBranches && !child->lineFlag ? kSilver : QColor(Qt::black);
+            lines.push_back(ChartPainter::MakeLine(start, (start.x() + end.x()) / 2, end, colour));
         }
     }
-    return elbows_;
 }
 
-void ChartPainter::PaintLines(QPainter& painter, const TinbredPerson& chart, ChartShape shape,
+// The line-making function of every shape, in the order of ChartShape.
+constexpr void (*kShapeLines[])(const ChartPainter::ShapeContext&,
+                                std::vector<ChartPainter::Line>&) = {TreeLines, DescendantLines};
+
+}  // namespace
+
+ChartPainter::Line ChartPainter::MakeLine(QPoint start, int middle, QPoint end,
+                                          const QColor& colour) {
+    Line line;
+    line.points[0] = start;
+    line.points[1] = {middle, start.y()};
+    line.points[2] = {middle, end.y()};
+    line.points[3] = end;
+    line.count = 4;
+    line.left = std::min({start.x(), middle, end.x()});
+    line.right = std::max({start.x(), middle, end.x()});
+    line.top = std::min(start.y(), end.y());
+    line.bottom = std::max(start.y(), end.y());
+    line.colour = colour;
+    return line;
+}
+
+void ChartPainter::Prepare(const ChartLayout& layout, ChartShape shape) const {
+    linesLayout_ = &layout;
+    linesShape_ = shape;
+    lines_.clear();
+    if (!layout.chart) return;
+    lines_.reserve(2 * layout.chart->nodes.size());
+    const ShapeContext context{layout, greyBranches_};
+    kShapeLines[static_cast<std::size_t>(shape)](context, lines_);
+}
+
+const std::vector<ChartPainter::Line>& ChartPainter::LinesOf(const ChartLayout& layout,
+                                                             ChartShape shape) const {
+    if (linesLayout_ != &layout || linesShape_ != shape) Prepare(layout, shape);
+    return lines_;
+}
+
+void ChartPainter::PaintLines(QPainter& painter, const std::vector<Line>& lines,
                               QRect exposed) const {
     const int left = exposed.left() - 1, right = exposed.right() + 1;
     const int top = exposed.top() - 1, bottom = exposed.bottom() + 1;
     QColor current = Qt::black;
     painter.setPen(current);
-    for (const Elbow& e : ElbowsOf(chart, shape)) {
-        if (e.right < left || e.left > right || e.bottom < top || e.top > bottom) continue;
-        QColor colour = shape == ChartShape::Descendants && greyBranches_ && !e.child->lineFlag
-                            ? kSilver
-                            : QColor(Qt::black);
-        if (colour != current) {
-            painter.setPen(colour);
-            current = colour;
+    for (const Line& line : lines) {
+        if (line.right < left || line.left > right || line.bottom < top || line.top > bottom)
+            continue;
+        if (line.colour != current) {
+            painter.setPen(line.colour);
+            current = line.colour;
         }
-        painter.drawPolyline(e.points, 4);
+        painter.drawPolyline(line.points, line.count);
     }
 }
 
-void ChartPainter::PaintBoxes(QPainter& painter, const TinbredPerson& chart,
-                              QRect exposed) const {
-    const QSize size(metrics_.boxwidth, metrics_.boxheight);
-    const int halfWidth = metrics_.boxwidth / 2;
+void ChartPainter::PaintBoxes(QPainter& painter, const ChartLayout& layout, QRect exposed) const {
+    if (!layout.chart) return;
+    const TinbredPerson& chart = *layout.chart;
+    const ChartMetrics& metrics = layout.metrics;
+    const QSize size(metrics.boxwidth, metrics.boxheight);
+    const int halfWidth = metrics.boxwidth / 2;
     const bool text = settings_.fontsize > 0;
-    auto [first, last] = NodesInRows(chart, metrics_, exposed.top(), exposed.bottom());
+    auto [first, last] = NodesInRows(chart, metrics, exposed.top(), exposed.bottom());
     for (std::size_t i = first; i < last; ++i) {
         const TlossPerson& node = *chart.nodes[i];
-        const QPoint centre = CentreOf(node);
+        const QPoint centre = ToPoint(layout.centres[i]);
         if (centre.x() + halfWidth < exposed.left() || centre.x() - halfWidth > exposed.right())
             continue;
         DrawBox(painter, centre, size, SetBoxColors(node), text ? BoxText(node) : QString(), text);

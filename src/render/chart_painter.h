@@ -16,7 +16,7 @@
 
 #include "charts/chart_view.h"
 #include "text/names.h"
-#include "text/settings_types.h"
+#include "charts/settings_types.h"
 
 class QPainter;
 
@@ -53,9 +53,7 @@ struct DoubleLink {
     bool IsSet() const { return from && to; }
 };
 
-enum class ChartShape { Pedigree, Descendants };
-
-// Paints a pedigree or descendant chart with the current settings.
+// Paints a chart of any shape with the current settings.
 class ChartPainter {
   public:
     ChartPainter(const Tvariables& settings, const NameOptions& names, int currentYear);
@@ -67,31 +65,42 @@ class ChartPainter {
     // The name in the box, as the naming scheme and name codes say.
     QString BoxText(const TlossPerson& node) const;
 
-    // Works out the chart's lines for the repaints that follow; the window
-    // calls it after laying the chart out (Paint does it when needed).
-    void Prepare(const TinbredPerson& chart, ChartShape shape) const { ElbowsOf(chart, shape); }
+    // One line between two boxes: a polyline and the rectangle it spans.
+    struct Line {
+        QPoint points[4];
+        int count = 0;
+        int left = 0, top = 0, right = 0, bottom = 0;
+        QColor colour;
+    };
+    // An elbow line: from start along its row to the column `middle`, then
+    // to end's row and along it to end.
+    static Line MakeLine(QPoint start, int middle, QPoint end, const QColor& colour);
+    // What a shape's lines are made from.
+    struct ShapeContext {
+        const ChartLayout& layout;
+        bool greyBranches;  // the naming scheme asks for grey branches ("@")
+    };
 
-    // Paints the part of the chart inside `exposed` (pixels of the whole
-    // drawing); the boxes' x and y are their pixel centres (LayOutChart): white ground, the double link, the lines, then the boxes.
-    // Only boxes and lines that reach into the rectangle are drawn, so a
-    // window showing a huge chart repaints in time proportional to what it
-    // shows.
-    void Paint(QPainter& painter, const TinbredPerson& chart, ChartShape shape, QRect exposed,
+    // Works out the lines of the laid-out chart for the repaints that
+    // follow; the window calls it whenever it laid the chart out (Paint
+    // does it for a layout it has not seen).
+    void Prepare(const ChartLayout& layout, ChartShape shape) const;
+
+    // Paints the part of the laid-out chart inside `exposed` (pixels of the
+    // whole drawing): white ground, the double link, the lines, then the
+    // boxes. Only boxes and lines that reach into the rectangle are drawn,
+    // so a window showing a huge chart repaints in time proportional to
+    // what it shows.
+    void Paint(QPainter& painter, const ChartLayout& layout, ChartShape shape, QRect exposed,
                const DoubleLink& link) const;
 
   private:
-    // One elbow line between two boxes, with its bounding rows and columns.
-    struct Elbow {
-        QPoint points[4];
-        int left, top, right, bottom;
-        const TlossPerson* child;  // decides the colour of descendant lines
-    };
-    // The lines of the chart, worked out once per chart: a repaint only
+    // The lines of the chart, worked out once per layout: a repaint only
     // compares whole numbers to find what reaches into the exposed part.
-    const std::vector<Elbow>& ElbowsOf(const TinbredPerson& chart, ChartShape shape) const;
-    void PaintLines(QPainter& painter, const TinbredPerson& chart, ChartShape shape,
-                    QRect exposed) const;
-    void PaintBoxes(QPainter& painter, const TinbredPerson& chart, QRect exposed) const;
+    const std::vector<Line>& LinesOf(const ChartLayout& layout, ChartShape shape) const;
+
+    void PaintLines(QPainter& painter, const std::vector<Line>& lines, QRect exposed) const;
+    void PaintBoxes(QPainter& painter, const ChartLayout& layout, QRect exposed) const;
 
     const Tvariables& settings_;
     NameOptions names_;
@@ -99,8 +108,9 @@ class ChartPainter {
     ChartMetrics metrics_;
     QFont font_;
     bool greyBranches_;
-    mutable const TinbredPerson* elbowChart_ = nullptr;
-    mutable std::vector<Elbow> elbows_;
+    mutable const ChartLayout* linesLayout_ = nullptr;
+    mutable ChartShape linesShape_ = ChartShape::Tree;
+    mutable std::vector<Line> lines_;
 };
 
 }  // namespace lg::render

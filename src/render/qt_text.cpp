@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "text/encoding.h"
+#include "base/encoding.h"
 
 namespace lg {
 

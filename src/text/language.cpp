@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <utility>
 
-#include "text/reporter.h"
-#include "text/text_helpers.h"
+#include "base/reporter.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {
@@ -361,6 +361,16 @@ const std::vector<std::string>& LanguageNames() {
         return result;
     }();
     return names;
+}
+
+std::string_view Tlanguage::QualifierOf(std::string_view date) const {
+    const std::string translated = TranslateDate(date);
+    for (const DateQualifier& qualifier : kDateQualifiers) {
+        const std::string& word = Slot(qualifier.slot);
+        // An empty word would occur in every date.
+        if (!word.empty() && translated.find(word) != std::string::npos) return qualifier.keyword;
+    }
+    return {};
 }
 
 }  // namespace lg

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "database/date_checks.h"
+
 namespace lg {
 
 class Reporter;
@@ -205,7 +207,7 @@ struct PhraseTexts {
 
 // The phrase table and language-specific operations of one output language.
 // Built once from its definition; afterwards only read.
-class Tlanguage : public PhraseTexts {
+class Tlanguage : public PhraseTexts, public DateQualifiers {
   public:
     // Stores the table's cells in slot order, then fills the female forms,
     // the date defaults and capitalises the words that open sentences.
@@ -251,6 +253,9 @@ class Tlanguage : public PhraseTexts {
     // a number are dropped, and French puts "le" before a day. Never fails:
     // text that is no GEDCOM date comes back in lower case.
     std::string TranslateDate(std::string_view gedcomDate) const;
+    // The keyword of the first qualifier slot, in slot order, whose
+    // (non-empty) text occurs in the translated date; empty when none.
+    std::string_view QualifierOf(std::string_view date) const override;
 
     // The place of an event introduced by the preposition `at`, or the place
     // alone when placeNameBrackets (the caller puts it in brackets). A Dutch

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "text/particles.h"
-#include "text/text_helpers.h"
+#include "base/particles.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

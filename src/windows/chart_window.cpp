@@ -16,14 +16,16 @@
 #include <numeric>
 
 #include "app/make_chart.h"
+#include "base/messages.h"
 #include "charts/box_menu.h"
-#include "gui/dimensions_form.h"
-#include "gui/explain_form.h"
+#include "html/person_description.h"
 #include "render/qt_text.h"
-#include "text/help_texts.h"
-#include "text/messages.h"
 #include "text/names.h"
+#include "windows/descendant_window.h"
 #include "windows/details_window.h"
+#include "windows/dimensions_form.h"
+#include "windows/explain_form.h"
+#include "windows/tree_window.h"
 
 namespace lg::gui {
 namespace {
@@ -53,6 +55,9 @@ TGCdisplay::TGCdisplay(Session& session, ChartType type, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     BuildToolBar();
     BuildPopupMenu();
+    setWindowTitle(ToQString(MessageText(Kind().windowTitle)));
+    const QString time = ToQString(MessageText(Msg::Time));
+    incompleteLabel_->setText(Kind().timeRunsRight ? time + " -->" : "<-- " + time);
     resize(1100, 760);
 }
 
@@ -132,6 +137,8 @@ void TGCdisplay::BuildPopupMenu() {
 
 TinbredPerson* TGCdisplay::CurrentChart() { return session_.Charts(type_).Current(); }
 
+const ChartKind& TGCdisplay::Kind() const { return KindOf(type_); }
+
 std::unique_ptr<render::ChartPainter> TGCdisplay::MakePainter() const {
     const Settings& settings = session_.settings;
     NameOptions names;
@@ -164,9 +171,30 @@ void TGCdisplay::OpenCharts() {
     }
 }
 
+bool TGCdisplay::IsLaidOut(const TlossPerson& node) const {
+    return layout_.chart && node.index >= 0 &&
+           static_cast<std::size_t>(node.index) < layout_.centres.size() &&
+           layout_.chart->nodes[static_cast<std::size_t>(node.index)] == &node;
+}
+
+QRect TGCdisplay::BoxRect(const TlossPerson& node) const {
+    const PixelPoint centre = layout_.CentreOf(node);
+    const int halfWidth = layout_.metrics.boxwidth / 2;
+    const int halfHeight = layout_.metrics.boxheight / 2;
+    return {centre.x - halfWidth, centre.y - halfHeight, 2 * halfWidth, 2 * halfHeight};
+}
+
 void TGCdisplay::CentreOn(const TlossPerson& node) {
-    scroll_->ensureVisible(static_cast<int>(node.x), static_cast<int>(node.y),
-                           scroll_->viewport()->width() / 2, scroll_->viewport()->height() / 2);
+    if (!IsLaidOut(node)) return;
+    const PixelPoint centre = layout_.CentreOf(node);
+    scroll_->ensureVisible(centre.x, centre.y, scroll_->viewport()->width() / 2,
+                           scroll_->viewport()->height() / 2);
+}
+
+void TGCdisplay::FitCanvas() {
+    QSize area = scroll_->viewport()->size();
+    canvas_->resize(std::max(layout_.extent.x, area.width()),
+                    std::max(layout_.extent.y, area.height()));
 }
 
 void TGCdisplay::FillSelectBox() {
@@ -193,12 +221,11 @@ void TGCdisplay::FillSelectBox() {
 
 void TGCdisplay::ShowChart() {
     painter_ = MakePainter();
+    layout_ = {};
     if (TinbredPerson* chart = CurrentChart()) {
-        LayOutChart(*chart, painter_->Metrics());
-        painter_->Prepare(*chart, Shape());
-        PixelPoint extent = ChartExtent(*chart, painter_->Metrics());
-        QSize area = scroll_->viewport()->size();
-        canvas_->resize(std::max(extent.x, area.width()), std::max(extent.y, area.height()));
+        layout_ = LayOutChart(*chart, painter_->Metrics());
+        painter_->Prepare(layout_, Kind().shape);
+        FitCanvas();
     }
     UpdateStepButtons();
     canvas_->update();
@@ -246,18 +273,18 @@ void TGCdisplay::SelectBoxSelect(int index) {
 
 TlossPerson* TGCdisplay::NodeAt(QPoint pos) {
     TinbredPerson* chart = CurrentChart();
-    if (!chart || !painter_) return nullptr;
-    int i = FindNodeAt(*chart, painter_->Metrics(), pos.x(), pos.y());
+    if (!chart || !painter_ || layout_.chart != chart) return nullptr;
+    int i = FindNodeAt(*chart, layout_.metrics, pos.x(), pos.y());
     return i < 0 ? nullptr : chart->nodes[static_cast<std::size_t>(i)];
 }
 
 void TGCdisplay::PaintCanvas(QPainter& painter, QRect exposed) {
     TinbredPerson* chart = CurrentChart();
-    if (!chart || !painter_) {
+    if (!chart || !painter_ || layout_.chart != chart) {
         painter.fillRect(exposed, Qt::white);
         return;
     }
-    painter_->Paint(painter, *chart, Shape(), exposed, link_);
+    painter_->Paint(painter, layout_, Kind().shape, exposed, link_);
 }
 
 void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
@@ -272,11 +299,7 @@ void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
     DescriptionContext context =
         DescriptionContextOf(session_.settings.options, *session_.language, nullptr);
     hint_ = ToQString(BoxHint(*node, context));
-    const int halfWidth = painter_->Metrics().boxwidth / 2;
-    const int halfHeight = painter_->Metrics().boxheight / 2;
-    QRect box(static_cast<int>(node->x) - halfWidth, static_cast<int>(node->y) - halfHeight,
-              2 * halfWidth, 2 * halfHeight);
-    QToolTip::showText(globalPos, hint_, canvas_, box, kHintMilliseconds);
+    QToolTip::showText(globalPos, hint_, canvas_, BoxRect(*node), kHintMilliseconds);
 }
 
 void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton button) {
@@ -310,10 +333,7 @@ void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton b
                              : QString());
         for (QAction* item : nameItems_) item->setEnabled(node->person != nullptr);
         PrepareHighlightItem(*highlightItem_, *node);
-        const int halfWidth = painter_->Metrics().boxwidth / 2;
-        const int halfHeight = painter_->Metrics().boxheight / 2;
-        QPoint at(static_cast<int>(node->x) - halfWidth, static_cast<int>(node->y) + halfHeight);
-        popup_->popup(canvas_->mapToGlobal(at));
+        popup_->popup(canvas_->mapToGlobal(BoxRect(*node).bottomLeft() + QPoint(0, 1)));
         return;
     }
     if (button == Qt::LeftButton) {
@@ -343,14 +363,13 @@ void TGCdisplay::ChooseNameForm(TlossPerson& node, char code) {
 
 void TGCdisplay::HTMLButtonClick() {
     std::string page = PublishChart(session_, type_);
-    // The pages are written; this window's boxes now hold box units.
     close();
     if (!page.empty() && showPage) showPage(std::filesystem::path(page));
 }
 
 void TGCdisplay::HelpButtonClick() {
     if (!explain_) explain_ = new TExplainForm(this);
-    explain_->ShowText(HelpText(), mapToGlobal(QPoint(width() / 4, 60)));
+    explain_->ShowText(Kind().windowHelp(), mapToGlobal(QPoint(width() / 4, 60)));
 }
 
 void TGCdisplay::OpenDimensions(QPoint globalPos) {
@@ -363,8 +382,6 @@ void TGCdisplay::OpenDimensions(QPoint globalPos) {
     dialog.move(globalPos - QPoint(100, 0));
     dialog.exec();
 }
-
-void TGCdisplay::SetTimeLabel(const QString& text) { incompleteLabel_->setText(text); }
 
 void TGCdisplay::ScrollPage(bool down, bool horizontal) {
     QScrollBar* bar = horizontal ? scroll_->horizontalScrollBar() : scroll_->verticalScrollBar();
@@ -392,12 +409,8 @@ bool TGCdisplay::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::Resize && watched == scroll_->viewport() && CurrentChart() &&
-        painter_) {
-        PixelPoint extent = ChartExtent(*CurrentChart(), painter_->Metrics());
-        QSize area = scroll_->viewport()->size();
-        canvas_->resize(std::max(extent.x, area.width()), std::max(extent.y, area.height()));
-    }
+    if (event->type() == QEvent::Resize && watched == scroll_->viewport() && layout_.chart)
+        FitCanvas();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -427,46 +440,19 @@ void ChartCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ChartCanvas::leaveEvent(QEvent*) { QToolTip::hideText(); }
 
-TpedigreeDisplay::TpedigreeDisplay(Session& session, QWidget* parent)
-    : TGCdisplay(session, ChartType::Pedigree, parent) {
-    setWindowTitle(ToQString(MessageText(Msg::Ancestors)));
-    SetTimeLabel("<-- " + ToQString(MessageText(Msg::Time)));
-}
-
-std::string TpedigreeDisplay::HelpText() const { return PedigreeWindowHelp(); }
-
-void TpedigreeDisplay::PrepareHighlightItem(QAction& item, const TlossPerson&) {
-    item.setText(ToQString(MessageText(Msg::AtNotAnOption)));
-    item.setEnabled(false);
-}
-
-TgenealogyDisplay::TgenealogyDisplay(Session& session, QWidget* parent)
-    : TGCdisplay(session, ChartType::Genealogy, parent) {
-    setWindowTitle(ToQString(MessageText(Msg::Descendants)));
-    SetTimeLabel(ToQString(MessageText(Msg::Time)) + " -->");
-}
-
-std::string TgenealogyDisplay::HelpText() const { return DescendantWindowHelp(); }
-
-void TgenealogyDisplay::PrepareHighlightItem(QAction& item, const TlossPerson& node) {
-    BranchItem branch = BranchItemOf(node);
-    item.setText(ToQString(BranchItemCaption(branch)));
-    item.setEnabled(branch != BranchItem::NotAnOption);
-}
-
-void TgenealogyDisplay::HighlightItemChosen(TlossPerson& node) {
-    if (BranchItemOf(node) == BranchItem::NotAnOption) return;
-    bool changed = false;
-    ToggleBranch(node, session_.settings.current, session_.settings.options.patronym, changed);
-    if (changed) session_.settings.changed = true;
-}
-
 TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent) {
-    switch (type) {
-        case ChartType::Pedigree: return new TpedigreeDisplay(session, parent);
-        case ChartType::Genealogy: return new TgenealogyDisplay(session, parent);
-        default: return nullptr;
-    }
+    // One maker per window family, in the order of ChartWindowFamily.
+    using Maker = TGCdisplay* (*)(Session&, ChartType, QWidget*);
+    static constexpr Maker kMakers[] = {
+        [](Session&, ChartType, QWidget*) -> TGCdisplay* { return nullptr; },
+        [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
+            return new TpedigreeDisplay(s, t, p);
+        },
+        [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
+            return new TgenealogyDisplay(s, t, p);
+        },
+    };
+    return kMakers[static_cast<std::size_t>(KindOf(type).window)](session, type, parent);
 }
 
 }  // namespace lg::gui

@@ -1,11 +1,12 @@
 #pragma once
-// The window a computed chart is shown in: a tool bar to step through the
+// The common part of the windows a computed chart is shown in: a tool bar to step through the
 // charts of a run, look a person up, write the HTML pages, read the help
 // and return, over a scrollable surface on which the chart is painted.
 // Boxes give their person's details as a hint, take a popup menu for the
-// name form, and open the close-family window on a double click. The
-// window shows what the session's chart list holds; it must be closed
-// before the next run or load frees the boxes.
+// name form, and open the close-family window on a double click. Each
+// window family (tree_window.h, descendant_window.h) adds its popup item.
+// The window shows what the session's chart list of its type holds; it must
+// be closed before the next run of that type or a load replaces the list.
 
 #include <QPointer>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/chart_kinds.h"
 #include "app/session.h"
 #include "render/chart_painter.h"
 
@@ -71,18 +73,19 @@ class TGCdisplay : public QWidget {
     QComboBox& SelectBox() { return *selectBox_; }
     // The hint the pointer would show now (empty: none).
     const QString& CurrentHint() const { return hint_; }
+    // Where the boxes are drawn, in pixels of the whole drawing.
+    const ChartLayout& Layout() const { return layout_; }
     // Re-lays the chart after the box size or spacing changed, keeping the
     // scroll position.
     void Relayout();
 
   protected:
-    virtual render::ChartShape Shape() const = 0;
-    virtual std::string HelpText() const = 0;
-    // Prepares the sixth popup item for the box.
+    // What the window family adds: the sixth popup item for the box.
     virtual void PrepareHighlightItem(QAction& item, const TlossPerson& node) = 0;
     virtual void HighlightItemChosen(TlossPerson& node) = 0;
 
-    void SetTimeLabel(const QString& text);
+    // The row of the window's chart type: shape, title, help.
+    const ChartKind& Kind() const;
     Session& session_;
     ChartType type_;
 
@@ -102,6 +105,10 @@ class TGCdisplay : public QWidget {
     void ScrollPage(bool down, bool horizontal);
     void OpenDimensions(QPoint globalPos);
     TlossPerson* NodeAt(QPoint pos);
+    // Whether the node is a box of the laid-out chart, and its rectangle.
+    bool IsLaidOut(const TlossPerson& node) const;
+    QRect BoxRect(const TlossPerson& node) const;
+    void FitCanvas();
     std::unique_ptr<render::ChartPainter> MakePainter() const;
 
     QPushButton* prevButton_ = nullptr;
@@ -121,41 +128,14 @@ class TGCdisplay : public QWidget {
     QPointer<TExplainForm> explain_;
 
     std::unique_ptr<render::ChartPainter> painter_;
+    // The pixel positions of the current chart's boxes, this window's own.
+    ChartLayout layout_;
     std::vector<TlossPerson*> selectNodes_;  // the drop-down's boxes by item
     std::unordered_map<const TlossPerson*, int> selectIndex_;
     TlossPerson* hover_ = nullptr;
     TlossPerson* menuNode_ = nullptr;
     render::DoubleLink link_;
     QString hint_;
-};
-
-// The pedigree window: ancestors, doubles linked by a click.
-class TpedigreeDisplay final : public TGCdisplay {
-    Q_OBJECT
-
-  public:
-    explicit TpedigreeDisplay(Session& session, QWidget* parent = nullptr);
-
-  protected:
-    render::ChartShape Shape() const override { return render::ChartShape::Pedigree; }
-    std::string HelpText() const override;
-    void PrepareHighlightItem(QAction& item, const TlossPerson& node) override;
-    void HighlightItemChosen(TlossPerson&) override {}
-};
-
-// The genealogy window: descendants, with the family-name branches that
-// the sixth popup item switches.
-class TgenealogyDisplay final : public TGCdisplay {
-    Q_OBJECT
-
-  public:
-    explicit TgenealogyDisplay(Session& session, QWidget* parent = nullptr);
-
-  protected:
-    render::ChartShape Shape() const override { return render::ChartShape::Descendants; }
-    std::string HelpText() const override;
-    void PrepareHighlightItem(QAction& item, const TlossPerson& node) override;
-    void HighlightItemChosen(TlossPerson& node) override;
 };
 
 // The drawing surface: paints the exposed part through the window and
@@ -177,8 +157,8 @@ class ChartCanvas final : public QWidget {
     TGCdisplay& owner_;
 };
 
-// The window of a chart type (pedigree or genealogy); null for the types
-// without one here.
+// The window of a chart type, of the family its row names; null for the
+// types without one here.
 TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent);
 
 }  // namespace lg::gui

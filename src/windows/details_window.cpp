@@ -18,9 +18,9 @@
 #include "charts/chart_records.h"
 #include "render/chart_painter.h"
 #include "render/qt_text.h"
-#include "text/fill_in.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg::gui {
 

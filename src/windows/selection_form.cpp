@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "app/session.h"
-#include "gui/widget_helpers.h"
+#include "windows/widget_helpers.h"
 #include "render/qt_text.h"
-#include "text/help_texts.h"
+#include "base/help_texts.h"
 
 namespace lg::gui {
 

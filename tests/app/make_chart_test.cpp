@@ -4,10 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "app/parameter_file.h"
 #include "app/run_pipeline.h"
+#include "app/settings.h"
 #include "cli/commands.h"
 #include "support/test_support.h"
 
@@ -106,7 +108,7 @@ TEST(MakeChart, RunsThatCannotMakeAChart) {
     e.dir.Write("family.ged", test::Gedcom({}));
     LoadGedcom(e.session, e.dir.Path() / "family.ged");
     EXPECT_EQ(e.session.Charts(ChartType::Pedigree).Current(), nullptr);
-    EXPECT_EQ(e.session.nodePool.Size(), 0u);
+    EXPECT_EQ(e.session.Charts(ChartType::Pedigree).pool.Size(), 0u);
     int errors = e.session.GetReporter().ErrorCount();
     e.session.ctrlHeld = true;
     GoButtonClick(e.session);
@@ -130,6 +132,70 @@ TEST(MakeChart, GenealogyPagesOfTheOldestAncestor) {
     for (const char* name : {"lgfamchart.htm", "lgfamview.htm", "lggenealogy.htm"})
         EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / name)) << name;
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
+}
+
+// Every page file of the directory by name, with its bytes.
+std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().extension() == ".htm")
+            pages[entry.path().filename().string()] = test::ReadFile(entry.path());
+    return pages;
+}
+
+// Makes the type's chart with Ctrl held; true when it succeeded.
+bool MakeChart(Example& e, ChartType type) {
+    SelectChartType(e.session.settings, type, e.session.Db().persons);
+    e.session.ctrlHeld = true;
+    return GoButtonClick(e.session);
+}
+
+TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
+    Example e;
+    ASSERT_TRUE(MakeChart(e, ChartType::Pedigree)) << e.host.AllMessages();
+    const TinbredPerson* pedigree = e.session.Charts(ChartType::Pedigree).Current();
+    ASSERT_NE(pedigree, nullptr);
+    ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty()) << e.host.AllMessages();
+    const auto first = PagesIn(e.dir.Path());
+    // Publishing leaves the chart as it was: the same pages again.
+    ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty());
+    EXPECT_EQ(PagesIn(e.dir.Path()), first);
+
+    // The genealogy is built while the pedigree's boxes stay where they are.
+    ASSERT_TRUE(MakeChart(e, ChartType::Genealogy)) << e.host.AllMessages();
+    EXPECT_EQ(e.session.Charts(ChartType::Pedigree).Current(), pedigree);
+    ASSERT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty()) << e.host.AllMessages();
+    const auto genealogy = PagesIn(e.dir.Path());
+
+    // Back to the pedigree: its pages come out as before, byte for byte,
+    // from boxes the genealogy run did not touch.
+    SelectChartType(e.session.settings, ChartType::Pedigree, e.session.Db().persons);
+    ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty()) << e.host.AllMessages();
+    for (const auto& [name, bytes] : first) EXPECT_EQ(PagesIn(e.dir.Path())[name], bytes) << name;
+
+    // A new pedigree leaves the genealogy alone, whose pages stay the same.
+    ASSERT_TRUE(MakeChart(e, ChartType::Pedigree));
+    SelectChartType(e.session.settings, ChartType::Genealogy, e.session.Db().persons);
+    ASSERT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty());
+    for (const auto& [name, bytes] : genealogy) {
+        if (!first.count(name)) {
+            EXPECT_EQ(PagesIn(e.dir.Path())[name], bytes) << name;
+        }
+    }
+    EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
+}
+
+TEST(MakeChart, CancelledRunKeepsTheLastChart) {
+    Example e;
+    ASSERT_TRUE(MakeChart(e, ChartType::Genealogy));
+    const TinbredPerson* chart = e.session.Charts(ChartType::Genealogy).Current();
+    const std::size_t boxes = chart->nodes.size();
+    e.host.probandAnswer = ProbandChoice{true, nullptr};
+    EXPECT_FALSE(GoButtonClick(e.session));  // without Ctrl: the dialog, cancelled
+    EXPECT_EQ(e.host.probandDialogs, 1);
+    ASSERT_EQ(e.session.Charts(ChartType::Genealogy).Current(), chart);
+    EXPECT_EQ(chart->nodes.size(), boxes);
+    EXPECT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty()) << e.host.AllMessages();
 }
 
 TEST(MakeChart, UnwritablePagesAreReported) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/test_support.h"
-#include "text/help_texts.h"
+#include "base/help_texts.h"
 
 namespace lg {
 namespace {

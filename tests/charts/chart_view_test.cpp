@@ -64,9 +64,15 @@ TEST(ChartView, RowsOfAnExposedBandAndTheExtent) {
     PixelPoint extent = ChartExtent(c.chart, kMetrics);
     EXPECT_EQ(extent.x, 100);
     EXPECT_EQ(extent.y, 115);
-    LayOutChart(c.chart, kMetrics);
-    EXPECT_EQ(c.boxes[0].y, 101);
-    EXPECT_EQ(c.boxes[3].x, 40);
+    // The layout is the window's: the boxes and the chart's coordinates
+    // stay as the chart was made.
+    const ChartLayout layout = LayOutChart(c.chart, kMetrics);
+    ASSERT_EQ(layout.centres.size(), 4u);
+    EXPECT_EQ(layout.centres[0].y, 101);
+    EXPECT_EQ(layout.centres[3].x, 40);
+    EXPECT_EQ(std::tie(layout.extent.x, layout.extent.y), std::tie(extent.x, extent.y));
+    EXPECT_EQ(c.chart.coords[0].y, 3);
+    EXPECT_EQ(std::tie(c.boxes[0].x, c.boxes[0].y), std::make_tuple(0.0L, 0.0L));
 }
 
 TEST(ChartView, StepsOnlyToChartsOfTheirOwnPlace) {

@@ -9,6 +9,7 @@
 
 #include "database/gedcom_reader.h"
 #include "support/loaded_family.h"
+#include "html/person_description.h"
 #include "support/test_support.h"
 #include "text/language.h"
 
@@ -46,7 +47,9 @@ const std::vector<std::string> kFamily = {
 
 struct Tree : test::LoadedFamily {
     explicit Tree(const std::vector<std::string>& records) : LoadedFamily(records) {
-        request.descriptions.language = language.get();
+        request.marriages = [this](const Tindividual& person) {
+            return MarriageSummary(person, db, DescriptionContext{language.get()});
+        };
         request.probands = &probands;
         request.highlights = &highlights;
     }
@@ -216,7 +219,6 @@ TEST(Descendants, ADeepLineIsBuiltAndPlacedWithoutRecursion) {
     std::vector<std::string> probands{"I0"};
     DescendantRequest request;
     request.probands = &probands;
-    request.descriptions.language = language.get();
     NodePool pool;
     TlossPerson* root = MakeDescendantTree(db, pool, reporter, request);
     ASSERT_NE(root, nullptr);

@@ -7,6 +7,7 @@
 
 #include "database/gedcom_reader.h"
 #include "support/loaded_family.h"
+#include "html/person_description.h"
 #include "support/test_support.h"
 #include "text/language.h"
 
@@ -16,7 +17,9 @@ namespace {
 // A database read from GEDCOM records, with what a pedigree build needs.
 struct Family : test::LoadedFamily {
     explicit Family(const std::vector<std::string>& records) : LoadedFamily(records) {
-        request.descriptions.language = language.get();
+        request.marriages = [this](const Tindividual& person) {
+            return MarriageSummary(person, db, DescriptionContext{language.get()});
+        };
         request.probands = &probands;
     }
     TlossPerson* Build(const std::string& proband) {
@@ -229,7 +232,7 @@ TEST(Pedigree, DeepChainsNeitherOverflowTheStackNorTheAncestorNumbers) {
 
     auto language = CreateLanguage("english", reporter);
     NodePool pool;
-    BuildAncestorTree(db.persons[0], db, pool, {language.get()});
+    BuildAncestorTree(db.persons[0], pool, {});
     ASSERT_EQ(pool.Size(), static_cast<std::size_t>(kGenerations));
     ChartList charts;
     MakePedigreeChart(db.persons[0].node, pool, charts, reporter);

@@ -96,11 +96,11 @@ TEST(DateChecks, MinimumAgeAndQualifiers) {
     const std::pair<int, int> ages[] = {{0, 13},    {1700, 13}, {1701, 15},
                                         {1811, 15}, {1812, 16}, {1990, 16}};
     for (auto [year, age] : ages) EXPECT_EQ(MinimumAge(year), age) << year;
-    EXPECT_EQ(DateQualifierOf("BEF 1849", English()), "BEFORE");
-    EXPECT_EQ(DateQualifierOf("AFT 1849", English()), "AFTER");
-    EXPECT_EQ(DateQualifierOf("ABT 12 MAR 1850", English()), "ABOUT");
-    EXPECT_EQ(DateQualifierOf("12 MAR 1850", English()), "");
-    EXPECT_EQ(DateQualifierOf("AFT 1849", Language("nederlands")), "AFTER");
+    EXPECT_EQ(English().QualifierOf("BEF 1849"), "BEFORE");
+    EXPECT_EQ(English().QualifierOf("AFT 1849"), "AFTER");
+    EXPECT_EQ(English().QualifierOf("ABT 12 MAR 1850"), "ABOUT");
+    EXPECT_EQ(English().QualifierOf("12 MAR 1850"), "");
+    EXPECT_EQ(Language("nederlands").QualifierOf("AFT 1849"), "AFTER");
 }
 
 TEST(DateChecks, DatesPlausible) {

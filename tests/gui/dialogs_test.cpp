@@ -15,8 +15,8 @@
 #include <QTest>
 
 #include "gui/browser_form.h"
-#include "gui/dimensions_form.h"
-#include "gui/explain_form.h"
+#include "windows/dimensions_form.h"
+#include "windows/explain_form.h"
 #include "gui/help_form.h"
 #include "gui/options_form.h"
 #include "gui/ui_locale.h"

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QApplication>
+#include <QPointer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -123,6 +126,66 @@ TEST(MainWindow, MakeChartThenViewChart) {
     EXPECT_NE(w.form.ChartWindow(), nullptr);
     EXPECT_TRUE(go->isEnabled());
     EXPECT_TRUE(w.pages.empty());  // pages are written by the chart window's HTML button
+}
+
+// Every page file of the directory by name, with its bytes.
+std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().extension() == ".htm")
+            pages[entry.path().filename().string()] = test::ReadFile(entry.path());
+    return pages;
+}
+
+TEST(MainWindow, BothChartTypesLiveSideBySide) {
+    Window w;
+    w.LoadExample();
+    auto* go = w.Child<QPushButton>("GoButton");
+    auto* view = w.Child<QPushButton>("ViewButton");
+    auto html = [&w] {
+        ASSERT_NE(w.form.ChartWindow(), nullptr);
+        auto* button = w.form.ChartWindow()->findChild<QPushButton*>("HTMLButton");
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+
+    w.SelectType("Pedigree (HTML)");
+    QTest::mouseClick(go, Qt::LeftButton, Qt::ControlModifier);
+    html();
+    ASSERT_EQ(w.pages.size(), 1u);
+    const auto pedigree = PagesIn(w.dir.Path());
+
+    w.SelectType("Genealogy (HTML)");
+    QTest::mouseClick(go, Qt::LeftButton, Qt::ControlModifier);
+    ASSERT_NE(w.form.ChartWindow(), nullptr);
+    EXPECT_EQ(w.form.ChartWindow()->windowTitle(), "Descendants");
+
+    // Back to the pedigree: View shows the chart made first, and its HTML
+    // pages come out as they did.
+    w.SelectType("Pedigree (HTML)");
+    QTest::mouseClick(view, Qt::LeftButton);
+    ASSERT_NE(w.form.ChartWindow(), nullptr);
+    EXPECT_EQ(w.form.ChartWindow()->windowTitle(), "Ancestors");
+    html();
+    ASSERT_EQ(w.pages.size(), 2u);
+    auto now = PagesIn(w.dir.Path());
+    for (const auto& [name, bytes] : pedigree) EXPECT_EQ(now[name], bytes) << name;
+
+    // Windows of both types opened and closed in turn, each painted.
+    for (int i = 0; i < 12; ++i) {
+        w.SelectType(i % 2 ? "Genealogy (HTML)" : "Pedigree (HTML)");
+        QTest::mouseClick(view, Qt::LeftButton);
+        TGCdisplay* window = w.form.ChartWindow();
+        ASSERT_NE(window, nullptr) << i;
+        EXPECT_FALSE(window->Canvas().grab().isNull());
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    w.SelectType("Genealogy (HTML)");
+    QTest::mouseClick(view, Qt::LeftButton);
+    html();
+    EXPECT_EQ(w.pages.size(), 3u);
 }
 
 TEST(MainWindow, NamingSchemeLosesItsHighlightForThePedigreeOnly) {

@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "render/qt_text.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg::gui {
 namespace {

@@ -8,6 +8,7 @@
 #include "app/settings.h"
 #include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
+#include "support/chart_of.h"
 #include "support/page_setup.h"
 #include "support/test_support.h"
 
@@ -66,9 +67,21 @@ class GenealogyChart : public ::testing::Test, public test::PageSetup {
             Box(Person("I3", "Maria /Smit/", 'F', "1878"), 2, 2, 1, 2.5, true, {&annaM, &willem});
         return Box(Person("I1", "Jan /Smit/", 'M', "1850"), 1, 1, 0, 1.5, true, {&pieter, &maria});
     }
+    // The rows' numbers as the boxes were given them by hand.
+    static GenealogyRows NumbersOf(const TinbredPerson& chart) {
+        GenealogyRows rows;
+        for (const TlossPerson* node : chart.nodes) {
+            rows.ranks.push_back(node->rank);
+            rows.keys.push_back(node->key);
+        }
+        return rows;
+    }
     std::string Page(TlossPerson& root, bool outline = false) {
         PageContext context = Context();
-        outline ? WriteGenealogyOutline(root, context) : WriteGenealogyPage(root, context);
+        const TinbredPerson chart = test::ChartOf(root);
+        const GenealogyRows rows = NumbersOf(chart);
+        outline ? WriteGenealogyOutline(chart, rows, context)
+                : WriteGenealogyPage(chart, rows, context);
         return Read(outline ? settings.outline : settings.output);
     }
     // The page's lines, each without "<table " and what follows its style.
@@ -98,7 +111,7 @@ std::string GenealogyHeadAndHeader(GenealogyChart& t) {
     TlossPerson& proband = t.Box(t.Person("I7", "Jan /Smit/", 'M', "1850"), 1, 1, 0, 0, true);
     proband.parents = {&t.Box(t.Person("I8", "Klaas /Smit/", 'M', "1820"), 2, 1, 1, 0, true)};
     PageContext context = t.Context();
-    WriteTableauPage(proband, context);
+    WriteTableauPage(test::ChartOf(proband), context);
     t.settings.yoffset = yoffset;
     std::string page = t.Read(t.settings.output);
     page.erase(page.find("  </div>\r\n") + 10);
@@ -233,7 +246,8 @@ TEST_F(GenealogyChart, OutlinePageAndDisabledOutline) {
     settings.outline = "(disabled)";
     EXPECT_EQ(Page(root).find("Helicopter view"), std::string::npos);
     PageContext context = Context();
-    WriteGenealogyOutline(root, context);
+    const TinbredPerson chart = test::ChartOf(root);
+    WriteGenealogyOutline(chart, NumbersOf(chart), context);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 
     // The offspring page's picture comes first.

@@ -7,6 +7,7 @@
 
 #include "database/gedcom_reader.h"
 #include "html/genealogy_pages.h"
+#include "support/chart_of.h"
 #include "support/page_setup.h"
 #include "support/test_support.h"
 
@@ -55,22 +56,27 @@ TEST_F(GenealogyTextTest, RowsNumberedDepthFirstPerGeneration) {
     TlossPerson* piet = Node("I6", kees);
     TlossPerson* wim = Node("I5", anna);
     TlossPerson* els = Node("I7", lies);
-    wim->rank = 7;  // left from a command when Anna still had a name
+    wim->rank = 7;  // what a builder left in the box: the rows' numbers are kept apart
     wim->key = "#I4";
     PageContext context = Context();
-    EXPECT_EQ(BuildGenealogyRows(*root, context),
-              (std::vector<TlossPerson*>{root, kees, piet, lies, els}));
+    const TinbredPerson chart = test::ChartOf(*root);
+    GenealogyRows rows = BuildGenealogyRows(chart, context);
+    EXPECT_EQ(rows.rows, (std::vector<const TlossPerson*>{root, kees, piet, lies, els}));
     std::vector<std::pair<int, std::string>> numbers;
     for (TlossPerson* node : {root, kees, piet, lies, els, anna, wim, again})
-        numbers.emplace_back(node->rank, node->key);
+        numbers.emplace_back(rows.RankOf(*node), rows.KeyOf(*node));
     EXPECT_EQ(
         numbers,
         (std::vector<std::pair<int, std::string>>{
             {1, ""}, {1, "#I1"}, {1, "#I2"}, {2, "#I1"}, {2, "#I3"}, {0, ""}, {0, ""}, {0, ""}}));
+    EXPECT_EQ(rows.Label(*root) + " " + rows.Label(*els), "1 3.2");
+    // Numbering writes nothing into the chart's boxes.
+    EXPECT_EQ(std::tie(wim->rank, wim->key, root->rank, kees->key),
+              std::make_tuple(7, std::string("#I4"), 0, std::string()));
 
     options.bookmarks = 2;
-    BuildGenealogyRows(*root, context);
-    EXPECT_EQ(kees->key + piet->key + els->key, "#0#1#2");
+    rows = BuildGenealogyRows(chart, context);
+    EXPECT_EQ(rows.KeyOf(*kees) + rows.KeyOf(*piet) + rows.KeyOf(*els), "#0#1#2");
 }
 
 TEST_F(GenealogyTextTest, ChainDeeperThanTheStackIsNumbered) {
@@ -82,9 +88,10 @@ TEST_F(GenealogyTextTest, ChainDeeperThanTheStackIsNumbered) {
         parent = Node(&person, parent);
     }
     PageContext context = Context();
-    std::vector<TlossPerson*> rows = BuildGenealogyRows(pool.front(), context);
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(kDepth));
-    EXPECT_EQ(GenealogyLabel(*rows.back()), std::to_string(kDepth) + ".1");
+    const TinbredPerson chart = test::ChartOf(pool.front());
+    GenealogyRows rows = BuildGenealogyRows(chart, context);
+    ASSERT_EQ(rows.rows.size(), static_cast<std::size_t>(kDepth));
+    EXPECT_EQ(rows.Label(*rows.rows.back()), std::to_string(kDepth) + ".1");
 }
 
 // Jan with two families, the second wife unknown; his adopted daughter Anna
@@ -129,7 +136,8 @@ TEST_F(GenealogyTextTest, SmallPageByteForByte) {
     Node("I7", anna, false);
     options.gedcomnotes = true;
     PageContext context = Context();
-    WriteGenealogyTextPage(*root, BuildGenealogyRows(*root, context), context);
+    const TinbredPerson chart = test::ChartOf(*root);
+    WriteGenealogyTextPage(chart, BuildGenealogyRows(chart, context), context);
 
     const std::string link =
         "mso-text-animation:none; font-weight:normal; text-decoration:none; "

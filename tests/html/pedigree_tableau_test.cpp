@@ -15,6 +15,7 @@
 
 #include "app/settings.h"
 #include "charts/pedigree.h"
+#include "support/chart_of.h"
 #include "support/page_setup.h"
 #include "support/test_support.h"
 
@@ -71,7 +72,7 @@ struct Writer : test::PageSetup {
                     std::chrono::system_clock::time_point(1700000000s)) {}
     std::string Tableau(TlossPerson& root) {
         PageContext context = Context();
-        WriteTableauPage(root, context);
+        WriteTableauPage(test::ChartOf(root), context);
         return Read(settings.output);
     }
     // The page's lines that contain the text, without their CR.
@@ -206,7 +207,7 @@ TEST(PedigreeTableau, OutlinePageHasSmallBoxesWithoutText) {
     w.title = "Pedigree of Jan Smit";
     ThreeGenerations chart;
     PageContext context = w.Context();
-    WriteOutlinePage(*chart.root, context);
+    WriteOutlinePage(test::ChartOf(*chart.root), context);
     const std::string page = w.Read("lgoutline.htm");
     EXPECT_NE(page.find("font-size:0pt; position: absolute; width:30; height:4; left: 0;"),
               std::string::npos);
@@ -232,7 +233,7 @@ TEST(PedigreeTableau, OutlinePageHasSmallBoxesWithoutText) {
               std::make_tuple(60, 14, 30, 14, 7));
     std::filesystem::remove(w.dir.Path() / "lgoutline.htm");
     w.settings.outline.clear();
-    WriteOutlinePage(*chart.root, context);
+    WriteOutlinePage(test::ChartOf(*chart.root), context);
     EXPECT_TRUE(std::filesystem::is_empty(w.dir.Path()));
 }
 
@@ -351,8 +352,8 @@ TEST(PedigreeTableau, ProbandWithoutParentsWritesNoPages) {
     Chart chart;
     TlossPerson& root = chart.Node(1, 0, 0);
     PageContext context = w.Context();
-    WriteTableauPage(root, context);
-    WriteOutlinePage(root, context);
+    WriteTableauPage(test::ChartOf(root), context);
+    WriteOutlinePage(test::ChartOf(root), context);
     EXPECT_TRUE(std::filesystem::is_empty(w.dir.Path()));
     EXPECT_EQ(w.title, "Pedigree of I1 B");
 }
@@ -362,8 +363,9 @@ TEST(PedigreeTableau, CollectedRowsRoundHalvesToEven) {
     w.settings.yspace = 1;  // rows of 15 pixels
     Chart chart;
     TableauLists lists;
-    CollectTableauItems(chart.Node(1, 0, 1.5, {&chart.Node(2, 1, 0.5), &chart.Node(3, 1, 2.5)}),
-                        w.settings, lists);
+    CollectTableauItems(
+        test::ChartOf(chart.Node(1, 0, 1.5, {&chart.Node(2, 1, 0.5), &chart.Node(3, 1, 2.5)})),
+        w.settings, lists);
     std::vector<int32_t> rows;
     for (const TableauItem* box : lists.elements) rows.push_back(box->y);
     EXPECT_EQ(rows, (std::vector<int32_t>{22, 8, 38}));  // 22.5, 7.5, 37.5

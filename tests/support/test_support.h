@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "app/host.h"
-#include "text/clock.h"
+#include "base/clock.h"
 
 namespace lg::test {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "support/test_support.h"
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 namespace lg {
 namespace {

@@ -37,7 +37,8 @@ struct ChartWindowFixture {
     }
     TinbredPerson& Chart() { return *window->CurrentChart(); }
     QPoint Centre(const TlossPerson& node) {
-        return {static_cast<int>(node.x), static_cast<int>(node.y)};
+        const PixelPoint centre = window->Layout().CentreOf(node);
+        return {centre.x, centre.y};
     }
     TlossPerson& Find(const std::function<bool(const TlossPerson&)>& test) {
         for (TlossPerson* node : Chart().nodes)
@@ -157,11 +158,17 @@ TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
     Session& session = f.form.GetSession();
     TlossPerson& root = *f.Chart().proband;
     TlossPerson& father = *root.parents.front();
-    int gap = static_cast<int>(father.x - root.x);
+    const int gap = f.Centre(father).x() - f.Centre(root).x();
+    const std::vector<ChartPoint> coords = f.Chart().coords;
     session.settings.current.boxwidth += 40;
     session.settings.current.yspace = 300;
     f.window->Relayout();
-    EXPECT_EQ(static_cast<int>(father.x - root.x), gap + 40);
+    EXPECT_EQ(f.Centre(father).x() - f.Centre(root).x(), gap + 40);
+    // The chart itself keeps its coordinates: the layout is the window's.
+    ASSERT_EQ(f.Chart().coords.size(), coords.size());
+    for (std::size_t i = 0; i < coords.size(); ++i)
+        ASSERT_EQ(std::tie(f.Chart().coords[i].x, f.Chart().coords[i].y),
+                  std::tie(coords[i].x, coords[i].y));
     QCoreApplication::processEvents();
     QScrollBar* bar = f.window->ScrollBox().verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
@@ -182,6 +189,30 @@ TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
     EXPECT_EQ(bar->value(), bar->maximum());
     QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageUp);
     EXPECT_EQ(bar->value(), std::max(0, bar->maximum() - page));
+}
+
+TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
+    ChartWindowFixture f;
+    Session& session = f.form.GetSession();
+    TlossPerson& root = *f.Chart().proband;
+    TlossPerson& father = *root.parents.front();
+    const int gap = f.Centre(father).x() - f.Centre(root).x();
+    session.settings.current.xspace += 50;
+    f.window->Relayout();
+    f.window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    f.form.ViewButtonClick();
+    f.window = f.form.ChartWindow();
+    ASSERT_NE(f.window, nullptr);
+    EXPECT_EQ(f.Centre(father).x() - f.Centre(root).x(), gap + 50);
+    // Its picture has the father's box where the layout says.
+    QImage image = f.window->Canvas().grab().toImage();
+    const QPoint left = f.Centre(father) - QPoint(session.settings.current.boxwidth / 2, 0);
+    const QColor border = father.person->sex == 'M' ? render::LightMaleColour()
+                                                    : render::LightFemaleColour();
+    EXPECT_EQ(QColor(image.pixel(left + QPoint(0, -4))), border);
+    // Where the border stood before, above the line to it, is empty now.
+    EXPECT_EQ(QColor(image.pixel(left + QPoint(-50, -4))), QColor(Qt::white));
 }
 
 TEST(ChartWindow, ANewRunClosesTheWindow) {

@@ -1,9 +1,9 @@
-#include "text/fill_in.h"
+#include "base/fill_in.h"
 
 #include <gtest/gtest.h>
 
-#include "text/help_texts.h"
-#include "text/messages.h"
+#include "base/help_texts.h"
+#include "base/messages.h"
 
 namespace lg {
 namespace {

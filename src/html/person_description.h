@@ -9,10 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "charts/chart_records.h"
 #include "database/records.h"
 #include "text/language.h"
-#include "text/reporter.h"
-#include "text/settings_types.h"
+#include "base/reporter.h"
+#include "charts/settings_types.h"
 
 namespace lg {
 
@@ -95,5 +96,15 @@ std::string OtherMarriagesText(const Tindividual& woman, const DescriptionContex
 // The proband with all full siblings of the first birth family, each with
 // the bold description and the marriages; empty without such a family.
 std::string SiblingsParagraph(const Tindividual& proband, const DescriptionContext& context);
+
+// The marriages of the person as the chart windows' hints show them: one
+// line per own family with a known partner, each starting with CR LF.
+std::string MarriageSummary(const Tindividual& person, const Database& db,
+                            const DescriptionContext& descriptions);
+
+// The hint of a chart window's box: "ID:", the person's description,
+// "(Also: key.)" or the marriages summary, and for a double the invitation
+// to click for the link. Empty for a box without person.
+std::string BoxHint(const TlossPerson& node, const DescriptionContext& context);
 
 }  // namespace lg

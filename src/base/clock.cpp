@@ -1,4 +1,4 @@
-#include "text/clock.h"
+#include "base/clock.h"
 
 #include <ctime>
 

@@ -1,11 +1,11 @@
-#include "text/person_description.h"
+#include "html/person_description.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "text/fill_in.h"
-#include "text/messages.h"
-#include "text/text_helpers.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {
@@ -325,6 +325,48 @@ std::string SiblingsParagraph(const Tindividual& proband, const DescriptionConte
                                   MarriagesText(*child.person, verb, context)));
     }
     return JoinLines(blocks);
+}
+
+std::string MarriageSummary(const Tindividual& person, const Database& db,
+                            const DescriptionContext& descriptions) {
+    const Tlanguage& language = *descriptions.language;
+    std::string result;
+    for (const Tspouse& link : person.famsList) {
+        const Tfamily* family = db.families.Find(link.familyID);
+        if (!family) continue;
+        const Tindividual* partner = nullptr;
+        if (!family->husbandID.empty()) {
+            partner = db.persons.Find(family->husbandID);
+            if (!partner) continue;
+            if (partner->ID == person.ID) partner = nullptr;
+        }
+        if (!partner) {
+            partner = db.persons.Find(family->wifeID);
+            if (partner && partner->ID == person.ID) partner = nullptr;
+        }
+        if (!partner) continue;
+        std::string d = PersonDescription(*partner, false, descriptions);
+        // Languages without a word here ("with" is empty in English) would
+        // otherwise leave a double blank after the comma.
+        if (d != ".") d = JoinWith(language.with, " ", d);
+        std::string t = JoinWith(MarriageText(*family, descriptions), ", ", d);
+        const std::string& verb = person.sex == 'M' ? language.heMarried : language.sheMarried;
+        result += "\r\n" + JoinWith(verb, t == "." ? "" : " ", t);
+    }
+    if (result.empty() && !person.famsList.empty()) result = "\r\n" + language.partnerUnknown;
+    return result;
+}
+
+std::string BoxHint(const TlossPerson& node, const DescriptionContext& context) {
+    if (!node.person) return {};
+    std::string hint = node.person->ID;
+    hint.append(":\r\n").append(PersonDescription(*node.person, false, context));
+    if (!node.key.empty())
+        hint.append("(").append(context.language->also).append(": ").append(node.key).append(".)");
+    else
+        hint += node.name;
+    if (node.isDouble) hint.append("\r\n\r\n").append(MessageText(Msg::DoubleClickForLink));
+    return hint;
 }
 
 }  // namespace lg

@@ -1,4 +1,4 @@
-#include "text/encoding.h"
+#include "base/encoding.h"
 
 #include <algorithm>
 #include <array>

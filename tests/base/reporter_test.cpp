@@ -1,4 +1,4 @@
-#include "text/reporter.h"
+#include "base/reporter.h"
 
 #include <gtest/gtest.h>
 

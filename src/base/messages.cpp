@@ -1,4 +1,4 @@
-#include "text/messages.h"
+#include "base/messages.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "text/text_helpers.h"
+#include "base/text_helpers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/messages.h"
+#include "base/messages.h"
 
 namespace lg {
 

@@ -1,4 +1,4 @@
-#include "text/fill_in.h"
+#include "base/fill_in.h"
 
 namespace lg {
 namespace {

@@ -1,4 +1,4 @@
-#include "text/person_description.h"
+#include "html/person_description.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "gui/explain_form.h"
+#include "windows/explain_form.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "text/particles.h"
+#include "base/particles.h"
 
 namespace lg {
 namespace {

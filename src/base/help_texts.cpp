@@ -1,10 +1,10 @@
-#include "text/help_texts.h"
+#include "base/help_texts.h"
 
 #include <string_view>
 #include <variant>
 
-#include "text/fill_in.h"
-#include "text/messages.h"
+#include "base/fill_in.h"
+#include "base/messages.h"
 
 namespace lg {
 namespace {

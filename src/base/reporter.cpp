@@ -1,6 +1,6 @@
-#include "text/reporter.h"
+#include "base/reporter.h"
 
-#include "text/messages.h"
+#include "base/messages.h"
 
 namespace lg {
 

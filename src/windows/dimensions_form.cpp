@@ -1,4 +1,4 @@
-#include "gui/dimensions_form.h"
+#include "windows/dimensions_form.h"
 
 #include <QEvent>
 #include <QFormLayout>

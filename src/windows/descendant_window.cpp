@@ -1,0 +1,26 @@
+#include "windows/descendant_window.h"
+
+#include <QAction>
+
+#include "charts/box_menu.h"
+#include "render/qt_text.h"
+
+namespace lg::gui {
+
+TgenealogyDisplay::TgenealogyDisplay(Session& session, ChartType type, QWidget* parent)
+    : TGCdisplay(session, type, parent) {}
+
+void TgenealogyDisplay::PrepareHighlightItem(QAction& item, const TlossPerson& node) {
+    BranchItem branch = BranchItemOf(node);
+    item.setText(ToQString(BranchItemCaption(branch)));
+    item.setEnabled(branch != BranchItem::NotAnOption);
+}
+
+void TgenealogyDisplay::HighlightItemChosen(TlossPerson& node) {
+    if (BranchItemOf(node) == BranchItem::NotAnOption) return;
+    bool changed = false;
+    ToggleBranch(node, session_.settings.current, session_.settings.options.patronym, changed);
+    if (changed) session_.settings.changed = true;
+}
+
+}  // namespace lg::gui
