@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core)
+          qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang-format)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, and runs the test suite twice: once in a
+# Sets everything up, checks that includes point down the layers and that
+# the sources are formatted, builds, and runs the test suite twice: once in a
 # normal build with the desktop program and its widget tests, once without
 # Qt (so the core can never pick up a Qt include) under AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+
+echo "== source checks"
+bash scripts/check-layers.sh
+bash scripts/check-format.sh
 
 echo "== build and test"
 bash scripts/build.sh build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLG_TESTS=ON -DLG_BENCH=OFF
