@@ -15,8 +15,8 @@
 
 #include "database/consistency.h"
 #include "database/gedcom_reader.h"
-#include "text/language.h"
 #include "quiet_host.h"
+#include "text/language.h"
 
 namespace {
 
@@ -57,15 +57,16 @@ int main(int argc, char** argv) {
             options.report.checkLevel = 2;
             start = std::chrono::steady_clock::now();
             lg::CheckGedcom(db, language.get(), reporter, options);
-            std::printf("checks at level 2: %.3f s\n",
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                            .count());
+            std::printf(
+                "checks at level 2: %.3f s\n",
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
         }
     }
     double peak = PeakRssMiB();
-    std::printf("%s: %zu persons, %.1f MiB, best of %d: %.3f s, %.0f MiB/s, peak RSS %.0f MiB "
-                "(%.2f x file size)\n",
-                file.filename().c_str(), persons, sizeMiB, runs, best, sizeMiB / best, peak,
-                peak / sizeMiB);
+    std::printf(
+        "%s: %zu persons, %.1f MiB, best of %d: %.3f s, %.0f MiB/s, peak RSS %.0f MiB "
+        "(%.2f x file size)\n",
+        file.filename().c_str(), persons, sizeMiB, runs, best, sizeMiB / best, peak,
+        peak / sizeMiB);
     return 0;
 }

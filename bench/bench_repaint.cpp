@@ -23,7 +23,8 @@
 int main(int argc, char** argv) {
     std::string type = argc > 1 ? argv[1] : "";
     if (argc < 3 || (type != "pedigree" && type != "genealogy")) {
-        std::fprintf(stderr, "usage: bench_repaint pedigree|genealogy FILE.ged [PROBAND|-] [VIEWS]\n");
+        std::fprintf(stderr,
+                     "usage: bench_repaint pedigree|genealogy FILE.ged [PROBAND|-] [VIEWS]\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -51,14 +52,16 @@ int main(int argc, char** argv) {
     auto prepared = std::chrono::steady_clock::now();
     painter.Prepare(layout, shape);
     double prepare =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - prepared).count();
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - prepared)
+            .count();
     double total = 0, worst = 0, first = 0;
     for (int i = -1; i < views; ++i) {
         // Spread the views over the drawing, also where it is dense.
         // View -1 is the process's first paint, which loads the fonts; it is
         // reported on its own.
         int v = std::max(i, 0);
-        int x = static_cast<int>(1LL * std::max(0, extent.x - window.width()) * ((v * 37) % views) / views);
+        int x = static_cast<int>(1LL * std::max(0, extent.x - window.width()) * ((v * 37) % views) /
+                                 views);
         int y = static_cast<int>(1LL * std::max(0, extent.y - window.height()) * v / views);
         QRect exposed(QPoint(x, y), window);
         auto start = std::chrono::steady_clock::now();
@@ -66,7 +69,9 @@ int main(int argc, char** argv) {
         p.translate(-x, -y);
         painter.Paint(p, layout, shape, exposed, {});
         p.end();
-        double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         if (i < 0) {
             first = ms;
             continue;
@@ -74,9 +79,10 @@ int main(int argc, char** argv) {
         total += ms;
         worst = std::max(worst, ms);
     }
-    std::printf("%zu boxes, drawing %d x %d px; lines prepared in %.2f ms, first paint %.2f ms; "
-                "%d views of %d x %d: mean %.2f ms, worst %.2f ms\n",
-                chart->nodes.size(), extent.x, extent.y, prepare, first, views, window.width(),
-                window.height(), total / views, worst);
+    std::printf(
+        "%zu boxes, drawing %d x %d px; lines prepared in %.2f ms, first paint %.2f ms; "
+        "%d views of %d x %d: mean %.2f ms, worst %.2f ms\n",
+        chart->nodes.size(), extent.x, extent.y, prepare, first, views, window.width(),
+        window.height(), total / views, worst);
     return 0;
 }

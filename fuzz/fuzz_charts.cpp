@@ -41,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     SilentHost host;
     lg::Session session(host);
-    session.settings.options.language = size % 2 ? "english" : "fran\xE7" "ais";
+    session.settings.options.language = size % 2 ? "english"
+                                                 : "fran\xE7"
+                                                   "ais";
     session.settings.options.gedcomchecks = static_cast<int32_t>(size % 3);
     if (!lg::LoadGedcom(session, file)) return 0;
     for (lg::ChartType type : {lg::ChartType::Pedigree, lg::ChartType::Genealogy}) {

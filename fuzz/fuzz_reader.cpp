@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <string>
 
-#include "database/gedcom_reader.h"
 #include "base/encoding.h"
+#include "database/gedcom_reader.h"
 
 namespace {
 
 class NullSink final : public lg::MessageSink {
-public:
+  public:
     void AppendMessage(const std::string&) override {}
     void ClearMessages() override {}
     void SetStatus(const std::string&, lg::StatusColour) override {}

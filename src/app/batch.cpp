@@ -15,8 +15,7 @@ BatchResult RunBatch(Session& session, const std::filesystem::path& parameterFil
     BatchResult result;
     session.autoRun = true;
     if (!LoadParameterFile(session, parameterFile)) {
-        result.failed =
-            ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport);
+        result.failed = ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport);
         return result;
     }
     bool loadReported = session.viewAction == ViewAction::ShowErrorReport;

@@ -63,8 +63,8 @@ void PublishGenealogy(const TinbredPerson& chart, PageContext& context) {
 
 // A type whose computation this version does not have.
 constexpr ChartKind Unavailable(ChartType type, bool analysis) {
-    return {type,  nullptr, nullptr,       nullptr, ChartWindowFamily::None, ChartShape::Tree,
-            Msg{}, nullptr, false,         analysis, false};
+    return {type,    nullptr, nullptr,  nullptr, ChartWindowFamily::None, ChartShape::Tree, Msg{},
+            nullptr, false,   analysis, false};
 }
 
 // In the order of ChartType.

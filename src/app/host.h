@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "charts/pedigree.h"
 #include "base/reporter.h"
+#include "charts/pedigree.h"
 
 namespace lg {
 

@@ -24,14 +24,22 @@ bool Take(std::string& setting, const std::string& value) {
 
 int32_t& NumberSetting(Tvariables& settings, NumberField field) {
     switch (field) {
-        case NumberField::Xoffset: return settings.xoffset;
-        case NumberField::Yoffset: return settings.yoffset;
-        case NumberField::BoxWidth: return settings.boxwidth;
-        case NumberField::BoxHeight: return settings.boxheight;
-        case NumberField::Xspace: return settings.xspace;
-        case NumberField::Yspace: return settings.yspace;
-        case NumberField::FontSize: return settings.fontsize;
-        case NumberField::NameLength: break;
+        case NumberField::Xoffset:
+            return settings.xoffset;
+        case NumberField::Yoffset:
+            return settings.yoffset;
+        case NumberField::BoxWidth:
+            return settings.boxwidth;
+        case NumberField::BoxHeight:
+            return settings.boxheight;
+        case NumberField::Xspace:
+            return settings.xspace;
+        case NumberField::Yspace:
+            return settings.yspace;
+        case NumberField::FontSize:
+            return settings.fontsize;
+        case NumberField::NameLength:
+            break;
     }
     return settings.namelength;
 }
@@ -71,12 +79,15 @@ const std::array<ChartTypeItem, 5>& ChartTypeItems() {
     return items;
 }
 
-const std::vector<std::string>& LanguageItems() { return LanguageNames(); }
+const std::vector<std::string>& LanguageItems() {
+    return LanguageNames();
+}
 
 int LanguageItemIndex(std::string_view language) {
     const std::vector<std::string>& items = LanguageItems();
     for (int i = static_cast<int>(items.size()) - 1; i >= 0; --i)
-        if (!language.empty() && items[static_cast<std::size_t>(i)].find(language) != std::string::npos)
+        if (!language.empty() &&
+            items[static_cast<std::size_t>(i)].find(language) != std::string::npos)
             return i;
     return -1;
 }
@@ -206,12 +217,18 @@ std::string NamingSchemeHelp() {
         Msg text;
     };
     static constexpr Line kLines[] = {
-        {"a : ", Msg::Alive},         {"f : ", Msg::Female},
-        {"m : ", Msg::Male},          {"n : ", Msg::NameOfFamily},
-        {"o : ", Msg::NoOffspring},   {"p : ", Msg::ParentsName},
-        {"z : ", Msg::Everybody},     {"0 : ", Msg::ShowNoName},
-        {"1 : ", Msg::Surname},       {"2 : ", Msg::InitialSurname},
-        {"3 : ", Msg::GivenName},     {"4 : ", Msg::GivenNameSurname},
+        {"a : ", Msg::Alive},
+        {"f : ", Msg::Female},
+        {"m : ", Msg::Male},
+        {"n : ", Msg::NameOfFamily},
+        {"o : ", Msg::NoOffspring},
+        {"p : ", Msg::ParentsName},
+        {"z : ", Msg::Everybody},
+        {"0 : ", Msg::ShowNoName},
+        {"1 : ", Msg::Surname},
+        {"2 : ", Msg::InitialSurname},
+        {"3 : ", Msg::GivenName},
+        {"4 : ", Msg::GivenNameSurname},
         {"@ = ", Msg::HighlightFamilyNameBranches},
     };
     std::string help(MessageText(Msg::HowToShowHide));

@@ -51,7 +51,7 @@ struct FormValues {
     std::string mcolor;
     std::string fcolor;
     std::string bgcolor;
-    std::string language;  // the language box's item (its list text)
+    std::string language;       // the language box's item (its list text)
     std::string gedcomName;     // without its path
     std::string parameterName;  // without its path
     std::string outputLabel;    // "Output (-> DIR)"

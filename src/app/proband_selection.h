@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "charts/pedigree.h"
-#include "database/records.h"
 #include "base/reporter.h"
+#include "charts/pedigree.h"
 #include "charts/settings_types.h"
+#include "database/records.h"
 
 namespace lg {
 

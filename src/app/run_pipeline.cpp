@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/parameter_file.h"
-#include "database/consistency.h"
-#include "database/gedcom_reader.h"
-#include "database/line_source.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
 #include "base/text_helpers.h"
+#include "database/consistency.h"
+#include "database/gedcom_reader.h"
+#include "database/line_source.h"
 
 namespace lg {
 namespace {

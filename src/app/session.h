@@ -10,11 +10,11 @@
 
 #include "app/host.h"
 #include "app/settings.h"
+#include "base/clock.h"
+#include "base/reporter.h"
 #include "charts/chart_list.h"
 #include "database/records.h"
-#include "base/clock.h"
 #include "text/language.h"
-#include "base/reporter.h"
 
 namespace lg {
 

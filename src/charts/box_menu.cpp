@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/messages.h"
 #include "charts/descendants.h"
 #include "charts/node_names.h"
-#include "base/messages.h"
 
 namespace lg {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "charts/chart_records.h"
 #include "base/reporter.h"
+#include "charts/chart_records.h"
 
 namespace lg {
 

@@ -36,9 +36,9 @@ struct TlossPerson {
     long double completeness = 0;  // unique fraction of the pedigree
     // Where the placement put the box, while it works; the chart's coords
     // are the result that windows and writers read.
-    long double x = 0;             // column, in box units
-    long double y = 0;             // row, in box units
-    long double layoutKey = 0;     // scratch value of the graph layout
+    long double x = 0;          // column, in box units
+    long double y = 0;          // row, in box units
+    long double layoutKey = 0;  // scratch value of the graph layout
     Tindividual* person = nullptr;
     std::vector<TlossPerson*> parents;  // father first
     std::vector<TlossPerson*> children;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-
 namespace lg {
 namespace {
 
@@ -28,7 +27,7 @@ std::ptrdiff_t StepTarget(const ChartList& charts, int direction) {
 }  // namespace
 
 ChartMetrics ChartMetrics::Of(const Tvariables& settings) {
-    return {settings.xoffset, settings.yoffset, settings.boxwidth,
+    return {settings.xoffset,   settings.yoffset, settings.boxwidth,
             settings.boxheight, settings.xspace,  settings.yspace};
 }
 
@@ -42,7 +41,8 @@ ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics)
     layout.chart = &chart;
     layout.metrics = metrics;
     layout.centres.reserve(chart.coords.size());
-    for (const ChartPoint& point : chart.coords) layout.centres.push_back(BoxCentre(point, metrics));
+    for (const ChartPoint& point : chart.coords)
+        layout.centres.push_back(BoxCentre(point, metrics));
     layout.extent = ChartExtent(chart, metrics);
     return layout;
 }

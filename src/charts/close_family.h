@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "database/records.h"
 #include "charts/settings_types.h"
+#include "database/records.h"
 
 namespace lg {
 

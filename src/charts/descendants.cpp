@@ -5,9 +5,9 @@
 #include <limits>
 #include <unordered_set>
 
-#include "charts/tree_placement.h"
 #include "base/fill_in.h"
 #include "base/messages.h"
+#include "charts/tree_placement.h"
 #include "text/names.h"
 
 namespace lg {

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "base/reporter.h"
 #include "charts/chart_list.h"
 #include "charts/pedigree.h"
 #include "database/records.h"
 #include "text/naming_scheme.h"
-#include "base/reporter.h"
 
 namespace lg {
 
@@ -35,7 +35,7 @@ struct DescendantRequest {
     const std::vector<std::string>* probands = nullptr;  // the remembered probands
     const ProbandDialog* dialog = nullptr;               // shown when set
     GenealogyType type = GenealogyType::All;
-    bool usePatronym = true;  // for the family-name comparison
+    bool usePatronym = true;      // for the family-name comparison
     MarriageSummaries marriages;  // none: the boxes' names stay empty
     // The saved name-line highlights (IDs); toggled persons are kept in it.
     SortedStrings* highlights = nullptr;

@@ -6,10 +6,10 @@
 
 #include <limits>
 
-#include "charts/tree_placement.h"
 #include "base/fill_in.h"
 #include "base/messages.h"
 #include "base/text_helpers.h"
+#include "charts/tree_placement.h"
 
 namespace lg {
 
@@ -93,8 +93,7 @@ std::unique_ptr<TlossPerson> NewNode(Tindividual* person, int32_t sosa, bool lin
 
 }  // namespace
 
-void BuildAncestorTree(Tindividual& proband, NodePool& pool,
-                       const MarriageSummaries& marriages) {
+void BuildAncestorTree(Tindividual& proband, NodePool& pool, const MarriageSummaries& marriages) {
     std::deque<std::unique_ptr<TlossPerson>> queue;
     queue.push_back(NewNode(&proband, 1, true));
     int32_t generation = 0;

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "base/reporter.h"
 #include "charts/chart_list.h"
 #include "database/records.h"
-#include "base/reporter.h"
 
 namespace lg {
 
@@ -54,8 +54,7 @@ Tindividual* DeepestPerson(const TindividualList& persons);
 // ancestor numbers, generations, ranks, paternal-line marks, the marriages
 // summaries and the double marks. Persons' node fields point at their
 // principal boxes afterwards.
-void BuildAncestorTree(Tindividual& proband, NodePool& pool,
-                       const MarriageSummaries& marriages);
+void BuildAncestorTree(Tindividual& proband, NodePool& pool, const MarriageSummaries& marriages);
 
 // The compact placement of the tree from the root: x is the generation's
 // column, y the row. Never moves a subtree up; without recursion and in

@@ -10,9 +10,9 @@
 #include "app/parameter_file.h"
 #include "app/run_pipeline.h"
 #include "app/session.h"
-#include "cli/console_host.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
+#include "cli/console_host.h"
 
 namespace lg::cli {
 namespace {
@@ -27,7 +27,7 @@ struct Command {
 
 int ExitStatusOf(Session& session) {
     return ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport) ? kExitError
-                                                                                       : kExitOk;
+                                                                                      : kExitOk;
 }
 
 int Load(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {

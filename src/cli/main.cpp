@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
 #include "cli/commands.h"
 #include "cli/console_host.h"
-#include "base/messages.h"
 
 int main(int argc, char** argv) {
     lg::ConsoleHost::InstallInterruptHandler();

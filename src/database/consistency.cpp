@@ -4,11 +4,11 @@
 #include <string>
 #include <utility>
 
-#include "database/date_checks.h"
 #include "base/fill_in.h"
 #include "base/help_texts.h"
 #include "base/messages.h"
 #include "base/text_helpers.h"
+#include "database/date_checks.h"
 
 namespace lg {
 namespace {

@@ -6,9 +6,9 @@
 // Findings go to the report "GedcomErrors.htm" and, summarised, to the
 // message list; they are never errors of the run.
 
+#include "base/reporter.h"
 #include "database/error_report.h"
 #include "database/records.h"
-#include "base/reporter.h"
 
 namespace lg {
 

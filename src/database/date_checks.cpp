@@ -467,13 +467,13 @@ bool DatesPlausible(std::string_view first, std::string_view second, const DateQ
            secondQualifier.find("BEF") == std::string_view::npos;
 }
 
-int RunDateChecks(const Database& db, const DateQualifiers* language, const DateCheckOptions& options,
-                  const ReportLineWriter& write) {
+int RunDateChecks(const Database& db, const DateQualifiers* language,
+                  const DateCheckOptions& options, const ReportLineWriter& write) {
     return DateChecker(db, language, options, write).Run();
 }
 
-int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter,
-               const DateCheckOptions& options) {
+int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report,
+               Reporter& reporter, const DateCheckOptions& options) {
     const int level = std::clamp(options.checkLevel, 0, 2);
     if (level > 0 && !options.hidden)
         reporter.ShowStatus(MessageText(Msg::VerifyingGedcomConsistency), StatusColour::Error);
@@ -485,7 +485,8 @@ int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report
     return findings;
 }
 
-void CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter) {
+void CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report,
+                Reporter& reporter) {
     DateCheckOptions options;
     options.checkLevel = report.Context().checkLevel;
     CheckDates(db, language, report, reporter, options);

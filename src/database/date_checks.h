@@ -51,15 +51,16 @@ using ReportLineWriter = std::function<void(std::string_view line)>;
 // the closing line, through `write`. Returns the number of findings.
 // Requires: birthYear and deathYear are computed (Tindividual::ComputeYears).
 // Links may be null or one-sided; nothing in the database is changed.
-int RunDateChecks(const Database& db, const DateQualifiers* language, const DateCheckOptions& options,
-                  const ReportLineWriter& write);
+int RunDateChecks(const Database& db, const DateQualifiers* language,
+                  const DateCheckOptions& options, const ReportLineWriter& write);
 
 // Runs the date plausibility checks on the (already link-checked) database;
 // findings go into the report, one summary into the message list, and the
 // status line says "Ready to calculate" at the end. Returns the findings.
-int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter,
-               const DateCheckOptions& options);
+int CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report,
+               Reporter& reporter, const DateCheckOptions& options);
 // The same with the check level of the report's context.
-void CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report, Reporter& reporter);
+void CheckDates(Database& db, const DateQualifiers& language, ErrorReport& report,
+                Reporter& reporter);
 
 }  // namespace lg

@@ -3,11 +3,11 @@
 #include <climits>
 #include <cstring>
 
+#include "base/fill_in.h"
+#include "base/text_helpers.h"
 #include "database/charset.h"
 #include "database/heap_prefault.h"
 #include "database/line_source.h"
-#include "base/fill_in.h"
-#include "base/text_helpers.h"
 
 namespace lg {
 namespace {

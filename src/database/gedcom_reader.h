@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "database/records.h"
 #include "base/reporter.h"
+#include "database/records.h"
 
 namespace lg {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "database/gedcom_reader.h"
 #include "base/particles.h"
 #include "base/text_helpers.h"
+#include "database/gedcom_reader.h"
 
 namespace lg {
 namespace {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "app/batch.h"
+#include "base/encoding.h"
+#include "base/text_helpers.h"
 #include "cli/console_host.h"
 #include "gui/main_window.h"
 #include "gui/ui_locale.h"
-#include "base/encoding.h"
-#include "base/text_helpers.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ int RunHidden(const std::vector<std::string>& args) {
     lg::ConsoleHost host(std::cout);
     lg::Session session(host);
     lg::BatchResult result = lg::RunBatch(session, args.front());
-    if (!result.page.empty()) std::cout << "Pages written; open " << lg::ToUtf8(result.page) << '\n';
+    if (!result.page.empty())
+        std::cout << "Pages written; open " << lg::ToUtf8(result.page) << '\n';
     return result.failed ? 1 : 0;
 }
 

@@ -18,16 +18,18 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "windows/widget_helpers.h"
-#include "render/qt_text.h"
-#include "html/page_common.h"
 #include "base/help_texts.h"
 #include "base/messages.h"
+#include "html/page_common.h"
+#include "render/qt_text.h"
+#include "windows/widget_helpers.h"
 
 namespace lg::gui {
 namespace {
 
-QString Caption(Msg id) { return ToQString(MessageText(id)); }
+QString Caption(Msg id) {
+    return ToQString(MessageText(id));
+}
 
 QLineEdit* NewEdit(QWidget* parent, const char* name, const QString& hint, int width = 0) {
     auto* edit = new QLineEdit(parent);
@@ -167,18 +169,18 @@ QWidget* TMainForm::BuildOutputPanel() {
     textEdit_ = NewEdit(outputPanel_, "TextEdit",
                         "The text page with every person's data; a # in the name makes one "
                         "page per generation");
-    framesEdit_ = NewEdit(outputPanel_, "FramesEdit",
-                          "The frames page that shows chart and text together");
-    outlineEdit_ = NewEdit(outputPanel_, "OutlineEdit",
-                           "The outline page of the whole chart; blank: none");
+    framesEdit_ =
+        NewEdit(outputPanel_, "FramesEdit", "The frames page that shows chart and text together");
+    outlineEdit_ =
+        NewEdit(outputPanel_, "OutlineEdit", "The outline page of the whole chart; blank: none");
     titleEdit_ = NewEdit(outputPanel_, "TitleEdit", "The title of the pages; blank: automatic");
-    homeUrlEdit_ = NewEdit(outputPanel_, "HomeURLedit",
-                           "The address of your home page; blank: no home link");
+    homeUrlEdit_ =
+        NewEdit(outputPanel_, "HomeURLedit", "The address of your home page; blank: no home link");
     homeTitleEdit_ = NewEdit(outputPanel_, "HomeTTedit", "The tool tip of the home link");
-    homeFrameEdit_ = NewEdit(outputPanel_, "HomeFrameEdit",
-                             "Where the home link opens (_top, _self, ...)");
-    linksFrameEdit_ = NewEdit(outputPanel_, "LinksFrameEdit",
-                              "The name of the frame that shows the text page");
+    homeFrameEdit_ =
+        NewEdit(outputPanel_, "HomeFrameEdit", "Where the home link opens (_top, _self, ...)");
+    linksFrameEdit_ =
+        NewEdit(outputPanel_, "LinksFrameEdit", "The name of the frame that shows the text page");
     struct Row {
         const char* label;
         QLineEdit* edit;
@@ -347,16 +349,14 @@ QWidget* TMainForm::BuildButtonPanel() {
                             "Show the chart made last, or the error report of the checks");
     saveButton_ = NewButton(panel, "SaveButton", Caption(Msg::SaveDataCaption),
                             Caption(Msg::SaveYourParametersIn));
-    defaultsButton_ = NewButton(panel, "DefaultsButton", "Defaults",
-                                "The factory settings of this chart type");
+    defaultsButton_ =
+        NewButton(panel, "DefaultsButton", "Defaults", "The factory settings of this chart type");
     optionsButton_ = NewButton(panel, "OptionsButton", Caption(Msg::OptionsCaption),
                                "Options shared by every chart type");
     helpButton_ = NewButton(panel, "HelpButton", "Help", "About this chart type");
-    cancelButton_ = NewButton(panel, "CancelButton", "Cancel",
-                              "Interrupt the computation (Esc)");
+    cancelButton_ = NewButton(panel, "CancelButton", "Cancel", "Interrupt the computation (Esc)");
     closeButton_ = NewButton(panel, "CloseButton", "Exit", "Close Lignorama");
-    for (QPushButton* b : {goButton_, viewButton_, saveButton_, defaultsButton_})
-        box->addWidget(b);
+    for (QPushButton* b : {goButton_, viewButton_, saveButton_, defaultsButton_}) box->addWidget(b);
     box->addSpacing(12);
     for (QPushButton* b : {optionsButton_, helpButton_}) box->addWidget(b);
     box->addStretch(1);

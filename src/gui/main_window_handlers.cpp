@@ -20,13 +20,13 @@
 #include "app/make_chart.h"
 #include "app/parameter_file.h"
 #include "app/run_pipeline.h"
+#include "base/messages.h"
+#include "base/text_helpers.h"
 #include "gui/browser_form.h"
 #include "gui/help_form.h"
 #include "gui/main_window.h"
 #include "gui/options_form.h"
 #include "render/qt_text.h"
-#include "base/messages.h"
-#include "base/text_helpers.h"
 #include "windows/chart_window.h"
 
 namespace lg::gui {
@@ -40,7 +40,9 @@ void SetText(QLineEdit* edit, const std::string& text) {
     if (edit->text() != value) edit->setText(value);
 }
 
-std::string TextOf(const QLineEdit* edit) { return FromQString(edit->text()); }
+std::string TextOf(const QLineEdit* edit) {
+    return FromQString(edit->text());
+}
 
 std::filesystem::path PathOf(const QString& name) {
     return std::filesystem::path(name.toLocal8Bit().toStdString());
@@ -128,7 +130,8 @@ void TMainForm::ApplyRules() {
     textEdit_->setEnabled(rules.textEdit);
     framesEdit_->setEnabled(rules.framesEdit);
     outlineEdit_->setEnabled(rules.outlineEdit);
-    for (QLineEdit* edit : {titleEdit_, homeUrlEdit_, homeTitleEdit_, homeFrameEdit_, linksFrameEdit_})
+    for (QLineEdit* edit :
+         {titleEdit_, homeUrlEdit_, homeTitleEdit_, homeFrameEdit_, linksFrameEdit_})
         edit->setEnabled(rules.pageEdits);
     tableauSpaceBar_->setEnabled(rules.tableauSpace);
     numberEdits_[static_cast<std::size_t>(NumberField::NameLength)]->setEnabled(rules.nameLength);
@@ -223,9 +226,9 @@ void TMainForm::SourceFileEditExit() {
 
 void TMainForm::SourceFileBrowseClick() {
     QString title = ToQString(MessageText(Msg::SpecifyInputFileWith));
-    QString file = openFileDialog
-                       ? openFileDialog(title, WorkingDirectory(), kInputFilter)
-                       : QFileDialog::getOpenFileName(this, title, WorkingDirectory(), kInputFilter);
+    QString file = openFileDialog ? openFileDialog(title, WorkingDirectory(), kInputFilter)
+                                  : QFileDialog::getOpenFileName(this, title, WorkingDirectory(),
+                                                                 kInputFilter);
     if (file.isEmpty()) return;
     LoadParameters(PathOf(file));
 }
@@ -291,9 +294,13 @@ void TMainForm::InspectCharts() {
     window->OpenCharts();
 }
 
-TGCdisplay* TMainForm::ChartWindow() const { return chartWindow_.data(); }
+TGCdisplay* TMainForm::ChartWindow() const {
+    return chartWindow_.data();
+}
 
-void TMainForm::CloseChartWindows() { delete chartWindow_.data(); }
+void TMainForm::CloseChartWindows() {
+    delete chartWindow_.data();
+}
 
 TBrowserForm& TMainForm::Browser() {
     if (!browser_) {
@@ -341,7 +348,9 @@ void TMainForm::CancelButtonClick() {
     if (host_.Busy()) host_.RequestCancel();
 }
 
-void TMainForm::CloseButtonClick() { close(); }
+void TMainForm::CloseButtonClick() {
+    close();
+}
 
 bool TMainForm::AskSaveChanges() {
     FormValues form = ReadForm();

@@ -1,8 +1,8 @@
 #include <string>
 
+#include "base/text_helpers.h"
 #include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
-#include "base/text_helpers.h"
 
 // The genealogy's chart page and its outline: the pedigree's page writer,
 // growing to the children, with grey boxes and lines off the family line.

@@ -1,16 +1,16 @@
 // The genealogy's row list and text page.
 
-#include <string>
 #include <algorithm>
+#include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "base/messages.h"
+#include "base/text_helpers.h"
 #include "charts/node_names.h"
 #include "html/genealogy_pages.h"
 #include "html/text_page_common.h"
-#include "base/messages.h"
-#include "base/text_helpers.h"
 
 namespace lg {
 
@@ -220,9 +220,10 @@ void WriteGenealogyTextPage(const TinbredPerson& chart, const GenealogyRows& row
         // The rows of a generation stand together in depth-first order,
         // which is the order of their ranks.
         std::vector<const TlossPerson*> order = rows.rows;
-        std::stable_sort(order.begin(), order.end(), [](const TlossPerson* a, const TlossPerson* b) {
-            return a->generation < b->generation;
-        });
+        std::stable_sort(order.begin(), order.end(),
+                         [](const TlossPerson* a, const TlossPerson* b) {
+                             return a->generation < b->generation;
+                         });
         TextRows text{context, rows, context.Descriptions(), {}, {}};
         for (const TlossPerson* node : order) text.rowOf.emplace(node->person, node);
         for (const TlossPerson* node : chart.nodes)

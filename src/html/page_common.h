@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "charts/chart_records.h"
 #include "base/clock.h"
+#include "base/reporter.h"
+#include "charts/chart_records.h"
+#include "charts/settings_types.h"
+#include "html/person_description.h"
 #include "text/language.h"
 #include "text/names.h"
-#include "html/person_description.h"
-#include "base/reporter.h"
-#include "charts/settings_types.h"
 
 namespace lg {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "charts/node_names.h"
 #include "base/help_texts.h"
 #include "base/text_helpers.h"
+#include "charts/node_names.h"
 
 namespace lg {
 namespace {

@@ -45,8 +45,7 @@ void WriteChartPage(const TinbredPerson& chart, PageContext& context, const Char
 // Writes the outline page (setting "outline", which must not be empty): the
 // same chart with 30 x 4 boxes without text. The box size settings are
 // restored afterwards. Throws PageWriteError like the chart page.
-void WriteChartOutline(const TinbredPerson& chart, PageContext& context,
-                       const ChartPageKind& kind);
+void WriteChartOutline(const TinbredPerson& chart, PageContext& context, const ChartPageKind& kind);
 
 // The head of the genealogy's chart pages, shared with the offspring page.
 void WriteGenealogyHead(PageFile& file, const PageContext& context);

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "html/text_page_common.h"
 #include "base/text_helpers.h"
+#include "html/text_page_common.h"
 
 namespace lg {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/reporter.h"
 #include "charts/chart_records.h"
+#include "charts/settings_types.h"
 #include "database/records.h"
 #include "text/language.h"
-#include "base/reporter.h"
-#include "charts/settings_types.h"
 
 namespace lg {
 

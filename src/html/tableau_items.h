@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "charts/chart_records.h"
 #include "base/reporter.h"
+#include "charts/chart_records.h"
 #include "charts/settings_types.h"
 
 namespace lg {
@@ -84,8 +84,7 @@ bool GreyOffFamilyLine(const Tvariables& settings);
 // vertical line and the stub only when every child is. Otherwise every
 // item is solid.
 void CollectTableauItems(const TinbredPerson& chart, const Tvariables& settings,
-                         TableauLists& lists,
-                         ChartDirection direction = ChartDirection::Ancestors);
+                         TableauLists& lists, ChartDirection direction = ChartDirection::Ancestors);
 
 // For lines sorted by row: gives every horizontal line whose chainWidth is
 // still -1 the width of the chain of touching lines of its row that starts

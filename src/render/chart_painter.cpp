@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/text_helpers.h"
 #include "charts/node_names.h"
 #include "render/qt_text.h"
-#include "base/text_helpers.h"
 
 namespace lg::render {
 namespace {
@@ -21,7 +21,9 @@ QColor PenBySex(char sex, bool highlighted) {
     return Qt::black;
 }
 
-QPoint ToPoint(PixelPoint point) { return {point.x, point.y}; }
+QPoint ToPoint(PixelPoint point) {
+    return {point.x, point.y};
+}
 
 }  // namespace
 
@@ -40,15 +42,18 @@ BoxColours SetBoxColors(const TlossPerson& node) {
     return colours;
 }
 
-QColor LightMaleColour() { return PenBySex('M', false); }
-QColor LightFemaleColour() { return PenBySex('F', false); }
+QColor LightMaleColour() {
+    return PenBySex('M', false);
+}
+QColor LightFemaleColour() {
+    return PenBySex('F', false);
+}
 
 void DrawBox(QPainter& painter, QPoint centre, QSize size, const BoxColours& colours,
              const QString& text, bool drawText) {
     const int halfWidth = size.width() / 2;
     const int halfHeight = size.height() / 2;
-    const QRect box(centre.x() - halfWidth, centre.y() - halfHeight, 2 * halfWidth,
-                    2 * halfHeight);
+    const QRect box(centre.x() - halfWidth, centre.y() - halfHeight, 2 * halfWidth, 2 * halfHeight);
     // Qt outlines a rectangle one pixel beyond its size: keep the border on it.
     const QRect outline = box.adjusted(0, 0, -1, -1);
     painter.setPen(colours.pen);
@@ -110,9 +115,9 @@ void TreeLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::Li
         const QPoint start = ToPoint(c.layout.CentreOf(*node)) + QPoint(halfWidth, 0);
         for (const TlossPerson* parent : node->parents)
             if (parent)
-                lines.push_back(ChartPainter::MakeLine(start, start.x() + c.layout.metrics.xspace / 2,
-                                       ToPoint(c.layout.CentreOf(*parent)) - QPoint(halfWidth, 0),
-                                       Qt::black));
+                lines.push_back(ChartPainter::MakeLine(
+                    start, start.x() + c.layout.metrics.xspace / 2,
+                    ToPoint(c.layout.CentreOf(*parent)) - QPoint(halfWidth, 0), Qt::black));
     }
 }
 
@@ -125,8 +130,7 @@ void DescendantLines(const ChartPainter::ShapeContext& c, std::vector<ChartPaint
         for (const TlossPerson* child : node->children) {
             if (!child) continue;
             const QPoint start = ToPoint(c.layout.CentreOf(*child)) - QPoint(halfWidth, 0);
-            const QColor colour =
-                c.greyBranches && !child->lineFlag ? kSilver : QColor(Qt::black);
+            const QColor colour = c.greyBranches && !child->lineFlag ? kSilver : QColor(Qt::black);
             lines.push_back(ChartPainter::MakeLine(start, (start.x() + end.x()) / 2, end, colour));
         }
     }

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "charts/chart_view.h"
-#include "text/names.h"
 #include "charts/settings_types.h"
+#include "text/names.h"
 
 class QPainter;
 

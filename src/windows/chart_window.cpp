@@ -43,8 +43,8 @@ QLabel* Legend(QWidget* parent, const QString& caption, const QColor& colour) {
     auto* label = new QLabel(caption, parent);
     label->setAlignment(Qt::AlignCenter);
     label->setFixedSize(24, 20);
-    label->setStyleSheet(QString("background-color: %1; border: 1px solid #808080;")
-                             .arg(colour.name()));
+    label->setStyleSheet(
+        QString("background-color: %1; border: 1px solid #808080;").arg(colour.name()));
     return label;
 }
 
@@ -88,9 +88,9 @@ void TGCdisplay::BuildToolBar() {
     stopButton_->setObjectName("StopButton");
     incompleteLabel_ = new QLabel(topPanel);
     incompleteLabel_->setObjectName("IncompleteLabel");
-    for (QWidget* w : std::initializer_list<QWidget*>{prevButton_, selectBox_, nextButton_, mPanel_,
-                                                      fPanel_, htmlButton_, helpButton_,
-                                                      stopButton_, incompleteLabel_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{prevButton_, selectBox_, nextButton_, mPanel_, fPanel_,
+                                         htmlButton_, helpButton_, stopButton_, incompleteLabel_})
         bar->addWidget(w);
     bar->addStretch(1);
 
@@ -135,9 +135,13 @@ void TGCdisplay::BuildPopupMenu() {
     });
 }
 
-TinbredPerson* TGCdisplay::CurrentChart() { return session_.Charts(type_).Current(); }
+TinbredPerson* TGCdisplay::CurrentChart() {
+    return session_.Charts(type_).Current();
+}
 
-const ChartKind& TGCdisplay::Kind() const { return KindOf(type_); }
+const ChartKind& TGCdisplay::Kind() const {
+    return KindOf(type_);
+}
 
 std::unique_ptr<render::ChartPainter> TGCdisplay::MakePainter() const {
     const Settings& settings = session_.settings;
@@ -260,7 +264,9 @@ void TGCdisplay::ClearMarks() {
         for (TlossPerson* node : chart->nodes) node->visited = false;
 }
 
-void TGCdisplay::Redraw() { canvas_->update(); }
+void TGCdisplay::Redraw() {
+    canvas_->update();
+}
 
 void TGCdisplay::SelectBoxSelect(int index) {
     if (index < 0 || index >= static_cast<int>(selectNodes_.size())) return;
@@ -329,8 +335,9 @@ void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton b
         nameItems_[0]->setText("<blank>");
         for (std::size_t i = 1; i < nameItems_.size(); ++i)
             nameItems_[i]->setText(
-                node->person ? ToQString(DisplayName(*node->person, static_cast<char>('0' + i), names))
-                             : QString());
+                node->person
+                    ? ToQString(DisplayName(*node->person, static_cast<char>('0' + i), names))
+                    : QString());
         for (QAction* item : nameItems_) item->setEnabled(node->person != nullptr);
         PrepareHighlightItem(*highlightItem_, *node);
         popup_->popup(canvas_->mapToGlobal(BoxRect(*node).bottomLeft() + QPoint(0, 1)));
@@ -438,7 +445,9 @@ void ChartCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
     owner_.CanvasDoubleClick(event->position().toPoint());
 }
 
-void ChartCanvas::leaveEvent(QEvent*) { QToolTip::hideText(); }
+void ChartCanvas::leaveEvent(QEvent*) {
+    QToolTip::hideText();
+}
 
 TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent) {
     // One maker per window family, in the order of ChartWindowFamily.

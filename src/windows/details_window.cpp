@@ -15,12 +15,12 @@
 #include <algorithm>
 
 #include "app/session.h"
-#include "charts/chart_records.h"
-#include "render/chart_painter.h"
-#include "render/qt_text.h"
 #include "base/fill_in.h"
 #include "base/messages.h"
 #include "base/text_helpers.h"
+#include "charts/chart_records.h"
+#include "render/chart_painter.h"
+#include "render/qt_text.h"
 
 namespace lg::gui {
 

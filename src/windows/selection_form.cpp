@@ -10,9 +10,9 @@
 #include <QVBoxLayout>
 
 #include "app/session.h"
-#include "windows/widget_helpers.h"
-#include "render/qt_text.h"
 #include "base/help_texts.h"
+#include "render/qt_text.h"
+#include "windows/widget_helpers.h"
 
 namespace lg::gui {
 

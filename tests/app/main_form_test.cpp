@@ -11,8 +11,8 @@ TEST(MainForm, RulesPerChartType) {
     struct Case {
         ChartType type;
         bool gedcom;
-        bool files;       // output, links, page, outline
-        bool tableau;     // output alone
+        bool files;    // output, links, page, outline
+        bool tableau;  // output alone
         bool nameLength;
         bool depth;
         bool genealogy;

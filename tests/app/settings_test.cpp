@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/test_support.h"
 #include "base/help_texts.h"
+#include "support/test_support.h"
 
 namespace lg {
 namespace {

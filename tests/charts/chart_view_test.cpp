@@ -31,16 +31,14 @@ TEST(ChartView, HitTestFindsTheBoxUnderThePointerOnly) {
         int x, y, expected;
     };
     const Case cases[] = {
-        {130, 73, 0},   // last row: the first node
-        {100, 66, 0},   // its top-left corner
-        {40, 17 + 28, 3},
-        {40, 59, 1},    // a half row
-        {220, 45, 2},
-        {130, 17, 4},   // first row: the last node
-        {85, 45, -1},   // between two boxes of one row
-        {130, 3, -1},   // above the first row
-        {130, 81, -1},  // below the last row
-        {40, 52, 1},    // on the edge of two rows the first in node order wins
+        {130, 73, 0},                    // last row: the first node
+        {100, 66, 0},                    // its top-left corner
+        {40, 17 + 28, 3}, {40, 59, 1},   // a half row
+        {220, 45, 2},     {130, 17, 4},  // first row: the last node
+        {85, 45, -1},                    // between two boxes of one row
+        {130, 3, -1},                    // above the first row
+        {130, 81, -1},                   // below the last row
+        {40, 52, 1},                     // on the edge of two rows the first in node order wins
     };
     for (const Case& k : cases)
         EXPECT_EQ(FindNodeAt(c.chart, kMetrics, k.x, k.y), k.expected) << k.x << "," << k.y;

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "database/gedcom_reader.h"
-#include "support/loaded_family.h"
 #include "html/person_description.h"
+#include "support/loaded_family.h"
 #include "support/test_support.h"
 #include "text/language.h"
 

@@ -15,12 +15,12 @@
 #include <QTest>
 
 #include "gui/browser_form.h"
-#include "windows/dimensions_form.h"
-#include "windows/explain_form.h"
 #include "gui/help_form.h"
 #include "gui/options_form.h"
 #include "gui/ui_locale.h"
 #include "support/test_support.h"
+#include "windows/dimensions_form.h"
+#include "windows/explain_form.h"
 
 namespace lg::gui {
 namespace {

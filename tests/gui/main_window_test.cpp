@@ -5,11 +5,11 @@
 #include <map>
 
 #include <QApplication>
-#include <QPointer>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -37,7 +37,8 @@ struct Window {
         form.GetHost().probandHook = [](Session& s) { return s.GetHost().Host::ChooseProband(s); };
     }
     void LoadExample() {
-        form.ProcessCommandLine({QString::fromStdString((dir.Path() / "family.params.txt").string())});
+        form.ProcessCommandLine(
+            {QString::fromStdString((dir.Path() / "family.params.txt").string())});
     }
     template <typename T>
     T* Child(const char* name) {

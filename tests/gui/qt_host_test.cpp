@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "render/qt_text.h"
 #include "base/reporter.h"
+#include "render/qt_text.h"
 
 namespace lg::gui {
 namespace {
@@ -22,7 +22,9 @@ TEST(QtHost, MessagesAndStatusReachTheWidgets) {
     QtHost host;
     host.Attach(&memo, &status, nullptr, nullptr);
     Reporter reporter(host);
-    reporter.AddMessage("Gro\xDF" "e &amp; Kleine");
+    reporter.AddMessage(
+        "Gro\xDF"
+        "e &amp; Kleine");
     reporter.AddMessage("boom", true);
     EXPECT_EQ(memo.toPlainText(), QString::fromUtf8("Große & Kleine\n*** boom"));
     EXPECT_TRUE(status.text().startsWith("An error was reported."));
@@ -32,7 +34,9 @@ TEST(QtHost, MessagesAndStatusReachTheWidgets) {
     reporter.ClearMessages();
     EXPECT_TRUE(memo.toPlainText().isEmpty());
     // Typed text goes back into the code page, foreign letters as references.
-    EXPECT_EQ(FromQString(QString::fromUtf8("Łódź é")), "&#321;\xF3" "d&#378; \xE9");
+    EXPECT_EQ(FromQString(QString::fromUtf8("Łódź é")),
+              "&#321;\xF3"
+              "d&#378; \xE9");
 }
 
 TEST(QtHost, DuringComputationsOnlyEscAndCancelGetThrough) {

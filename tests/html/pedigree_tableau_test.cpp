@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <random>
 #include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 
@@ -474,9 +474,7 @@ TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
                 const std::optional<TableLine> t = ParseTable(line);
                 if (!t) continue;
                 const int32_t y = t->top, x = t->left;
-                const int32_t to = x + (t->width      ? *t->width
-                                        : t->cls == "w" ? column
-                                                      : half);
+                const int32_t to = x + (t->width ? *t->width : t->cls == "w" ? column : half);
                 drawn[y].emplace_back(x, to);
                 if (t->cls == "h") lines[y].emplace_back(x, to);
                 if (!t->height) continue;

@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "support/test_support.h"
 #include "base/reporter.h"
+#include "support/test_support.h"
 
 namespace lg {
 namespace {

@@ -68,11 +68,13 @@ TEST(ChartWindow, OpensOnTheChartWithHintsAndOneChartNavigation) {
 
     f.window->CanvasMouseMove(f.Centre(root), {});
     EXPECT_EQ(f.window->HoverNode(), &root);
-    EXPECT_TRUE(f.window->CurrentHint().startsWith(QString::fromStdString(root.person->ID) + ":\n") ||
-                f.window->CurrentHint().startsWith(QString::fromStdString(root.person->ID) + ":\r\n"));
+    EXPECT_TRUE(
+        f.window->CurrentHint().startsWith(QString::fromStdString(root.person->ID) + ":\n") ||
+        f.window->CurrentHint().startsWith(QString::fromStdString(root.person->ID) + ":\r\n"));
     EXPECT_TRUE(f.window->CurrentHint().contains("Lucas"));
     // Between two columns there is no box and no hint.
-    f.window->CanvasMouseMove(f.Centre(root) + QPoint(f.form.GetSession().settings.current.boxwidth / 2 + 5, 0), {});
+    f.window->CanvasMouseMove(
+        f.Centre(root) + QPoint(f.form.GetSession().settings.current.boxwidth / 2 + 5, 0), {});
     EXPECT_EQ(f.window->HoverNode(), nullptr);
     EXPECT_TRUE(f.window->CurrentHint().isEmpty());
 }
@@ -115,9 +117,10 @@ TEST(ChartWindow, PopupNamesAndTheNameForm) {
     items[0]->trigger();
     EXPECT_EQ(session.settings.current.namecodes, SortedStrings{root.person->ID + "/0"});
     EXPECT_TRUE(session.settings.changed);
-    f.window->ChooseNameForm(root, SchemeFormAt(session.settings.current.namingscheme,
-                                                SelectNameCode(root, session.settings.current.namingscheme,
-                                                               session.GetClock().CurrentYear())));
+    f.window->ChooseNameForm(
+        root, SchemeFormAt(session.settings.current.namingscheme,
+                           SelectNameCode(root, session.settings.current.namingscheme,
+                                          session.GetClock().CurrentYear())));
     EXPECT_TRUE(session.settings.current.namecodes.empty());
 }
 
@@ -208,8 +211,8 @@ TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
     // Its picture has the father's box where the layout says.
     QImage image = f.window->Canvas().grab().toImage();
     const QPoint left = f.Centre(father) - QPoint(session.settings.current.boxwidth / 2, 0);
-    const QColor border = father.person->sex == 'M' ? render::LightMaleColour()
-                                                    : render::LightFemaleColour();
+    const QColor border =
+        father.person->sex == 'M' ? render::LightMaleColour() : render::LightFemaleColour();
     EXPECT_EQ(QColor(image.pixel(left + QPoint(0, -4))), border);
     // Where the border stood before, above the line to it, is empty now.
     EXPECT_EQ(QColor(image.pixel(left + QPoint(-50, -4))), QColor(Qt::white));
