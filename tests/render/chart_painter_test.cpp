@@ -1,0 +1,355 @@
+#include "render/chart_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <deque>
+#include <memory>
+#include <string>
+
+namespace lg::render {
+namespace {
+
+const QColor kSentinel(10, 200, 30);  // a colour the painter never uses
+const QColor kWhite(Qt::white);
+const QColor kBlack(Qt::black);
+
+// A hand-made chart with round metrics: boxes of 80 x 20 pixels, a column
+// every 100 pixels and a row every 30, so the box at column c, row r is
+// centred on (50 + 100c, 20 + 30r) and its pixels run from the centre less
+// half a box to the centre plus half a box less one.
+struct ChartFixture {
+    ChartFixture() {
+        settings.boxwidth = 80;
+        settings.boxheight = 20;
+        settings.xspace = 20;
+        settings.yspace = 10;
+        settings.xoffset = 10;
+        settings.yoffset = 10;
+        settings.fontsize = 0;
+        settings.fontname = "'DejaVu Sans'";
+        settings.namingscheme = "z1";  // everybody by surname
+        names.nameLength = 60;         // no shortening: the painter has to fit the text
+    }
+
+    Tindividual* Person(char sex, const std::string& surname = "Berg") {
+        auto& person = *persons.emplace_back(std::make_unique<Tindividual>());
+        person.sex = sex;
+        person.surname = surname;
+        person.givenNames = "Jan";
+        return &person;
+    }
+    // Boxes must be added row by row, as the chart assembly orders them.
+    TlossPerson& Box(long double column, long double row, Tindividual* person) {
+        TlossPerson& node = boxes.emplace_back();
+        node.person = person;
+        node.index = static_cast<int32_t>(chart.nodes.size());
+        chart.nodes.push_back(&node);
+        chart.coords.push_back({column, row});
+        return node;
+    }
+    static void Link(TlossPerson& child, TlossPerson& parent) {
+        child.parents.push_back(&parent);
+        parent.children.push_back(&child);
+    }
+
+    QImage Paint(ChartShape shape, QRect exposed = {}, DoubleLink link = {}) {
+        layout = LayOutChart(chart, ChartMetrics::Of(settings));
+        QImage image(layout.extent.x + settings.xoffset, layout.extent.y + settings.yoffset,
+                     QImage::Format_RGB32);
+        image.fill(kSentinel);
+        if (exposed.isNull()) exposed = image.rect();
+        painter = std::make_unique<ChartPainter>(settings, names, 2024);
+        QPainter p(&image);
+        painter->Paint(p, layout, shape, exposed, link);
+        return image;
+    }
+    QPoint Centre(const TlossPerson& node) const {
+        // Worked out here too, so a box can be found before the first paint.
+        const PixelPoint centre = BoxCentre(chart.coords[static_cast<std::size_t>(node.index)],
+                                            ChartMetrics::Of(settings));
+        return {centre.x, centre.y};
+    }
+    QRect BoxRect(const TlossPerson& node) const {
+        const QPoint c = Centre(node);
+        return {c.x() - settings.boxwidth / 2, c.y() - settings.boxheight / 2, settings.boxwidth,
+                settings.boxheight};
+    }
+
+    Tvariables settings;
+    NameOptions names;
+    std::deque<std::unique_ptr<Tindividual>> persons;
+    std::deque<TlossPerson> boxes;
+    TinbredPerson chart;
+    ChartLayout layout;
+    std::unique_ptr<ChartPainter> painter;
+};
+
+// Pixels of the rectangle that fail the test, for counting.
+template <typename Test>
+int CountPixels(const QImage& image, QRect area, Test test) {
+    int count = 0;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) count += test(image.pixelColor(x, y));
+    return count;
+}
+
+// The four sides of the box in the colour, one pixel just outside it white.
+void ExpectBorder(const QImage& image, QRect box, const QColor& colour, const char* what) {
+    SCOPED_TRACE(what);
+    const QPoint c = box.center();
+    EXPECT_EQ(image.pixelColor(box.left(), c.y()), colour);
+    EXPECT_EQ(image.pixelColor(box.right(), c.y()), colour);
+    EXPECT_EQ(image.pixelColor(c.x(), box.top()), colour);
+    EXPECT_EQ(image.pixelColor(c.x(), box.bottom()), colour);
+    EXPECT_EQ(image.pixelColor(box.left() - 1, c.y()), kWhite);
+    EXPECT_EQ(image.pixelColor(box.right() + 1, c.y()), kWhite);
+    EXPECT_EQ(image.pixelColor(c.x(), box.bottom() + 1), kWhite);
+}
+
+QColor Halved(const QColor& colour) {
+    return QColor(colour.red() / 2, colour.green() / 2, colour.blue() / 2);
+}
+
+TEST(ChartPainter, BoxesAreColouredBySexHighlightShadeAndMark) {
+    ChartFixture f;
+    TlossPerson& man = f.Box(0, 0, f.Person('M'));
+    TlossPerson& woman = f.Box(1, 0, f.Person('F'));
+    TlossPerson& nobody = f.Box(2, 0, nullptr);
+    TlossPerson& brightMan = f.Box(3, 0, f.Person('M'));
+    brightMan.highlight = true;
+    TlossPerson& brightWoman = f.Box(4, 0, f.Person('F'));
+    brightWoman.highlight = true;
+    TlossPerson& twin = f.Box(5, 0, f.Person('F'));
+    twin.shade = 220;
+    TlossPerson& marked = f.Box(6, 0, f.Person('F'));
+    marked.visited = true;
+    const QImage image = f.Paint(ChartShape::Tree);
+
+    // The dark set is the light one at half strength.
+    const QColor male = LightMaleColour(), female = LightFemaleColour();
+    EXPECT_NE(male, female);
+    ExpectBorder(image, f.BoxRect(man), male, "man");
+    ExpectBorder(image, f.BoxRect(woman), female, "woman");
+    ExpectBorder(image, f.BoxRect(nobody), QColor(128, 128, 128), "no person");
+    ExpectBorder(image, f.BoxRect(brightMan), Halved(male), "highlighted man");
+    ExpectBorder(image, f.BoxRect(brightWoman), Halved(female), "highlighted woman");
+    ExpectBorder(image, f.BoxRect(twin), female, "double");
+    ExpectBorder(image, f.BoxRect(marked), kBlack, "marked");
+
+    // Everything within the border is the fill, with no text at font size 0.
+    auto expectFill = [&](const TlossPerson& node, const QColor& fill) {
+        const QRect inside = f.BoxRect(node).adjusted(1, 1, -1, -1);
+        EXPECT_EQ(CountPixels(image, inside, [&](QColor c) { return c != fill; }), 0)
+            << "box " << node.index;
+    };
+    expectFill(man, kWhite);
+    expectFill(nobody, kWhite);
+    expectFill(brightWoman, kWhite);
+    expectFill(twin, QColor(220, 220, 220));
+    expectFill(marked, female);
+
+    // A marked box turns its text white to stay readable on the pen colour.
+    EXPECT_EQ(SetBoxColors(man).text, kBlack);
+    EXPECT_EQ(SetBoxColors(marked).text, kWhite);
+    nobody.visited = true;
+    EXPECT_EQ(SetBoxColors(nobody).fill, QColor(128, 128, 128));
+    EXPECT_EQ(SetBoxColors(nobody).pen, kBlack);
+}
+
+TEST(ChartPainter, PedigreeLinesRunFromTheChildToEachParentThroughTheGap) {
+    ChartFixture f;
+    TlossPerson& father = f.Box(1, 0, f.Person('M'));
+    TlossPerson& child = f.Box(0, 0.5, f.Person('M'));
+    TlossPerson& mother = f.Box(1, 1, f.Person('F'));
+    ChartFixture::Link(child, father);
+    ChartFixture::Link(child, mother);
+    const QImage image = f.Paint(ChartShape::Tree);
+
+    const QRect c = f.BoxRect(child), fa = f.BoxRect(father), mo = f.BoxRect(mother);
+    const int middle = c.right() + 1 + f.settings.xspace / 2;
+    const int childRow = f.Centre(child).y();
+    const int fatherRow = f.Centre(father).y(), motherRow = f.Centre(mother).y();
+    ASSERT_LT(fatherRow, childRow);
+    ASSERT_LT(childRow, motherRow);
+    // The line leaves the child's box right at its border...
+    EXPECT_EQ(image.pixelColor(c.right() + 1, childRow), kBlack);
+    EXPECT_EQ(image.pixelColor(c.right(), childRow), LightMaleColour());
+    // ...bends in the middle of the gap and goes up to the father and down to the mother...
+    EXPECT_EQ(image.pixelColor(middle, childRow), kBlack);
+    EXPECT_EQ(image.pixelColor(middle + 1, childRow), kWhite);
+    EXPECT_EQ(CountPixels(image, QRect(QPoint(middle, fatherRow), QPoint(middle, motherRow)),
+                          [](QColor p) { return p != kBlack; }),
+              0);
+    EXPECT_EQ(image.pixelColor(middle, fatherRow - 1), kWhite);
+    EXPECT_EQ(image.pixelColor(middle, motherRow + 1), kWhite);
+    EXPECT_EQ(image.pixelColor(middle - 1, fatherRow), kWhite);
+    EXPECT_EQ(image.pixelColor(middle - 1, motherRow), kWhite);
+    // ...and meets each parent's box at its left border.
+    EXPECT_EQ(image.pixelColor(fa.left() - 1, fatherRow), kBlack);
+    EXPECT_EQ(image.pixelColor(fa.left(), fatherRow), LightMaleColour());
+    EXPECT_EQ(image.pixelColor(fa.left() + 1, fatherRow), kWhite);
+    EXPECT_EQ(image.pixelColor(mo.left() - 1, motherRow), kBlack);
+    EXPECT_EQ(image.pixelColor(mo.left(), motherRow), LightFemaleColour());
+    EXPECT_EQ(image.pixelColor(mo.left() + 1, motherRow), kWhite);
+
+    // The line's rectangle spans all three columns, the middle one too when it
+    // lies outside the ends, so culling never drops a visible bend.
+    const ChartPainter::Line line = ChartPainter::MakeLine({90, 35}, 100, {110, 20}, kBlack);
+    ASSERT_EQ(line.count, 4);
+    EXPECT_EQ(line.points[0], QPoint(90, 35));
+    EXPECT_EQ(line.points[1], QPoint(100, 35));
+    EXPECT_EQ(line.points[2], QPoint(100, 20));
+    EXPECT_EQ(line.points[3], QPoint(110, 20));
+    EXPECT_EQ(line.left, 90);
+    EXPECT_EQ(line.right, 110);
+    EXPECT_EQ(line.top, 20);
+    EXPECT_EQ(line.bottom, 35);
+    const ChartPainter::Line back = ChartPainter::MakeLine({50, 10}, 5, {30, 60}, kBlack);
+    EXPECT_EQ(back.left, 5);
+    EXPECT_EQ(back.right, 50);
+    EXPECT_EQ(back.top, 10);
+    EXPECT_EQ(back.bottom, 60);
+}
+
+TEST(ChartPainter, DescendantLinesOffTheFamilyLineAreSilverWhenTheSchemeAsks) {
+    for (const char* scheme : {"z1@", "z1"}) {
+        SCOPED_TRACE(scheme);
+        ChartFixture f;
+        f.settings.namingscheme = scheme;
+        TlossPerson& heir = f.Box(1, 0, f.Person('M'));
+        heir.lineFlag = true;
+        TlossPerson& parent = f.Box(0, 0.5, f.Person('M'));
+        parent.lineFlag = true;
+        TlossPerson& daughter = f.Box(1, 1, f.Person('F'));
+        ChartFixture::Link(heir, parent);
+        ChartFixture::Link(daughter, parent);
+        const QImage image = f.Paint(ChartShape::Descendants);
+
+        const bool grey = std::string(scheme).find('@') != std::string::npos;
+        const QColor offLine = grey ? QColor(192, 192, 192) : kBlack;
+        const int middle = (f.BoxRect(parent).right() + 1 + f.BoxRect(heir).left()) / 2;
+        const int heirRow = f.Centre(heir).y(), daughterRow = f.Centre(daughter).y();
+        // From each child's left border along its row, then up or down to the parent's row.
+        EXPECT_EQ(image.pixelColor(f.BoxRect(heir).left() - 1, heirRow), kBlack);
+        EXPECT_EQ(image.pixelColor(middle + 2, heirRow), kBlack);
+        EXPECT_EQ(image.pixelColor(middle, heirRow + 5), kBlack);
+        EXPECT_EQ(image.pixelColor(f.BoxRect(daughter).left() - 1, daughterRow), offLine);
+        EXPECT_EQ(image.pixelColor(middle + 2, daughterRow), offLine);
+        EXPECT_EQ(image.pixelColor(middle, daughterRow - 5), offLine);
+        // And on to the parent's right border.
+        EXPECT_NE(image.pixelColor(f.BoxRect(parent).right() + 1, f.Centre(parent).y()), kWhite);
+        EXPECT_EQ(image.pixelColor(middle - 1, heirRow), kWhite);
+    }
+}
+
+TEST(ChartPainter, NamesAreDrawnInsideTheBoxAndClippedToIt) {
+    auto notWhite = [](QColor c) { return c != kWhite; };
+    // Text pixels are those that are neither the ground nor the border colour.
+    auto text = [](QColor c) { return c != kWhite && c != LightMaleColour(); };
+    for (int fontSize : {0, 9}) {
+        SCOPED_TRACE(fontSize);
+        ChartFixture f;
+        f.settings.fontsize = fontSize;
+        TlossPerson& box = f.Box(0, 0, f.Person('M', "Berg"));
+        const QImage image = f.Paint(ChartShape::Tree);
+        ASSERT_EQ(f.painter->BoxText(box), "Berg");
+        const QRect rect = f.BoxRect(box);
+        const int inside = CountPixels(image, rect.adjusted(1, 1, -1, -1), text);
+        if (fontSize == 0) {
+            EXPECT_EQ(inside, 0);
+            continue;
+        }
+        EXPECT_GT(inside, 0);
+        // A short name sits in the middle of the box.
+        int leftmost = rect.right(), rightmost = rect.left();
+        for (int y = rect.top() + 1; y < rect.bottom(); ++y)
+            for (int x = rect.left() + 1; x < rect.right(); ++x)
+                if (text(image.pixelColor(x, y))) {
+                    leftmost = std::min(leftmost, x);
+                    rightmost = std::max(rightmost, x);
+                }
+        EXPECT_NEAR(leftmost - rect.left(), rect.right() - rightmost, 4);
+        // Outside the box the chart has nothing else to show.
+        QImage outside = image.copy();
+        QPainter(&outside).fillRect(rect, kWhite);
+        EXPECT_EQ(CountPixels(outside, outside.rect(), notWhite), 0);
+    }
+
+    // A name wider than the box starts at its left and is cut off at its
+    // right border, which stays whole.
+    ChartFixture f;
+    f.settings.fontsize = 9;
+    TlossPerson& box = f.Box(0, 0, f.Person('M', "Wolfeschlegelsteinhausenbergerdorff"));
+    f.Box(0, 1, f.Person('M', "Berg"));
+    const QImage image = f.Paint(ChartShape::Tree);
+    const QRect rect = f.BoxRect(box);
+    ASSERT_GT(QFontMetrics(f.painter->Font()).horizontalAdvance(f.painter->BoxText(box)),
+              rect.width());
+    EXPECT_GT(CountPixels(image, rect.adjusted(1, 1, -1, -1), text), 0);
+    EXPECT_EQ(
+        CountPixels(image, QRect(rect.right() + 1, 0, image.width(), rect.bottom() + 1), notWhite),
+        0);
+    const auto notBorder = [](QColor c) { return c != LightMaleColour(); };
+    EXPECT_EQ(CountPixels(image, QRect(rect.right(), rect.top(), 1, rect.height()), notBorder), 0);
+    EXPECT_EQ(CountPixels(image, QRect(rect.left(), rect.top(), 1, rect.height()), notBorder), 0);
+    EXPECT_EQ(CountPixels(image, QRect(rect.left(), rect.top(), rect.width(), 1), notBorder), 0);
+}
+
+TEST(ChartPainter, PaintsOnlyWhatReachesIntoTheExposedRectangle) {
+    ChartFixture f;
+    TlossPerson& father = f.Box(1, 0, f.Person('M'));
+    TlossPerson& loner = f.Box(2, 0, f.Person('F'));
+    TlossPerson& child = f.Box(0, 0.5, f.Person('M'));
+    TlossPerson& mother = f.Box(1, 1, f.Person('F'));
+    ChartFixture::Link(child, father);
+    ChartFixture::Link(child, mother);
+    const auto isSentinel = [](QColor c) { return c == kSentinel; };
+    const auto painted = [](QColor c) { return c != kSentinel; };
+
+    // A box no line reaches: the painting stays within it.
+    const QRect alone = f.BoxRect(loner);
+    QImage image = f.Paint(ChartShape::Tree, alone);
+    EXPECT_EQ(CountPixels(image, image.rect(), isSentinel),
+              image.width() * image.height() - alone.width() * alone.height());
+    EXPECT_EQ(CountPixels(image, alone, isSentinel), 0);
+    EXPECT_EQ(image.pixelColor(alone.left(), alone.center().y()), LightFemaleColour());
+    EXPECT_EQ(image.pixelColor(alone.center()), kWhite);
+
+    // The father's box: the child's box beside it, the mother's below it and
+    // the line to the mother lie wholly outside and are left alone.
+    image = f.Paint(ChartShape::Tree, f.BoxRect(father));
+    EXPECT_EQ(image.pixelColor(f.BoxRect(father).left(), f.Centre(father).y()), LightMaleColour());
+    EXPECT_EQ(CountPixels(image, f.BoxRect(child), painted), 0);
+    EXPECT_EQ(CountPixels(image, f.BoxRect(mother), painted), 0);
+    EXPECT_EQ(image.pixelColor(f.BoxRect(mother).left() - 1, f.Centre(mother).y()), kSentinel);
+    EXPECT_EQ(CountPixels(image, f.BoxRect(loner), painted), 0);
+}
+
+TEST(ChartPainter, TheDoubleLinkIsARedLineBetweenTheCentres) {
+    ChartFixture f;
+    f.Box(1, 0, f.Person('M'));
+    TlossPerson& first = f.Box(2, 0, f.Person('F'));
+    TlossPerson& twin = f.Box(1, 1, f.Person('F'));
+    twin.isDouble = true;
+    // From (250, 20) to (150, 50) the line passes through (200, 35) and
+    // (190, 38), both in the gaps between boxes.
+    QImage image = f.Paint(ChartShape::Tree);
+    ASSERT_EQ(f.Centre(first), QPoint(250, 20));
+    ASSERT_EQ(f.Centre(twin), QPoint(150, 50));
+    EXPECT_EQ(image.pixelColor(200, 35), kWhite);
+    image = f.Paint(ChartShape::Tree, {}, DoubleLink{&twin, &first});
+    EXPECT_EQ(image.pixelColor(200, 35), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(190, 38), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(200, 30), kWhite);
+    // The boxes are drawn over it.
+    EXPECT_EQ(image.pixelColor(f.BoxRect(first).center()), kWhite);
+}
+
+}  // namespace
+}  // namespace lg::render
