@@ -134,15 +134,6 @@ TEST(MakeChart, GenealogyPagesOfTheOldestAncestor) {
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
 }
 
-// Every page file of the directory by name, with its bytes.
-std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir) {
-    std::map<std::string, std::string> pages;
-    for (const auto& entry : std::filesystem::directory_iterator(dir))
-        if (entry.path().extension() == ".htm")
-            pages[entry.path().filename().string()] = test::ReadFile(entry.path());
-    return pages;
-}
-
 // Makes the type's chart with Ctrl held; true when it succeeded.
 bool MakeChart(Example& e, ChartType type) {
     SelectChartType(e.session.settings, type, e.session.Db().persons);
@@ -156,22 +147,23 @@ TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
     const TinbredPerson* pedigree = e.session.Charts(ChartType::Pedigree).Current();
     ASSERT_NE(pedigree, nullptr);
     ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty()) << e.host.AllMessages();
-    const auto first = PagesIn(e.dir.Path());
+    const auto first = test::PagesIn(e.dir.Path());
     // Publishing leaves the chart as it was: the same pages again.
     ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty());
-    EXPECT_EQ(PagesIn(e.dir.Path()), first);
+    EXPECT_EQ(test::PagesIn(e.dir.Path()), first);
 
     // The genealogy is built while the pedigree's boxes stay where they are.
     ASSERT_TRUE(MakeChart(e, ChartType::Genealogy)) << e.host.AllMessages();
     EXPECT_EQ(e.session.Charts(ChartType::Pedigree).Current(), pedigree);
     ASSERT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty()) << e.host.AllMessages();
-    const auto genealogy = PagesIn(e.dir.Path());
+    const auto genealogy = test::PagesIn(e.dir.Path());
 
     // Back to the pedigree: its pages come out as before, byte for byte,
     // from boxes the genealogy run did not touch.
     SelectChartType(e.session.settings, ChartType::Pedigree, e.session.Db().persons);
     ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty()) << e.host.AllMessages();
-    for (const auto& [name, bytes] : first) EXPECT_EQ(PagesIn(e.dir.Path())[name], bytes) << name;
+    for (const auto& [name, bytes] : first)
+        EXPECT_EQ(test::PagesIn(e.dir.Path())[name], bytes) << name;
 
     // A new pedigree leaves the genealogy alone, whose pages stay the same.
     ASSERT_TRUE(MakeChart(e, ChartType::Pedigree));
@@ -179,7 +171,7 @@ TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
     ASSERT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty());
     for (const auto& [name, bytes] : genealogy) {
         if (!first.count(name)) {
-            EXPECT_EQ(PagesIn(e.dir.Path())[name], bytes) << name;
+            EXPECT_EQ(test::PagesIn(e.dir.Path())[name], bytes) << name;
         }
     }
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();

@@ -129,15 +129,6 @@ TEST(MainWindow, MakeChartThenViewChart) {
     EXPECT_TRUE(w.pages.empty());  // pages are written by the chart window's HTML button
 }
 
-// Every page file of the directory by name, with its bytes.
-std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir) {
-    std::map<std::string, std::string> pages;
-    for (const auto& entry : std::filesystem::directory_iterator(dir))
-        if (entry.path().extension() == ".htm")
-            pages[entry.path().filename().string()] = test::ReadFile(entry.path());
-    return pages;
-}
-
 TEST(MainWindow, BothChartTypesLiveSideBySide) {
     Window w;
     w.LoadExample();
@@ -155,7 +146,7 @@ TEST(MainWindow, BothChartTypesLiveSideBySide) {
     QTest::mouseClick(go, Qt::LeftButton, Qt::ControlModifier);
     html();
     ASSERT_EQ(w.pages.size(), 1u);
-    const auto pedigree = PagesIn(w.dir.Path());
+    const auto pedigree = test::PagesIn(w.dir.Path());
 
     w.SelectType("Genealogy (HTML)");
     QTest::mouseClick(go, Qt::LeftButton, Qt::ControlModifier);
@@ -170,7 +161,7 @@ TEST(MainWindow, BothChartTypesLiveSideBySide) {
     EXPECT_EQ(w.form.ChartWindow()->windowTitle(), "Ancestors");
     html();
     ASSERT_EQ(w.pages.size(), 2u);
-    auto now = PagesIn(w.dir.Path());
+    auto now = test::PagesIn(w.dir.Path());
     for (const auto& [name, bytes] : pedigree) EXPECT_EQ(now[name], bytes) << name;
 
     // Windows of both types opened and closed in turn, each painted.

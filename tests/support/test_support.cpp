@@ -60,6 +60,14 @@ std::string ReadFile(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        if (entry.path().extension() == ".htm")
+            pages[entry.path().filename().string()] = ReadFile(entry.path());
+    return pages;
+}
+
 std::filesystem::path RealWorldDataDir() {
     std::filesystem::path dir =
         std::filesystem::path(LG_SOURCE_DIR) / ".." / "shared" / "data" / "ged";

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -88,6 +89,9 @@ std::string Gedcom(const std::vector<std::string>& records, std::string_view cha
 
 // The whole file as bytes; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& file);
+
+// Every page (".htm" file) of the folder by name, with its bytes.
+std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir);
 
 // The folder of real-world GEDCOM files beside the repository, or empty when
 // this checkout has none.
