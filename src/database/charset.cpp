@@ -3,6 +3,7 @@
 #include <array>
 
 #include "base/encoding.h"
+#include "base/html_text.h"
 
 namespace lg {
 namespace {
@@ -33,18 +34,80 @@ std::string_view AnselSpecialText(unsigned char byte) {
     return "?";
 }
 
+// ANSEL combining marks (0xE0-0xFA): the Unicode combining mark, and the
+// base letters Unicode composes with it into one letter, with those letters
+// in the same order.
 struct AnselMark {
     unsigned char byte;
-    std::string_view name;  // reference name suffix: "&" letter name ";"
-    bool precomposes;       // a code page letter is used where one exists
+    char16_t combining;
+    std::string_view letters;
+    std::u16string_view composed;
 };
 
-// ANSEL combining marks (0xE0-0xFA) that have a reference name.
 constexpr AnselMark kAnselMarks[] = {
-    {0xE1, "grave", true}, {0xE2, "acute", true},  {0xE3, "circ", true},  {0xE4, "tilde", true},
-    {0xE5, "macr", false}, {0xE6, "brev", false},  {0xE7, "dot", false},  {0xE8, "uml", true},
-    {0xEA, "ring", true},  {0xEE, "dblac", false}, {0xF0, "cedil", true},
+    {0xE0, 0x0309, "AEIOUYaeiouy",
+     u"\u1EA2\u1EBA\u1EC8\u1ECE\u1EE6\u1EF6\u1EA3\u1EBB\u1EC9\u1ECF\u1EE7\u1EF7"},
+    {0xE1, 0x0300, "AEINOUWYaeinouwy",
+     u"\u00C0\u00C8\u00CC\u01F8\u00D2\u00D9\u1E80\u1EF2\u00E0\u00E8\u00EC\u01F9\u00F2\u00F9\u1E81"
+     u"\u1EF3"},
+    {0xE2, 0x0301, "ACEGIKLMNOPRSUWYZacegiklmnoprsuwyz",
+     u"\u00C1\u0106\u00C9\u01F4\u00CD\u1E30\u0139\u1E3E\u0143\u00D3\u1E54\u0154\u015A\u00DA\u1E82"
+     u"\u00DD\u0179\u00E1\u0107\u00E9\u01F5\u00ED\u1E31\u013A\u1E3F\u0144\u00F3\u1E55\u0155\u015B"
+     u"\u00FA\u1E83\u00FD\u017A"},
+    {0xE3, 0x0302, "ACEGHIJOSUWYZaceghijosuwyz",
+     u"\u00C2\u0108\u00CA\u011C\u0124\u00CE\u0134\u00D4\u015C\u00DB\u0174\u0176\u1E90\u00E2\u0109"
+     u"\u00EA\u011D\u0125\u00EE\u0135\u00F4\u015D\u00FB\u0175\u0177\u1E91"},
+    {0xE4, 0x0303, "AEINOUVYaeinouvy",
+     u"\u00C3\u1EBC\u0128\u00D1\u00D5\u0168\u1E7C\u1EF8\u00E3\u1EBD\u0129\u00F1\u00F5\u0169\u1E7D"
+     u"\u1EF9"},
+    {0xE5, 0x0304, "AEGIOUYaegiouy",
+     u"\u0100\u0112\u1E20\u012A\u014C\u016A\u0232\u0101\u0113\u1E21\u012B\u014D\u016B\u0233"},
+    {0xE6, 0x0306, "AEGIOUaegiou",
+     u"\u0102\u0114\u011E\u012C\u014E\u016C\u0103\u0115\u011F\u012D\u014F\u016D"},
+    {0xE7, 0x0307, "ABCDEFGHIMNOPRSTWXYZabcdefghmnoprstwxyz",
+     u"\u0226\u1E02\u010A\u1E0A\u0116\u1E1E\u0120\u1E22\u0130\u1E40\u1E44\u022E\u1E56\u1E58\u1E60"
+     u"\u1E6A\u1E86\u1E8A\u1E8E\u017B\u0227\u1E03\u010B\u1E0B\u0117\u1E1F\u0121\u1E23\u1E41\u1E45"
+     u"\u022F\u1E57\u1E59\u1E61\u1E6B\u1E87\u1E8B\u1E8F\u017C"},
+    {0xE8, 0x0308, "AEHIOUWXYaehiotuwxy",
+     u"\u00C4\u00CB\u1E26\u00CF\u00D6\u00DC\u1E84\u1E8C\u0178\u00E4\u00EB\u1E27\u00EF\u00F6\u1E97"
+     u"\u00FC\u1E85\u1E8D\u00FF"},
+    {0xE9, 0x030C, "ACDEGHIKLNORSTUZacdeghijklnorstuz",
+     u"\u01CD\u010C\u010E\u011A\u01E6\u021E\u01CF\u01E8\u013D\u0147\u01D1\u0158\u0160\u0164\u01D3"
+     u"\u017D\u01CE\u010D\u010F\u011B\u01E7\u021F\u01D0\u01F0\u01E9\u013E\u0148\u01D2\u0159\u0161"
+     u"\u0165\u01D4\u017E"},
+    {0xEA, 0x030A, "AUauwy", u"\u00C5\u016E\u00E5\u016F\u1E98\u1E99"},
+    {0xEB, 0xFE20, "", u""},  // ligature, left half
+    {0xEC, 0xFE21, "", u""},  // ligature, right half
+    {0xED, 0x0315, "", u""},  // comma above right
+    {0xEE, 0x030B, "OUou", u"\u0150\u0170\u0151\u0171"},
+    {0xEF, 0x0310, "", u""},  // candrabindu
+    {0xF0, 0x0327, "CDEGHKLNRSTcdeghklnrst",
+     u"\u00C7\u1E10\u0228\u0122\u1E28\u0136\u013B\u0145\u0156\u015E\u0162\u00E7\u1E11\u0229\u0123"
+     u"\u1E29\u0137\u013C\u0146\u0157\u015F\u0163"},
+    {0xF1, 0x0328, "AEIOUaeiou", u"\u0104\u0118\u012E\u01EA\u0172\u0105\u0119\u012F\u01EB\u0173"},
+    {0xF2, 0x0323, "ABDEHIKLMNORSTUVWYZabdehiklmnorstuvwyz",
+     u"\u1EA0\u1E04\u1E0C\u1EB8\u1E24\u1ECA\u1E32\u1E36\u1E42\u1E46\u1ECC\u1E5A\u1E62\u1E6C\u1EE4"
+     u"\u1E7E\u1E88\u1EF4\u1E92\u1EA1\u1E05\u1E0D\u1EB9\u1E25\u1ECB\u1E33\u1E37\u1E43\u1E47\u1ECD"
+     u"\u1E5B\u1E63\u1E6D\u1EE5\u1E7F\u1E89\u1EF5\u1E93"},
+    {0xF3, 0x0324, "Uu", u"\u1E72\u1E73"},
+    {0xF4, 0x0325, "Aa", u"\u1E00\u1E01"},
+    {0xF5, 0x0333, "", u""},  // double underscore
+    {0xF6, 0x0332, "", u""},  // underscore
+    {0xF7, 0x0326, "STst", u"\u0218\u021A\u0219\u021B"},
+    {0xF8, 0x031C, "", u""},  // right cedilla
+    {0xF9, 0x032E, "Hh", u"\u1E2A\u1E2B"},
+    {0xFA, 0xFE22, "", u""},  // double tilde, left half
 };
+
+const AnselMark* AnselMarkOf(unsigned char byte) {
+    for (const AnselMark& mark : kAnselMarks)
+        if (mark.byte == byte) return &mark;
+    return nullptr;
+}
+
+std::string NumericReference(char32_t codePoint) {
+    return "&#" + std::to_string(static_cast<uint32_t>(codePoint)) + ";";
+}
 
 // The marks whose reference names decode into code page letters.
 constexpr std::string_view kDecodedMarks[] = {"acute", "grave", "circ", "tilde",
@@ -71,10 +134,6 @@ constexpr std::array<unsigned char, 128> kIbmPc = {
     0x61, 0xDF, 0x47, 0x70, 0x53, 0x73, 0xB5, 0x74, 0x46, 0x3F, 0x4F, 0x64, 0x3F, 0xD8, 0x3F, 0x3F,
     0x3D, 0xB1, 0x3D, 0x3D, 0x28, 0x29, 0xF7, 0x98, 0xB0, 0x6F, 0xB7, 0x76, 0x6E, 0xB2, 0x3F, 0x3F,
 };
-
-bool IsAsciiLetter(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 // The code page letter for a mark name and a base letter, or 0 when the
 // code page has none (0 is never a letter).
@@ -111,6 +170,27 @@ std::string DecodeNumber(std::string_view name) {
     return Unchanged(name);
 }
 
+// Takes the character a mark stands on off the back of the reversed text:
+// one byte, or a whole character reference that an earlier conversion put
+// there (reversed, it runs from its "&" at the back to its ";").
+std::string BaseOfMark(std::string& reversed) {
+    if (reversed.back() == '&') {
+        const std::size_t semicolon = reversed.rfind(';');
+        if (semicolon != std::string::npos && reversed.size() - semicolon <= 34) {
+            std::string reference(
+                reversed.rbegin(),
+                reversed.rbegin() + static_cast<std::ptrdiff_t>(reversed.size() - semicolon));
+            if (ReferenceLength(reference) == reference.size()) {
+                reversed.erase(semicolon);
+                return reference;
+            }
+        }
+    }
+    std::string base(1, reversed.back());
+    reversed.pop_back();
+    return base;
+}
+
 // Reads the line from its end, writing the result reversed, so that text
 // inserted for a later position is never examined again and each step costs
 // no more than its own output. The character a mark modifies is the first
@@ -130,9 +210,8 @@ void ConvertAnsel(std::string& line) {
                 reversed += '?';
                 continue;
             }
-            const unsigned char letter = Byte(reversed.back());
-            reversed.pop_back();
-            appendReversed(CombineMark(byte, letter));
+            std::string base = BaseOfMark(reversed);
+            appendReversed(CombineMark(byte, base));
         } else {
             reversed += line[pos];
         }
@@ -173,20 +252,21 @@ CharSet CharSetFromName(std::string_view upperValue) {
     return CharSet::Unknown;
 }
 
-std::string CombineMark(unsigned char mark, unsigned char letter) {
-    for (const AnselMark& entry : kAnselMarks) {
-        if (entry.byte != mark) continue;
-        if (entry.precomposes && IsAsciiLetter(letter)) {
-            const char precomposed = Cp1252Letter(entry.name, static_cast<char>(letter));
-            if (precomposed != '\0') return std::string(1, precomposed);
+std::string CombineMark(unsigned char mark, std::string_view base) {
+    const AnselMark* entry = AnselMarkOf(mark);
+    if (base.size() == 1 && entry) {
+        const std::size_t at = entry->letters.find(base[0]);
+        if (at != std::string_view::npos) {
+            const char32_t composed = entry->composed[at];
+            const int byte = Cp1252FromCodePoint(composed);
+            return byte >= 0 ? std::string(1, static_cast<char>(byte)) : NumericReference(composed);
         }
-        std::string text = "&";
-        text += static_cast<char>(letter);
-        text += entry.name;
-        text += ';';
-        return text == "&nacute;" ? "&#324;" : text;
     }
-    return {};
+    // Unicode has no single letter for it: the base, then the mark on it
+    // (0xE0-0xFA are all marks, even where the table has none).
+    std::string text(base);
+    if (entry) text += NumericReference(entry->combining);
+    return text;
 }
 
 std::string DecodeReference(std::string_view name) {

@@ -27,12 +27,12 @@ enum class CharSet : int32_t {
 // compared whole), then any value containing "8859"; otherwise Unknown.
 CharSet CharSetFromName(std::string_view upperValue);
 
-// The text for an ANSEL combining mark byte (0xE0-0xFA) and the character it
-// modifies: the code page letter when there is one for grave, acute,
-// circumflex, tilde, diaeresis, ring or cedilla; otherwise a reference such
-// as "&abrev;" ("&nacute;" is given as "&#324;"). Marks without a reference
-// name give "", so mark and letter both vanish.
-std::string CombineMark(unsigned char mark, unsigned char letter);
+// The text for an ANSEL combining mark byte (0xE0-0xFA) on the character it
+// modifies (one byte, or a character reference): the letter Unicode composes
+// from the two, as its code page byte or else as a numeric reference
+// ("\xE9", "&#261;"); where Unicode composes none, the base followed by the
+// numeric reference of the combining mark ("B&#768;").
+std::string CombineMark(unsigned char mark, std::string_view base);
 
 // Decodes the character reference whose name (without "&" and ";") is given:
 // the code page character for the names and numbers it knows (some numbers
