@@ -10,6 +10,7 @@
 namespace lg {
 namespace {
 
+// clang-format off
 constexpr std::string_view kEntityNames[] = {
     "AElig", "AMP", "Aacute", "Abreve", "Acirc", "Acy", "Afr", "Agrave", "Alpha", "Amacr", "And",
     "Aogon", "Aopf", "ApplyFunction", "Aring", "Ascr", "Assign", "Atilde", "Auml", "Backslash",
@@ -260,6 +261,7 @@ constexpr std::string_view kEntityNames[] = {
     "yuml", "zacute", "zcaron", "zcy", "zdot", "zeetrf", "zeta", "zfr", "zhcy", "zigrarr", "zopf",
     "zscr", "zwj", "zwnj",
 };
+// clang-format on
 
 }  // namespace
 

@@ -14,8 +14,8 @@ namespace lg {
 bool IsHtmlEntityName(std::string_view name);
 
 // The length of the character reference that starts the text ("&#321;",
-// "&#x141;", "&eacute;": a number, or a name HTML defines, closed by ";"),
-// or 0 when the text does not start with one.
+// "&#x141;", "&eacute;": the number of a character, or a name HTML
+// defines, closed by ";"), or 0 when the text does not start with one.
 std::size_t ReferenceLength(std::string_view text);
 
 // Makes file text safe for a page: "<" and ">" become "&lt;" and "&gt;",

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/fill_in.h"
+#include "base/html_text.h"
 #include "base/text_helpers.h"
 #include "database/charset.h"
 #include "database/heap_prefault.h"
@@ -74,6 +75,7 @@ class GedcomReader {
     bool NextLine();
     void SkipDeeper(int32_t level);
     bool ReadRaw(std::string_view& raw);
+    void TakeLine(std::string_view raw);
     void Convert();
     int32_t ParseLevel(std::size_t& pos);
     void ParseLine();
@@ -139,7 +141,7 @@ bool GedcomReader::NextLine() {
             return false;
         }
     } while (IsEmptyLine(raw));
-    raw_.assign(raw);
+    TakeLine(raw);
     Convert();
     ParseLine();
     haveLine_ = true;
@@ -155,13 +157,20 @@ void GedcomReader::SkipDeeper(int32_t level) {
         }
         if (IsEmptyLine(raw)) continue;
         std::swap(previousRaw_, raw_);
-        raw_.assign(raw);
+        TakeLine(raw);
         std::size_t pos = 0;
         if (ParseLevel(pos) <= level) break;
     }
     Convert();
     ParseLine();
     haveLine_ = true;
+}
+
+// Every later step, and every message that quotes the line, sees text that
+// is safe to write into a page: markup in a note or name stays text.
+void GedcomReader::TakeLine(std::string_view raw) {
+    raw_.assign(raw);
+    EscapeMarkupInPlace(raw_);
 }
 
 void GedcomReader::Convert() {

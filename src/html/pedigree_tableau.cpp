@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "base/help_texts.h"
+#include "base/html_text.h"
 #include "base/text_helpers.h"
 #include "charts/node_names.h"
 
@@ -186,21 +187,6 @@ std::string SiblingCaption(const Tindividual& person) {
         }
     }
     return JoinWith(names, " ", person.surname);
-}
-
-// A hint goes into a quoted attribute: a quote in a name (a nickname) must
-// not end it.
-std::string AttributeText(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (char c : text) {
-        if (c == '"') {
-            result += "&quot;";
-        } else {
-            result += c;
-        }
-    }
-    return result;
 }
 
 // The box's text: its label, linked to the person's row on the text page.

@@ -292,6 +292,32 @@ TEST(GedcomReader, CharacterSetsConvertAfterTheHeader) {
         "helpfile if you have problems with diacritics (such as \xE2)."));
 }
 
+TEST(GedcomReader, FileTextCannotBecomeMarkup) {
+    for (const char* charSet : {"ANSI", "UTF-8", "ISO-8859-1", "ANSEL"}) {
+        SCOPED_TRACE(charSet);
+        Loaded file(Gedcom({"0 @I1@ INDI", "1 NAME Jan <b>/Berg & Zn/", "1 BIRT",
+                            "2 PLAC A&P <Dorp>", "1 OCCU Emperor & \"scholar\" <b>bold</b>",
+                            "1 NOTE <script>alert(\"x\")</script> &copy; &#321; &Bgrave;"},
+                           charSet));
+        const Tindividual& p = file.Person("I1");
+        EXPECT_EQ(p.givenNames, "Jan &lt;b&gt;");
+        EXPECT_EQ(p.surname, "Berg &amp; Zn");
+        EXPECT_EQ(p.birth->place, "A&amp;P &lt;Dorp&gt;");
+        EXPECT_EQ(p.occupation, "Emperor &amp; \"scholar\" &lt;b&gt;bold&lt;/b&gt;");
+        EXPECT_EQ(p.notes.find('<'), std::string::npos) << p.notes;
+        EXPECT_NE(p.notes.find("&lt;script&gt;"), std::string::npos) << p.notes;
+        // References the file holds stay references (or their letters), an
+        // unknown name is shown as the file wrote it.
+        EXPECT_NE(p.notes.find("&amp;Bgrave;"), std::string::npos) << p.notes;
+        EXPECT_EQ(p.notes.find("&Bgrave;"), std::string::npos) << p.notes;
+    }
+    // A damaged line is quoted in the messages as text too.
+    Loaded damaged("0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n<b>x</b>\n0 TRLR\n");
+    EXPECT_NE(damaged.host.AllMessages().find("&lt;b&gt;x&lt;/b&gt;"), std::string::npos)
+        << damaged.host.AllMessages();
+    EXPECT_EQ(damaged.host.AllMessages().find("<b>"), std::string::npos);
+}
+
 TEST(GedcomReader, ByteOrderMarksAndUtf16) {
     std::string utf8 = Gedcom({"0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /M\xC3\xBCller/"}, "ANSI");
     Loaded withMark("\xEF\xBB\xBF" + utf8);  // the mark outranks the header's claim
