@@ -15,8 +15,11 @@ namespace {
 constexpr std::string_view kReportFile = "GedcomErrors.htm";
 constexpr std::string_view kHelpPage = "https://www.lignorama.org/lignorama/LGerrorhelp.htm";
 constexpr std::string_view kVersion = " (V4.1.3b)";
+// The report is written in the program's internal text, code page 1252;
+// without the declaration its accents would depend on the reader's browser.
 constexpr std::string_view kStyleHead =
-    "<html><head><style type=\"text/css\"><!--"
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
+    "<style type=\"text/css\"><!--"
     "table         { border: 0pt }"
     "td            { font-size:11pt; padding-left:10pt }"
     "a:link        {color:blue; text-underline:none; text-line-through:none;}"
