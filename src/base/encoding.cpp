@@ -331,4 +331,33 @@ int Cp1252FromCodePoint(char32_t codePoint) {
     return 0x80 + static_cast<int>(high - kCp1252High.begin());
 }
 
+namespace {
+
+// The bytes 0x80-0xFF that stand for the same character in code page 1250
+// as in 1252, one bit each.
+constexpr std::array<uint32_t, 4> kSameIn1250 = {0x4EFE4EF5, 0x09F37BD1, 0xB4D86A96, 0x34D86A96};
+
+bool SameIn1250(unsigned char byte) {
+    const unsigned index = byte - 0x80u;
+    return (kSameIn1250[index / 32] >> (index % 32)) & 1u;
+}
+
+}  // namespace
+
+std::string ForCodePage1250(std::string_view internal) {
+    std::string out;
+    out.reserve(internal.size());
+    for (const char c : internal) {
+        const unsigned char byte = Byte(c);
+        if (byte < 0x80 || SameIn1250(byte)) {
+            out += c;
+        } else {
+            out += "&#";
+            out += std::to_string(static_cast<uint32_t>(CodePointFromCp1252(byte)));
+            out += ';';
+        }
+    }
+    return out;
+}
+
 }  // namespace lg

@@ -49,4 +49,9 @@ char32_t PrecomposedLetter(std::string_view mark, char letter);
 // lacks it. The five undefined bytes stand for the C1 controls of their value.
 int Cp1252FromCodePoint(char32_t codePoint);
 
+// Internal text for a page in code page 1250 (Polish): every byte whose
+// character 1250 lacks or has at another byte becomes "&#N;", so the page
+// shows the letter the text holds; the other bytes stay as they are.
+std::string ForCodePage1250(std::string_view internal);
+
 }  // namespace lg

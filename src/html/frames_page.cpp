@@ -15,7 +15,7 @@ void WriteFramesPage(const TlossPerson& root, PageContext& context) {
     file.Line("<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\">");
     file.Line("<html>");
     file.Line("<head>");
-    file.Line("<title>" + s.title + "</title>");
+    file.Line("<title>" + context.FileText(s.title) + "</title>");
     file.Line("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" +
               context.language.Charset() + "\">");
     file.Line("<meta name=\"Creator\" content=\"" + std::string(kContactEmail) + "\">");

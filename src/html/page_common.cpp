@@ -12,6 +12,10 @@ DescriptionContext PageContext::Descriptions() const {
     return DescriptionContextOf(options, language, &reporter);
 }
 
+std::string PageContext::FileText(std::string_view text) const {
+    return Descriptions().FileText(text);
+}
+
 std::string PageContext::PathOf(std::string_view fileName) const {
     return OutputPath(outputDirectory, fileName);
 }

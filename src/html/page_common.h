@@ -38,6 +38,8 @@ struct PageContext {
     NameOptions Names() const { return {settings.namelength, options.patronym}; }
     int CurrentYear() const { return clock.CurrentYear(); }
     DescriptionContext Descriptions() const;
+    // Text from the file or typed by the user, ready for the page's code page.
+    std::string FileText(std::string_view text) const;
     // The file name joined to the output directory.
     std::string PathOf(std::string_view fileName) const;
 };

@@ -32,7 +32,8 @@ std::string TextCell(const TlossPerson& node, const DescriptionContext& descript
         return "<td><td>" + SiblingsParagraph(person, descriptions) + "<br>&nbsp;</tr>\r\n";
     if (node.twin)
         return "<td><td>= " + NumberLabel(*node.twin) + " (" +
-               JoinWith(person.FullName(descriptions.nameStyle), " ", person.nameSuffix) +
+               descriptions.FileText(
+                   JoinWith(person.FullName(descriptions.nameStyle), " ", person.nameSuffix)) +
                ")<br>&nbsp;</tr>\r\n";
     std::string marriages;
     if (person.sex == 'M') {

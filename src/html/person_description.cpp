@@ -3,11 +3,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/encoding.h"
 #include "base/fill_in.h"
 #include "base/messages.h"
 #include "base/text_helpers.h"
 
 namespace lg {
+
+std::string DescriptionContext::FileText(std::string_view text) const {
+    return codePage1250 ? ForCodePage1250(text) : std::string(text);
+}
+
 namespace {
 
 constexpr std::string_view kLineBreak = "<br>\r\n";
@@ -27,7 +33,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 std::string NameWithSuffix(const Tindividual& person, const DescriptionContext& context) {
-    return JoinWith(person.FullName(context.nameStyle), " ", person.nameSuffix);
+    return context.FileText(JoinWith(person.FullName(context.nameStyle), " ", person.nameSuffix));
 }
 
 // The event word for the tag; empty for tags that have none.
@@ -58,7 +64,8 @@ std::string PlaceWords(const std::string& place, const DescriptionContext& conte
     cut.resize(TrimRightBlanks(cut).size());
     if (!cut.empty() && cut.back() == ',') cut.pop_back();
     if (cut.empty()) return {};
-    std::string phrase = context.language->PlacePhrase(cut, context.placeNameBrackets);
+    std::string phrase =
+        context.language->PlacePhrase(context.FileText(cut), context.placeNameBrackets);
     return context.placeNameBrackets ? "(" + phrase + ")" : phrase;
 }
 
@@ -218,7 +225,8 @@ std::string EventText(const TEventRecord& event, bool male, EventParts parts,
 
 std::string NameWithAlias(const Tindividual& person, const DescriptionContext& context) {
     std::string_view alias = TrimLeftBlanks(TrimRightBlanks(person.alias));
-    std::string aliasText = alias.empty() ? std::string() : FillIn(Msg::AliasString, alias);
+    std::string aliasText =
+        alias.empty() ? std::string() : FillIn(Msg::AliasString, context.FileText(alias));
     return JoinWith(NameWithSuffix(person, context), " ", aliasText);
 }
 
@@ -236,8 +244,9 @@ std::string PersonDescription(const Tindividual& person, bool bold,
                               const DescriptionContext& context) {
     std::string name = NameWithAlias(person, context);
     if (bold) name = "<b>" + name + "</b>";
-    std::string facts = JoinWith(BirthPart(person, context), ", ",
-                                 JoinWith(person.occupation, ", ", DeathPart(person, context)));
+    std::string facts =
+        JoinWith(BirthPart(person, context), ", ",
+                 JoinWith(context.FileText(person.occupation), ", ", DeathPart(person, context)));
     return JoinWith(name, "; ", facts) + ".";
 }
 

@@ -27,6 +27,13 @@ struct DescriptionContext {
     bool fullBurialData = false;              // death and burial both in full
     // Receives the "seem to have married twice" note; may be null.
     Reporter* reporter = nullptr;
+    // The language's pages are in code page 1250, while text from the file
+    // is in 1252.
+    bool codePage1250 = false;
+
+    // Text taken from the file (a name, place, occupation, note), ready to
+    // stand beside the language's phrases.
+    std::string FileText(std::string_view text) const;
 };
 
 // The descriptions as the options ask for them.
@@ -40,6 +47,7 @@ inline DescriptionContext DescriptionContextOf(const GlobalOptions& options,
     d.fullBaptiseData = options.fullbaptisedata;
     d.fullBurialData = options.fullburialdata;
     d.reporter = reporter;
+    d.codePage1250 = language.codePage == "1250";
     return d;
 }
 

@@ -49,7 +49,7 @@ std::string TextPageHead(const PageContext& context, const TextPageHeadStyle& st
     // The GENERATOR line is what lets a later run overwrite the page.
     head += "<meta name=\"GENERATOR\" content=\"LIGNORAMA.EXE\">\r\n";
     head += "<meta name=\"AUTHOR\" content=\"" + ToUpperAscii(kAuthorName) + "\">\r\n";
-    head += "<title>" + settings.title + "</title>\r\n";
+    head += "<title>" + context.FileText(settings.title) + "</title>\r\n";
     head += "<style type=\"text/css\"><!--\r\n";
     head += style.rules;
     head += "--></style>\r\n</head>\r\n";

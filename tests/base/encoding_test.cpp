@@ -97,5 +97,28 @@ TEST(Utf16ToUtf8, CombinesPairsAndReplacesLoneSurrogates) {
     EXPECT_EQ(Utf16ToUtf8("\0\xD8"s, false), "\xEF\xBF\xBD");
 }
 
+TEST(ForCodePage1250, WritesWhat1250LacksOrPlacesElsewhereAsReferences) {
+    const std::vector<Case> cases = {
+        // è, þ and æ are other letters in 1250 (č, ţ and ć).
+        {"Penthi\xE8vre", "Penthi&#232;vre"},
+        {"\xDE\xF3r \xFE\xE6", "&#222;\xF3r &#254;&#230;"},
+        {"\x9C\x8C", "&#339;&#338;"},  // œ Œ: 1250 has ś Ś there
+        {"\xA3 \xA5", "&#163; &#165;"},
+        // The letters both code pages hold at the same byte stay.
+        {"\xE9\xE1\xF6\xFC\xDF\xC4\xD3\x8A\x9A\x8E\x9E",
+         "\xE9\xE1\xF6\xFC\xDF\xC4\xD3\x8A\x9A\x8E\x9E"},
+        {"\x80 \x84\x93\x94\x96", "\x80 \x84\x93\x94\x96"},
+        {"&#321;&oacute;d&#378; <b>", "&#321;&oacute;d&#378; <b>"},
+        {"", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ForCodePage1250(c.input), c.expected) << c.input;
+    // Whatever comes out shows in 1250 what the internal text held: every
+    // byte above 0x7F left is one of the shared ones, and the references
+    // decode to the letters that went in.
+    std::string all;
+    for (int byte = 0xA0; byte <= 0xFF; ++byte) all += static_cast<char>(byte);
+    EXPECT_EQ(ToUtf8(ForCodePage1250(all)), ToUtf8(all));
+}
+
 }  // namespace
 }  // namespace lg
