@@ -25,9 +25,9 @@ std::string Number(int64_t number) {
 }
 
 std::string ChartTitle(const TlossPerson& root, const PageContext& context) {
-    if (!context.settings.title.empty()) return context.settings.title;
+    if (!context.settings.title.empty()) return context.FileText(context.settings.title);
     std::string name = root.person ? root.person->FullName(context.options.properdisplay) : "";
-    return context.language.pedigreeTitle + " " + context.language.OfPhrase(name);
+    return context.language.pedigreeTitle + " " + context.language.OfPhrase(context.FileText(name));
 }
 
 // The boxes' styles: coloured by sex; the genealogy's also white for an
@@ -94,7 +94,7 @@ void WriteHead(PageFile& file, const PageContext& context, bool descendants) {
                   : "  <meta name=\"Subject\" content=\"Ancestor chart; genealogy; pedigree\">");
     file.Line("  <meta name=\"Version\" content=\"" + std::string(kProgramVersion) + "\">");
     file.Line("  <meta name=\"Date\" content=\"" + PageDate(context.clock) + "\">");
-    file.Line((descendants ? "<title>" : "  <title>") + s.title + "</title>");
+    file.Line((descendants ? "<title>" : "  <title>") + context.FileText(s.title) + "</title>");
     file.Line("<style type=\"text/css\">");
     file.Line("<!--");
     WriteBoxStyles(file, s, descendants);
@@ -194,7 +194,9 @@ std::string BoxText(const TlossPerson& node, const ChartBoxes& boxes, const Page
     const Tvariables& s = context.settings;
     if (s.fontsize == 0 || !node.person) return {};
     std::string text;
-    for (char c : NameForNode(node, s.namingscheme, context.Names(), context.CurrentYear())) {
+    const std::string name =
+        context.FileText(NameForNode(node, s.namingscheme, context.Names(), context.CurrentYear()));
+    for (char c : name) {
         if (c == ' ') {
             text += "&nbsp;";
         } else {
@@ -203,7 +205,8 @@ std::string BoxText(const TlossPerson& node, const ChartBoxes& boxes, const Page
     }
     if (s.links.empty() || text.empty()) return text;
     return "<a href=\"" + TextLink(boxes.Anchor(node), s.links) + "\" title=\"" +
-           AttributeText(boxes.Hint(node)) + "\" target=\"" + s.frame + "\">" + text + "</a>";
+           AttributeText(context.FileText(boxes.Hint(node))) + "\" target=\"" + s.frame + "\">" +
+           text + "</a>";
 }
 
 void WriteBox(PageFile& file, const TableauItem& box, int32_t pageX, int32_t pageY,

@@ -20,12 +20,13 @@ TEST(ReferenceLength, NumbersAndTheNamesHtmlDefines) {
     EXPECT_EQ(ReferenceLength("&eacute;s"), 8u);
     EXPECT_EQ(ReferenceLength("&Lstrok;"), 8u);
     EXPECT_EQ(ReferenceLength("&amp;"), 5u);
-    EXPECT_EQ(ReferenceLength("&#1114111;"), 10u);  // the last code point
+    EXPECT_EQ(ReferenceLength("&#1114111;"), 10u);                         // the last code point
     EXPECT_EQ(ReferenceLength("&CounterClockwiseContourIntegral;"), 33u);  // the longest name
     // Not references: what a browser would print literally.
-    for (const char* text : {"&", "& ", "&;", "&#;", "&#x;", "&#12", "&#12a;", "&#xg1;", "&eacute",
-                             "&Bgrave;", "&abrev;", "&P", "& Sons;", "#321;", "&#123456789;",
-                             "&eacutes;", "&#0;", "&#xD800;", "&#1114112;", "&#x110000;"})
+    for (const char* text : {"&",         "& ",     "&;",       "&#;",        "&#x;",
+                             "&#12",      "&#12a;", "&#xg1;",   "&eacute",    "&Bgrave;",
+                             "&abrev;",   "&P",     "& Sons;",  "#321;",      "&#123456789;",
+                             "&eacutes;", "&#0;",   "&#xD800;", "&#1114112;", "&#x110000;"})
         EXPECT_EQ(ReferenceLength(text), 0u) << text;
     EXPECT_TRUE(IsHtmlEntityName("nbsp"));
     EXPECT_TRUE(IsHtmlEntityName("Ccaron"));

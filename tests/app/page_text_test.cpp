@@ -1,0 +1,124 @@
+// What a reader sees of the file's text on the published pages: markup in
+// the file stays text, and on Polish pages every letter is the one the file
+// holds.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+#include "app/make_chart.h"
+#include "app/parameter_file.h"
+#include "app/run_pipeline.h"
+#include "base/encoding.h"
+#include "cli/commands.h"
+#include "support/test_support.h"
+
+namespace lg {
+namespace {
+
+// A small UTF-8 family whose every kind of text holds markup, quotes and
+// letters outside code page 1252 (and, for Polish pages, letters 1250 puts
+// elsewhere).
+constexpr const char* kFamily =
+    "0 HEAD\n1 CHAR UTF-8\n"
+    "0 @I1@ INDI\n1 NAME Jan <i>\"Piet\"<i> /Berg & Zn/\n1 SEX M\n"
+    "1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC A&P <Dorp>\n"
+    "1 OCCU Emperor & \"scholar\" <b>bold</b>\n"
+    "1 NOTE <script>alert(\"x\")</script>\n1 FAMC @F1@\n"
+    "0 @I2@ INDI\n1 NAME Fran\xC3\xA7ois /Penthi\xC3\xA8vre/\n1 SEX M\n"
+    "1 BIRT\n2 DATE 1870\n2 PLAC Li\xC3\xA8ge\n1 OCCU \xC3\xBEing\xC3\xA6 \xC5\x93uvre\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME \xC5\x81ucja /\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2\xD0\xB0/\n"
+    "1 SEX F\n1 BIRT\n2 DATE 1872\n2 PLAC \xC5\x81\xC3\xB3" "d\xC5\xBA\n1 FAMS @F1@\n"
+    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n0 TRLR\n";
+
+struct Published {
+    Published(const char* language, const char* chartType) {
+        const auto ged = dir.Write("f.ged", kFamily);
+        std::ostringstream params, errors;
+        EXPECT_EQ(cli::RunCommandLine({"params", ged.string()}, params, errors), 0) << errors.str();
+        std::string text = params.str();
+        text = std::regex_replace(text, std::regex(";Language *= [^\r\n]*"),
+                                  std::string(";Language = ") + language);
+        text = std::regex_replace(text, std::regex(";ChartType *= [^\r\n]*"),
+                                  std::string(";ChartType = ") + chartType);
+        text = std::regex_replace(text, std::regex(";GedcomNotes *= N"), ";GedcomNotes = Y");
+        // Names as the file writes them, quotes included.
+        text = std::regex_replace(text, std::regex(";ProperDisplay *= 0"), ";ProperDisplay = 2");
+        EXPECT_TRUE(LoadParameterFile(session, dir.Write("f.params.txt", text)));
+        session.ctrlHeld = true;
+        GoButtonClick(session);
+        const ChartType type =
+            std::string(chartType) == "genealogy" ? ChartType::Genealogy : ChartType::Pedigree;
+        EXPECT_FALSE(PublishChart(session, type).empty()) << host.AllMessages();
+        pages = test::PagesIn(dir.Path());
+    }
+    std::string All() const {
+        std::string all;
+        for (const auto& [name, bytes] : pages) all += bytes;
+        return all;
+    }
+    test::TempDir dir;
+    test::FakeHost host;
+    Session session{host};
+    std::map<std::string, std::string> pages;
+};
+
+TEST(PageText, FileTextNeverBecomesMarkup) {
+    for (const char* type : {"pedigree", "genealogy"}) {
+        SCOPED_TRACE(type);
+        Published p("english", type);
+        ASSERT_GE(p.pages.size(), 3u) << p.host.AllMessages();
+        const std::string all = p.All();
+        for (const char* markup : {"<script", "<b>bold", "<Dorp>", "<i>", "& Zn", "A&P"})
+            EXPECT_EQ(all.find(markup), std::string::npos) << markup;
+        // The text is there, as text.
+        EXPECT_NE(all.find("Berg &amp; Zn"), std::string::npos);
+        EXPECT_NE(all.find("A&amp;P &lt;Dorp&gt;"), std::string::npos);
+        EXPECT_NE(all.find("Emperor &amp; \"scholar\" &lt;b&gt;bold&lt;/b&gt;"), std::string::npos);
+        if (std::string(type) == "genealogy") {  // only its text page has the notes
+            EXPECT_NE(all.find("&lt;script&gt;alert(\"x\")&lt;/script&gt;"), std::string::npos);
+        }
+        // The hints too hold the text, not markup (the name's quotes become
+        // apostrophes as it is read, so none can end the attribute).
+        const std::regex hint("title=\"([^\"]*)\"");
+        bool personHint = false;
+        for (const auto& [name, bytes] : p.pages)
+            for (std::sregex_iterator it(bytes.begin(), bytes.end(), hint), end; it != end; ++it) {
+                const std::string value = (*it)[1];
+                if (value.find("Berg") == std::string::npos) continue;
+                personHint = true;
+                EXPECT_NE(value.find("Jan &lt;i&gt;'Piet'&lt;i&gt; Berg &amp; Zn"), std::string::npos)
+                    << name << ": " << value;
+            }
+        EXPECT_TRUE(personHint);
+    }
+}
+
+TEST(PageText, PolishPagesShowTheLettersTheFileHolds) {
+    for (const char* type : {"pedigree", "genealogy"}) {
+        SCOPED_TRACE(type);
+        Published polish("polski", type);
+        Published english("english", type);
+        ASSERT_FALSE(polish.pages.empty());
+        const std::string all = polish.All();
+        EXPECT_NE(all.find("charset=windows-1250"), std::string::npos);
+        // è, þ, æ and œ are other letters in 1250; é stays, for both have it.
+        EXPECT_NE(all.find("Penthi&#232;vre"), std::string::npos);
+        EXPECT_NE(all.find("Li&#232;ge"), std::string::npos);
+        EXPECT_NE(all.find("&#254;ing&#230; &#339;uvre"), std::string::npos);
+        EXPECT_EQ(all.find("Penthi\xE8vre"), std::string::npos);
+        EXPECT_EQ(all.find("Li\xE8ge"), std::string::npos);
+        EXPECT_EQ(all.find("\xFEing"), std::string::npos);
+        EXPECT_NE(all.find("Fran\xE7ois"), std::string::npos);  // ç: the same byte in 1250
+        // Letters outside both code pages were references all along.
+        EXPECT_NE(all.find("&#321;ucja"), std::string::npos);
+        // Pages in code page 1252 keep the file's bytes.
+        EXPECT_NE(english.All().find("Penthi\xE8vre"), std::string::npos);
+        EXPECT_EQ(english.All().find("&#232;"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace lg
