@@ -324,14 +324,17 @@ std::string OtherMarriagesText(const Tindividual& woman, const DescriptionContex
 }
 
 std::string SiblingsParagraph(const Tindividual& proband, const DescriptionContext& context) {
-    if (proband.famcList.empty() || !proband.famcList.front().family) return {};
     const Tlanguage& language = *context.language;
     MarriageVerb verb{language.heMarried, language.sheMarried};
+    const auto block = [&](const Tindividual& person) {
+        return JoinWith(PersonDescription(person, true, context), kLineBreak,
+                        MarriagesText(person, verb, context));
+    };
+    // Without a birth family the proband is a sibship of one.
+    if (proband.famcList.empty() || !proband.famcList.front().family) return block(proband);
     std::vector<std::string> blocks;
     for (const TfamilyChild& child : proband.famcList.front().family->children) {
-        if (!child.person) continue;
-        blocks.push_back(JoinWith(PersonDescription(*child.person, true, context), kLineBreak,
-                                  MarriagesText(*child.person, verb, context)));
+        if (child.person) blocks.push_back(block(*child.person));
     }
     return JoinLines(blocks);
 }

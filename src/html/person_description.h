@@ -102,7 +102,8 @@ std::string MarriagesText(const Tindividual& person, const MarriageVerb& verb,
 std::string OtherMarriagesText(const Tindividual& woman, const DescriptionContext& context);
 
 // The proband with all full siblings of the first birth family, each with
-// the bold description and the marriages; empty without such a family.
+// the bold description and the marriages; the proband alone without such a
+// family.
 std::string SiblingsParagraph(const Tindividual& proband, const DescriptionContext& context);
 
 // The marriages of the person as the chart windows' hints show them: one

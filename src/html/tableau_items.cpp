@@ -344,7 +344,17 @@ bool PrepareTableau(const TinbredPerson& chart, const Tvariables& settings,
                     ChartDirection direction, Reporter& reporter, PreparedTableau& page) {
     TableauLists& lists = page.lists;
     CollectTableauItems(chart, settings, lists, direction);
-    if (lists.lines.empty()) return false;
+    if (lists.elements.empty()) return false;
+    if (lists.lines.empty()) {
+        // A proband alone still gets his page: the frames page shows it, and
+        // a reader following the program's link must not meet a missing file.
+        const TableauItem& root = *lists.elements.front();
+        page.rootY = root.y;
+        page.top = root.y - settings.boxheight / 2;
+        page.left = root.x - settings.boxwidth / 2;
+        page.probandLink = false;
+        return true;
+    }
     page.rootY = lists.elements.front()->y;  // the root's box comes first
     lists.SortByRow(lists.lines);
     const int32_t top0 = lists.lines.front()->y;

@@ -116,8 +116,9 @@ struct PreparedTableau {
     bool probandLink = false;  // the root lies so low that the header links to it
 };
 
-// Collects, chains, converts and orders the items of the chart. False (and
-// nothing prepared) when its proband has no box in the next column.
+// Collects, chains, converts and orders the items of the chart; a chart of
+// the proband alone is his box. False (and nothing prepared) for a chart
+// without boxes.
 bool PrepareTableau(const TinbredPerson& chart, const Tvariables& settings,
                     ChartDirection direction, Reporter& reporter, PreparedTableau& page);
 

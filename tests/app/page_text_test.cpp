@@ -28,9 +28,11 @@ constexpr const char* kFamily =
     "1 OCCU Emperor & \"scholar\" <b>bold</b>\n"
     "1 NOTE <script>alert(\"x\")</script>\n1 FAMC @F1@\n"
     "0 @I2@ INDI\n1 NAME Fran\xC3\xA7ois /Penthi\xC3\xA8vre/\n1 SEX M\n"
-    "1 BIRT\n2 DATE 1870\n2 PLAC Li\xC3\xA8ge\n1 OCCU \xC3\xBEing\xC3\xA6 \xC5\x93uvre\n1 FAMS @F1@\n"
+    "1 BIRT\n2 DATE 1870\n2 PLAC Li\xC3\xA8ge\n1 OCCU \xC3\xBEing\xC3\xA6 \xC5\x93uvre\n1 FAMS "
+    "@F1@\n"
     "0 @I3@ INDI\n1 NAME \xC5\x81ucja /\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2\xD0\xB0/\n"
-    "1 SEX F\n1 BIRT\n2 DATE 1872\n2 PLAC \xC5\x81\xC3\xB3" "d\xC5\xBA\n1 FAMS @F1@\n"
+    "1 SEX F\n1 BIRT\n2 DATE 1872\n2 PLAC \xC5\x81\xC3\xB3"
+    "d\xC5\xBA\n1 FAMS @F1@\n"
     "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n0 TRLR\n";
 
 struct Published {
@@ -89,7 +91,8 @@ TEST(PageText, FileTextNeverBecomesMarkup) {
                 const std::string value = (*it)[1];
                 if (value.find("Berg") == std::string::npos) continue;
                 personHint = true;
-                EXPECT_NE(value.find("Jan &lt;i&gt;'Piet'&lt;i&gt; Berg &amp; Zn"), std::string::npos)
+                EXPECT_NE(value.find("Jan &lt;i&gt;'Piet'&lt;i&gt; Berg &amp; Zn"),
+                          std::string::npos)
                     << name << ": " << value;
             }
         EXPECT_TRUE(personHint);

@@ -347,15 +347,20 @@ TEST(PedigreeTableau, ProbandAnchorOnlyFarDown) {
     }
 }
 
-TEST(PedigreeTableau, ProbandWithoutParentsWritesNoPages) {
+TEST(PedigreeTableau, ProbandWithoutParentsGetsPagesOfHisBoxAlone) {
+    // The frames page frames the tableau whatever the chart: it must exist.
     Writer w;
     Chart chart;
     TlossPerson& root = chart.Node(1, 0, 0);
-    PageContext context = w.Context();
-    WriteTableauPage(test::ChartOf(root), context);
-    WriteOutlinePage(test::ChartOf(root), context);
-    EXPECT_TRUE(std::filesystem::is_empty(w.dir.Path()));
+    const std::string page = w.Tableau(root);
     EXPECT_EQ(w.title, "Pedigree of I1 B");
+    EXPECT_TRUE(Writer::LinesWith(page, "<table").empty());
+    const std::vector<std::string> boxes = Writer::LinesWith(page, "<p style=\"top:");
+    ASSERT_EQ(boxes.size(), 1u) << page;
+    EXPECT_NE(boxes[0].find(";left:10\""), std::string::npos) << boxes[0];  // at the left margin
+    PageContext context = w.Context();
+    WriteOutlinePage(test::ChartOf(root), context);
+    EXPECT_TRUE(std::filesystem::exists(w.dir.Path() / w.settings.outline));
 }
 
 TEST(PedigreeTableau, CollectedRowsRoundHalvesToEven) {

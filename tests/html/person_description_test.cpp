@@ -226,7 +226,8 @@ TEST_F(PersonDescriptionTest, WomanOtherMarriagesAroundTheChartMarriage) {
     marie.famsList.erase(marie.famsList.begin());
     EXPECT_EQ(OtherMarriagesText(marie, context), "");
     EXPECT_EQ(OtherMarriagesText(Person("I5"), context), "");
-    EXPECT_EQ(SiblingsParagraph(Person("I5"), context), "");
+    // A proband without a birth family is described alone.
+    EXPECT_EQ(SiblingsParagraph(Person("I2"), context), "<b>Piet Berg</b>.");
 }
 
 }  // namespace
