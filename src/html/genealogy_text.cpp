@@ -92,12 +92,15 @@ struct TextRows {
     }
 };
 
-std::string ParentsPhrase(const Tindividual& person, const Tlanguage& language, NameStyle style) {
+std::string ParentsPhrase(const Tindividual& person, const DescriptionContext& d) {
     const Tindividual* first = person.father ? person.father : person.mother;
     if (!first) return {};
-    std::string phrase = language.ChildOfPhrase(person.sex == 'M', first->FullName(style));
+    const Tlanguage& language = *d.language;
+    std::string phrase =
+        language.ChildOfPhrase(person.sex == 'M', d.FileText(first->FullName(d.nameStyle)));
     if (person.father && person.mother)
-        phrase.append(" ").append(language.AndPhrase(person.mother->FullName(style)));
+        phrase.append(" ").append(
+            language.AndPhrase(d.FileText(person.mother->FullName(d.nameStyle))));
     return phrase;
 }
 
@@ -109,8 +112,8 @@ std::string SpouseDescription(const Tindividual& spouse, const TextRows& rows) {
     if (!link.empty()) return "<b>" + NameWithAlias(spouse, d) + "</b> [" + link + "].";
     std::string text;
     for (const std::string& part :
-         {NameWithAlias(spouse, d), BirthPart(spouse, d), spouse.occupation, DeathPart(spouse, d),
-          ParentsPhrase(spouse, *d.language, d.nameStyle)})
+         {NameWithAlias(spouse, d), BirthPart(spouse, d), d.FileText(spouse.occupation),
+          DeathPart(spouse, d), ParentsPhrase(spouse, d)})
         text = JoinWith(text, ", ", part);
     return text + ".";
 }
@@ -141,7 +144,8 @@ std::string ChildYear(const Tindividual& child) {
 
 std::string ChildEntry(const Tindividual& child, const Tfamily& family, const TextRows& rows) {
     const Tlanguage& language = *rows.descriptions.language;
-    std::string entry = ChildYear(child) + "<td>" + child.FullName(rows.descriptions.nameStyle);
+    std::string entry = ChildYear(child) + "<td>" +
+                        rows.descriptions.FileText(child.FullName(rows.descriptions.nameStyle));
     std::string link = child.PedigreeOf(&family);
     bool male = child.sex == 'M';
     if (link == "ADOP") entry += " (" + language.Adopted(male) + ")";
@@ -194,7 +198,8 @@ void WriteRow(PageFile& file, const TlossPerson& node, const TextRows& rows) {
     if (!key.empty()) number += " href=\"" + key + "\"";
     number.append(">").append(rows.numbers.Label(node)).append("</a>");
     std::string description = PersonDescription(person, true, rows.descriptions);
-    if (rows.context.options.gedcomnotes) description = JoinWith(description, " ", person.notes);
+    if (rows.context.options.gedcomnotes)
+        description = JoinWith(description, " ", rows.descriptions.FileText(person.notes));
     file.Line(number + "<td><td class=s>" + description + "<br>");
     file.Line(FamilyBlock(person, rows));
     file.Line("<br></tr>");

@@ -26,14 +26,20 @@ constexpr const char* kFamily =
     "0 @I1@ INDI\n1 NAME Jan <i>\"Piet\"<i> /Berg & Zn/\n1 SEX M\n"
     "1 BIRT\n2 DATE 1 JAN 1900\n2 PLAC A&P <Dorp>\n"
     "1 OCCU Emperor & \"scholar\" <b>bold</b>\n"
-    "1 NOTE <script>alert(\"x\")</script>\n1 FAMC @F1@\n"
+    "1 NOTE <script>alert(\"x\")</script> Ard\xC3\xA8"
+    "che\n1 FAMC @F1@\n"
     "0 @I2@ INDI\n1 NAME Fran\xC3\xA7ois /Penthi\xC3\xA8vre/\n1 SEX M\n"
     "1 BIRT\n2 DATE 1870\n2 PLAC Li\xC3\xA8ge\n1 OCCU \xC3\xBEing\xC3\xA6 \xC5\x93uvre\n1 FAMS "
-    "@F1@\n"
+    "@F1@\n1 FAMC @F3@\n"
     "0 @I3@ INDI\n1 NAME \xC5\x81ucja /\xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2\xD0\xB0/\n"
     "1 SEX F\n1 BIRT\n2 DATE 1872\n2 PLAC \xC5\x81\xC3\xB3"
-    "d\xC5\xBA\n1 FAMS @F1@\n"
-    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n0 TRLR\n";
+    "d\xC5\xBA\n1 FAMS @F1@\n1 FAMC @F2@\n"
+    "0 @I4@ INDI\n1 NAME \xC4\x8C"
+    "estm\xC3\xADr /\xC3\x85lesund/\n1 SEX M\n1 FAMS @F2@\n"
+    "0 @I5@ INDI\n1 NAME Herv\xC3\xA9 /Ard\xC3\xA8"
+    "che/\n1 SEX M\n1 FAMS @F3@\n"
+    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n"
+    "0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I3@\n0 @F3@ FAM\n1 HUSB @I5@\n1 CHIL @I2@\n0 TRLR\n";
 
 struct Published {
     Published(const char* language, const char* chartType) {
@@ -114,6 +120,12 @@ TEST(PageText, PolishPagesShowTheLettersTheFileHolds) {
         EXPECT_EQ(all.find("Penthi\xE8vre"), std::string::npos);
         EXPECT_EQ(all.find("Li\xE8ge"), std::string::npos);
         EXPECT_EQ(all.find("\xFEing"), std::string::npos);
+        // Notes, and the parents named beside a spouse, too.
+        EXPECT_NE(all.find("Ard&#232;che"), std::string::npos);
+        EXPECT_EQ(all.find("Ard\xE8"
+                           "che"),
+                  std::string::npos);
+        EXPECT_EQ(all.find("\xC5lesund"), std::string::npos);
         EXPECT_NE(all.find("Fran\xE7ois"), std::string::npos);  // ç: the same byte in 1250
         // Letters outside both code pages were references all along.
         EXPECT_NE(all.find("&#321;ucja"), std::string::npos);
