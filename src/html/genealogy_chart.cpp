@@ -14,8 +14,12 @@ std::string GenealogyTitle(const TlossPerson& root, const PageContext& context) 
     const Tvariables& s = context.settings;
     if (!s.title.empty()) return context.FileText(s.title);
     const Tlanguage& words = context.language;
-    std::string name = root.person ? root.person->FullName(context.options.properdisplay) : "";
-    std::string title = words.genealogyTitle + " " + words.OfPhrase(context.FileText(name));
+    std::string name;
+    if (root.person && IsUnnamed(*root.person))
+        name = UnnamedWord(*root.person, words);
+    else if (root.person)
+        name = context.FileText(root.person->FullName(context.options.properdisplay));
+    std::string title = words.genealogyTitle + " " + words.OfPhrase(name);
     if (s.genealogytype == 'm') title += " (" + words.maleLine + ")";
     if (s.genealogytype == 'n' && !words.sameNamesOnly.empty())
         title += " (" + words.sameNamesOnly + ")";

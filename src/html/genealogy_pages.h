@@ -20,8 +20,10 @@ namespace lg {
 // as it was.
 struct GenealogyRows {
     // Depth first from the root: the root first (rank 1, key empty), then
-    // for every child in order its principal occurrence unless its display
-    // name is empty (such a child is left out with its subtree).
+    // for every child in order its principal occurrence, unless the naming
+    // scheme hides its name (a living person's): such a child is left out
+    // with its subtree. A child the file gives no name keeps its row, and
+    // so do its descendants.
     std::vector<const TlossPerson*> rows;
     // By box index: the rank of the box's row, its place among the rows of
     // its generation (0 for a box without a row), and the row's key, "#" +
@@ -36,6 +38,14 @@ struct GenealogyRows {
 };
 
 GenealogyRows BuildGenealogyRows(const TinbredPerson& chart, const PageContext& context);
+
+// Whether the file gives the person no name at all (no NAME line, an empty
+// one, or only "//"): the pages then call him by UnnamedWord.
+bool IsUnnamed(const Tindividual& person);
+
+// The language's word for an unnamed man or woman; both, as "man/woman",
+// when the sex is not recorded.
+std::string UnnamedWord(const Tindividual& person, const Tlanguage& language);
 
 // Writes the chart page (setting "output") of the descendant chart at its
 // coordinates, with the rows' numbers in the hints. Sets the chart title.

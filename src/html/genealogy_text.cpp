@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -30,6 +31,29 @@ std::string GenealogyRows::Label(const TlossPerson& node) const {
     return std::to_string(node.generation) + "." + std::to_string(RankOf(node));
 }
 
+bool IsUnnamed(const Tindividual& person) {
+    return TrimLeftBlanks(person.FullName(NameStyle::Proper)).empty();
+}
+
+std::string UnnamedWord(const Tindividual& person, const Tlanguage& language) {
+    if (person.sex == 'M') return language.man;
+    if (person.sex == 'F') return language.woman;
+    return language.man + "/" + language.woman;
+}
+
+namespace {
+
+// Whether the box's name form hides the name on purpose: the naming scheme
+// (or the person's own name code) picked a form without a name, as "a0"
+// does for the living. The forms that show a name are 1 to 4.
+bool NameHidden(const TlossPerson& node, std::string_view scheme, int currentYear) {
+    char form = node.person->nameCode;
+    if (form == 0) form = SchemeFormAt(scheme, SelectNameCode(node, scheme, currentYear));
+    return form < '1' || form > '4';
+}
+
+}  // namespace
+
 GenealogyRows BuildGenealogyRows(const TinbredPerson& chart, const PageContext& context) {
     GenealogyRows result;
     result.ranks.assign(chart.nodes.size(), 0);
@@ -54,10 +78,14 @@ GenealogyRows BuildGenealogyRows(const TinbredPerson& chart, const PageContext& 
     while (!stack.empty()) {
         auto [node, parent] = stack.back();
         stack.pop_back();
-        // Further occurrences and nameless boxes get no row, nor does
-        // anything below them.
+        // Further occurrences and boxes whose name the scheme hides get no
+        // row, nor does anything below them. A person without a name in the
+        // file is listed all the same: his descendants have boxes that link
+        // to their rows.
         if (!node->person || node->principal != node) continue;
-        if (NameForNode(*node, context.settings.namingscheme, names, year).empty()) continue;
+        const std::string& scheme = context.settings.namingscheme;
+        if (NameForNode(*node, scheme, names, year).empty() && NameHidden(*node, scheme, year))
+            continue;
         result.rows.push_back(node);
         const auto i = static_cast<std::size_t>(node->index);
         if (parent->person)
@@ -90,6 +118,16 @@ struct TextRows {
         if (found == rowOf.end()) return {};
         return "<a href=\"#" + Anchor(person) + "\">" + numbers.Label(*found->second) + "</a>";
     }
+    // The word for a man or a woman stands in for a name the file lacks.
+    std::string Name(const Tindividual& person) const {
+        if (IsUnnamed(person)) return UnnamedWord(person, *descriptions.language);
+        return descriptions.FileText(person.FullName(descriptions.nameStyle));
+    }
+    std::string NameWithAlias(const Tindividual& person) const {
+        std::string name = lg::NameWithAlias(person, descriptions);
+        if (!IsUnnamed(person)) return name;
+        return JoinWith(UnnamedWord(person, *descriptions.language), " ", name);
+    }
 };
 
 std::string ParentsPhrase(const Tindividual& person, const DescriptionContext& d) {
@@ -109,7 +147,7 @@ std::string ParentsPhrase(const Tindividual& person, const DescriptionContext& d
 std::string SpouseDescription(const Tindividual& spouse, const TextRows& rows) {
     const DescriptionContext& d = rows.descriptions;
     std::string link = rows.RowLink(spouse);
-    if (!link.empty()) return "<b>" + NameWithAlias(spouse, d) + "</b> [" + link + "].";
+    if (!link.empty()) return "<b>" + rows.NameWithAlias(spouse) + "</b> [" + link + "].";
     std::string text;
     for (const std::string& part :
          {NameWithAlias(spouse, d), BirthPart(spouse, d), d.FileText(spouse.occupation),
@@ -144,8 +182,7 @@ std::string ChildYear(const Tindividual& child) {
 
 std::string ChildEntry(const Tindividual& child, const Tfamily& family, const TextRows& rows) {
     const Tlanguage& language = *rows.descriptions.language;
-    std::string entry = ChildYear(child) + "<td>" +
-                        rows.descriptions.FileText(child.FullName(rows.descriptions.nameStyle));
+    std::string entry = ChildYear(child) + "<td>" + rows.Name(child);
     std::string link = child.PedigreeOf(&family);
     bool male = child.sex == 'M';
     if (link == "ADOP") entry += " (" + language.Adopted(male) + ")";
@@ -198,6 +235,17 @@ void WriteRow(PageFile& file, const TlossPerson& node, const TextRows& rows) {
     if (!key.empty()) number += " href=\"" + key + "\"";
     number.append(">").append(rows.numbers.Label(node)).append("</a>");
     std::string description = PersonDescription(person, true, rows.descriptions);
+    if (IsUnnamed(person)) {
+        // The description opens with the name in bold, empty here (or only
+        // a suffix or an alias): the word goes in front of it.
+        const std::string word = UnnamedWord(person, *rows.descriptions.language);
+        if (description.starts_with("<b></b>"))
+            description.insert(3, word);
+        else if (description.starts_with("<b>"))
+            description.insert(3, word + " ");
+        else
+            description = "<b>" + word + "</b>; " + description;
+    }
     if (rows.context.options.gedcomnotes)
         description = JoinWith(description, " ", rows.descriptions.FileText(person.notes));
     file.Line(number + "<td><td class=s>" + description + "<br>");

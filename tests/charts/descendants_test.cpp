@@ -114,6 +114,65 @@ TEST(Descendants, TheThreeTypesAndACousinMarriage) {
     EXPECT_EQ(t.Boxes(), Boxes{"I14/1"});
 }
 
+// Piet Berg's son Jan and daughter Mies are in the file without a name:
+// the name line is left out, empty, or holds only the slashes.
+std::vector<std::string> UnnamedChildren(const std::string& nameLine) {
+    auto nameless = [&](std::vector<std::string> lines) {
+        if (!nameLine.empty()) lines.insert(lines.begin() + 1, nameLine);
+        return lines;
+    };
+    std::vector<std::string> records = {
+        "0 @I1@ INDI", "1 NAME Piet /Berg/", "1 SEX M",           "1 FAMS @F1@",
+        "0 @I4@ INDI", "1 NAME Ans /Dijk/",  "1 SEX F",           "1 FAMS @F2@",
+        "0 @I5@ INDI", "1 NAME Kees /Berg/", "1 SEX M",           "1 FAMC @F2@",
+        "1 FAMS @F4@", "0 @I6@ INDI",        "1 NAME Lot /Berg/", "1 SEX F",
+        "1 FAMC @F2@", "0 @I7@ INDI",        "1 NAME Tom /Berg/", "1 SEX M",
+        "1 FAMC @F4@", "0 @I8@ INDI",        "1 NAME Henk /Vos/", "1 SEX M",
+        "1 FAMS @F3@", "0 @I9@ INDI",        "1 NAME Bram /Vos/", "1 SEX M",
+        "1 FAMC @F3@", "0 @F1@ FAM",         "1 HUSB @I1@",       "1 CHIL @I2@",
+        "1 CHIL @I3@", "0 @F2@ FAM",         "1 HUSB @I2@",       "1 WIFE @I4@",
+        "1 CHIL @I5@", "1 CHIL @I6@",        "0 @F3@ FAM",        "1 HUSB @I8@",
+        "1 WIFE @I3@", "1 CHIL @I9@",        "0 @F4@ FAM",        "1 HUSB @I5@",
+        "1 CHIL @I7@"};
+    for (const auto& person : {nameless({"0 @I2@ INDI", "1 SEX M", "1 FAMC @F1@", "1 FAMS @F2@"}),
+                               nameless({"0 @I3@ INDI", "1 SEX F", "1 FAMC @F1@", "1 FAMS @F3@"})})
+        records.insert(records.end(), person.begin(), person.end());
+    return records;
+}
+
+TEST(Descendants, AnUnnamedPersonLeadsOnToHisDescendants) {
+    for (const std::string nameLine : {"", "1 NAME", "1 NAME //"}) {
+        SCOPED_TRACE("name line \"" + nameLine + "\"");
+        Tree t(UnnamedChildren(nameLine));
+        ASSERT_TRUE(t.db.persons.Find("I2")->FullName(NameStyle::Proper).empty());
+        TlossPerson* root = t.Build("I1", GenealogyType::All);
+        ASSERT_NE(root, nullptr);
+        EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I2/2", "I5/3", "I7/4", "I6/3", "I3/2", "I9/3"}));
+        ChartList charts;
+        MakeGenealogyChart(root, t.pool, charts, t.reporter);
+        ASSERT_EQ(charts.charts.size(), 1u);
+        EXPECT_EQ(charts.charts[0]->nodes.size(), 7u);
+
+        // The nameless son is a son all the same.
+        t.Build("I1", GenealogyType::Male);
+        EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I2/2", "I5/3", "I7/4", "I6/3", "I3/2"}));
+        // And he carries the family line on to his children. Whether his
+        // sister's son bears her name cannot be told: he is off the line.
+        t.Build("I1", GenealogyType::Name);
+        EXPECT_EQ(t.Boxes(), (Boxes{"I1/1", "I2/2", "I5/3", "I7/4", "I6/3", "I3/2", "I9/3"}));
+        std::map<std::string, bool> line;
+        for (auto& n : t.pool.Nodes()) line[n->person->ID] = n->lineFlag;
+        EXPECT_EQ(line, (std::map<std::string, bool>{{"I1", true},
+                                                     {"I2", true},
+                                                     {"I3", true},
+                                                     {"I5", true},
+                                                     {"I6", true},
+                                                     {"I7", true},
+                                                     {"I9", false}}));
+        EXPECT_EQ(t.reporter.RunState(), kRunNormal) << t.host.AllMessages();
+    }
+}
+
 TEST(Descendants, SavedHighlightsAndTheAutomaticProband) {
     Tree t(kFamily);
     // Anna's branch joins the line, with her Berg-named children only.

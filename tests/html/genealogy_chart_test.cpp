@@ -6,9 +6,13 @@
 #include <sstream>
 
 #include "app/settings.h"
+#include "charts/descendants.h"
+#include "html/frames_page.h"
 #include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
 #include "support/chart_of.h"
+#include "support/loaded_family.h"
+#include "support/page_check.h"
 #include "support/page_setup.h"
 #include "support/test_support.h"
 
@@ -278,6 +282,80 @@ TEST_F(GenealogyChart, TitlesAndChildlessRoot) {
     const std::string page = Read(settings.output);
     EXPECT_EQ(Tables(page).size(), 0u);
     EXPECT_NE(page.find("Jan"), std::string::npos);
+}
+
+// Jan Smit's son has no name in the file; his children Kees and Lot do,
+// and so does Kees's son Tom.
+std::vector<std::string> UnnamedSon(const std::string& nameLine) {
+    std::vector<std::string> son = {"0 @I2@ INDI", "1 SEX M",     "1 BIRT",
+                                    "2 DATE 1830", "1 FAMC @F1@", "1 FAMS @F2@"};
+    if (!nameLine.empty()) son.insert(son.begin() + 1, nameLine);
+    // clang-format off
+    std::vector<std::string> records = {
+        "0 @I1@ INDI", "1 NAME Jan /Smit/", "1 SEX M", "1 BIRT", "2 DATE 1800", "1 FAMS @F1@",
+        "0 @I3@ INDI", "1 NAME Ans /Dijk/", "1 SEX F", "1 FAMS @F2@",
+        "0 @I4@ INDI", "1 NAME Kees /Smit/", "1 SEX M", "1 BIRT", "2 DATE 1860", "1 DEAT",
+        "2 DATE 1920", "1 FAMC @F2@", "1 FAMS @F3@",
+        "0 @I5@ INDI", "1 NAME Lot /Smit/", "1 SEX F", "1 BIRT", "2 DATE 1862", "1 DEAT",
+        "2 DATE 1930", "1 FAMC @F2@",
+        "0 @I6@ INDI", "1 NAME Tom /Smit/", "1 SEX M", "1 BIRT", "2 DATE 1890", "1 DEAT",
+        "2 DATE 1950", "1 FAMC @F3@",
+        "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@",
+        "0 @F2@ FAM", "1 HUSB @I2@", "1 WIFE @I3@", "1 CHIL @I4@", "1 CHIL @I5@",
+        "0 @F3@ FAM", "1 HUSB @I4@", "1 CHIL @I6@"};
+    // clang-format on
+    records.insert(records.end(), son.begin(), son.end());
+    return records;
+}
+
+TEST_F(GenealogyChart, EveryLinkOfThePagesFindsItsRowBelowAnUnnamedSon) {
+    for (const std::string nameLine : {"", "1 NAME", "1 NAME //"}) {
+        SCOPED_TRACE("name line \"" + nameLine + "\"");
+        test::LoadedFamily family(UnnamedSon(nameLine));
+        for (const std::string proband : {"I1", "I2"}) {
+            SCOPED_TRACE("proband " + proband);
+            const std::vector<std::string> probands = {proband};
+            DescendantRequest request;
+            request.probands = &probands;
+            TlossPerson* root =
+                MakeDescendantTree(family.db, family.pool, family.reporter, request);
+            ChartList charts;
+            MakeGenealogyChart(root, family.pool, charts, family.reporter);
+            ASSERT_EQ(charts.charts.size(), 1u) << family.host.AllMessages();
+            const TinbredPerson& chart = *charts.charts[0];
+            ASSERT_EQ(chart.nodes.size(), proband == "I1" ? 5u : 4u);
+
+            // The pages as the genealogy's HTML command writes them.
+            test::TempDir out;
+            PageContext context = Context();
+            context.outputDirectory = out.Path().string();
+            const GenealogyRows rows = BuildGenealogyRows(chart, context);
+            WriteGenealogyPage(chart, rows, context);
+            WriteGenealogyOutline(chart, rows, context);
+            WriteGenealogyTextPage(chart, rows, context);
+            WriteFramesPage(*chart.proband, context);
+
+            // Every descendant has his row, the son under the word for a man.
+            EXPECT_EQ(rows.rows.size(), chart.nodes.size());
+            const std::string text = test::ReadFile(out.Path() / settings.links);
+            for (const char* id : {"I2", "I4", "I5", "I6"})
+                EXPECT_NE(text.find(std::string("<a name=\"") + id + "\""), std::string::npos)
+                    << id;
+            EXPECT_NE(text.find(">man</b>; born 1830.<br>"), std::string::npos);
+            // Every named box links to the text, and every link of every
+            // page reaches its anchor.
+            const std::string page = test::ReadFile(out.Path() / settings.output);
+            std::size_t boxLinks = 0;
+            for (std::size_t at = 0;
+                 (at = page.find("href=\"lggenealogy.htm#", at)) != std::string::npos; ++at)
+                ++boxLinks;
+            EXPECT_EQ(boxLinks, chart.nodes.size() - 1);
+            const std::vector<test::PageProblem> problems = test::CheckLinks(out.Path());
+            EXPECT_TRUE(problems.empty()) << test::DescribeProblems(problems);
+            EXPECT_EQ(title, proband == "I1" ? "Genealogy of Jan Smit" : "Genealogy of man");
+            EXPECT_TRUE(host.messages.empty()) << host.AllMessages();
+        }
+    }
 }
 
 }  // namespace

@@ -191,5 +191,71 @@ TEST_F(GenealogyTextTest, SmallPageByteForByte) {
     EXPECT_EQ(reporter.RunState(), kRunNormal) << host.AllMessages();
 }
 
+// Jan's children are in the file without names: Bert (no NAME line), Do
+// ("1 NAME //", with an alias), a child without name or sex ("1 NAME")
+// and Ed, born 1950, who may be alive; Bert's son Piet married Do.
+// clang-format off
+const std::vector<std::string> kUnnamed = {
+    "0 @I1@ INDI", "1 NAME Jan /Smit/", "1 SEX M", "1 FAMS @F1@",
+    "0 @I2@ INDI", "1 SEX M", "1 BIRT", "2 DATE 0930", "1 FAMC @F1@", "1 FAMS @F2@",
+    "0 @I3@ INDI", "1 NAME //", "1 SEX F", "1 _ALIAS Bobbie", "1 FAMC @F1@", "1 FAMS @F4@",
+    "0 @I4@ INDI", "1 NAME Marie /Vos/", "1 SEX F", "1 FAMS @F2@",
+    "0 @I5@ INDI", "1 NAME", "1 FAMC @F1@",
+    "0 @I6@ INDI", "1 SEX M", "1 BIRT", "2 DATE 1950", "1 FAMC @F1@", "1 FAMS @F3@",
+    "0 @I7@ INDI", "1 NAME Piet /Smit/", "1 SEX M", "1 BIRT", "2 DATE 0955", "1 FAMC @F2@",
+    "1 FAMS @F4@",
+    "0 @I8@ INDI", "1 NAME Wim /Smit/", "1 SEX M", "1 FAMC @F3@",
+    "0 @F1@ FAM", "1 HUSB @I1@", "1 CHIL @I2@", "1 CHIL @I3@", "1 CHIL @I5@", "1 CHIL @I6@",
+    "0 @F2@ FAM", "1 HUSB @I2@", "1 WIFE @I4@", "1 CHIL @I7@",
+    "0 @F3@ FAM", "1 HUSB @I6@", "1 CHIL @I8@",
+    "0 @F4@ FAM", "1 HUSB @I7@", "1 WIFE @I3@"};
+// clang-format on
+
+TEST_F(GenealogyTextTest, UnnamedPersonsAreListedWithTheirDescendants) {
+    Load(kUnnamed);
+    settings.links = "text.htm";
+    TlossPerson* root = Node("I1", nullptr);
+    TlossPerson* bert = Node("I2", root);
+    TlossPerson* doo = Node("I3", root);
+    TlossPerson* child = Node("I5", root);
+    TlossPerson* ed = Node("I6", root);
+    TlossPerson* piet = Node("I7", bert);
+    TlossPerson* wim = Node("I8", ed);
+    PageContext context = Context();
+    const TinbredPerson chart = test::ChartOf(*root);
+    const GenealogyRows rows = BuildGenealogyRows(chart, context);
+    // Ed's name is hidden on purpose, and his branch with it.
+    EXPECT_EQ(rows.rows, (std::vector<const TlossPerson*>{root, bert, piet, doo, child}));
+    std::vector<std::string> labels;
+    for (TlossPerson* node : {bert, piet, doo, child})
+        labels.push_back(rows.Label(*node) + rows.KeyOf(*node));
+    EXPECT_EQ(labels, (std::vector<std::string>{"2.1#I1", "3.1#I2", "2.2#I1", "2.3#I1"}));
+    EXPECT_EQ(rows.RankOf(*ed) + rows.RankOf(*wim), 0);
+
+    WriteGenealogyTextPage(chart, rows, context);
+    const std::string page = Read("text.htm");
+    const std::string row = "<tr><td valign=top><a name=\"", text = "<td><td class=s><b>";
+    for (const std::string& line : std::vector<std::string>{
+             // The word for a man, a woman, or either, and the rows' links.
+             "<tr><td width=90>&nbsp;&nbsp;Children:<td width=60>&nbsp;930:<td>man "
+             "[<a href=\"#I2\">2.1</a>]</tr>",
+             "<tr><td><td><td>woman [<a href=\"#I3\">2.2</a>]</tr>",
+             "<tr><td><td><td>man/woman [<a href=\"#I5\">2.3</a>]</tr>",
+             // Ed is there, unnamed and without a row.
+             "<tr><td><td>1950:<td>man</tr>",
+             row + "I2\" href=\"#I1\">2.1</a>" + text + "man</b>; born 930.<br>",
+             "He married Marie Vos.<br><table cellpadding=0 cellspacing=0>",
+             row + "I3\" href=\"#I1\">2.2</a>" + text + "woman (alias Bobbie)</b>.<br>",
+             "She married <b>Piet Smit</b> [<a href=\"#I7\">3.1</a>].<br>",
+             row + "I5\" href=\"#I1\">2.3</a>" + text + "man/woman</b>.<br>",
+             row + "I7\" href=\"#I2\">3.1</a>" + text + "Piet Smit</b>; born 955.<br>",
+             "He married <b>woman (alias Bobbie)</b> [<a href=\"#I3\">2.2</a>].<br>",
+         })
+        EXPECT_NE(page.find(line + "\r\n"), std::string::npos) << line;
+    EXPECT_EQ(page.find("name=\"I6\""), std::string::npos);
+    EXPECT_EQ(page.find("Wim"), std::string::npos);
+    EXPECT_EQ(reporter.RunState(), kRunNormal) << host.AllMessages();
+}
+
 }  // namespace
 }  // namespace lg
