@@ -217,7 +217,12 @@ std::string FamilyBlock(const Tindividual& person, const TextRows& rows) {
         if (!family) continue;
         // Without a partner there is no marriage line, but the children
         // are still listed: they have rows of their own in this chart.
-        const Tindividual* spouse = male ? family->wife : family->husband;
+        // The partner is whoever of the two is not the person: one without a
+        // recorded sex must not marry himself.
+        const Tindividual* spouse = family->husband == &person ? family->wife
+                                    : family->wife == &person  ? family->husband
+                                    : male                     ? family->wife
+                                                               : family->husband;
         if (spouse) {
             std::string prefix = rows.descriptions.language->Married(male) + " ";
             if (numbered) prefix.append("(").append(std::to_string(++k)).append(") ");

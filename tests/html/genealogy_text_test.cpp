@@ -211,6 +211,19 @@ const std::vector<std::string> kUnnamed = {
     "0 @F4@ FAM", "1 HUSB @I7@", "1 WIFE @I3@"};
 // clang-format on
 
+TEST_F(GenealogyTextTest, APersonWithoutSexMarriesThePartnerNotHimself) {
+    Load({"0 @I1@ INDI", "1 NAME Chris /Smit/", "1 FAMS @F1@", "0 @I2@ INDI", "1 NAME Anna /Vos/",
+          "1 SEX F", "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@"});
+    settings.links = "text.htm";
+    TlossPerson* root = Node("I1", nullptr);
+    PageContext context = Context();
+    const TinbredPerson chart = test::ChartOf(*root);
+    WriteGenealogyTextPage(chart, BuildGenealogyRows(chart, context), context);
+    const std::string page = Read("text.htm");
+    EXPECT_NE(page.find("Anna Vos"), std::string::npos) << page;
+    EXPECT_EQ(page.find("Chris Smit"), page.rfind("Chris Smit")) << page;  // named once: his row
+}
+
 TEST_F(GenealogyTextTest, UnnamedPersonsAreListedWithTheirDescendants) {
     Load(kUnnamed);
     settings.links = "text.htm";
