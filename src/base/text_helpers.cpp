@@ -64,25 +64,8 @@ std::string_view TrimLeftBlanks(std::string_view text) {
 namespace lg {
 namespace {
 
-constexpr std::size_t kMaxReferenceName = 10;
-
-bool IsReferenceNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '#';
-}
-
 bool IsAsciiLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-// Bytes taken by the visible character at text[i]: a whole character
-// reference, or one byte.
-std::size_t CharacterSize(std::string_view text, std::size_t i) {
-    if (text[i] != '&') return 1;
-    std::size_t end = i + 1;
-    while (end < text.size() && end - i - 1 < kMaxReferenceName && IsReferenceNameChar(text[end]))
-        ++end;
-    if (end == i + 1 || end >= text.size() || text[end] != ';') return 1;
-    return end - i + 1;
 }
 
 int HexValue(char c) {
@@ -108,19 +91,6 @@ int MonthOf(std::string_view date) {
     for (int m = 0; m < 12; ++m)
         if (upper.find(kMonths[m]) != std::string::npos) return m + 1;
     return 0;
-}
-
-int DisplayLength(std::string_view text) {
-    int length = 0;
-    for (std::size_t i = 0; i < text.size(); i += CharacterSize(text, i)) ++length;
-    return length;
-}
-
-std::string TruncateDisplay(std::string_view text, int n) {
-    if (n <= 0) return {};
-    std::size_t i = 0;
-    for (int kept = 0; i < text.size() && kept <= n; ++kept) i += CharacterSize(text, i);
-    return std::string(text.substr(0, i));
 }
 
 std::string RomanNumeral(int n) {

@@ -34,16 +34,6 @@ std::string ToLowerAscii(std::string_view text);
 std::string_view TrimRightBlanks(std::string_view text);
 std::string_view TrimLeftBlanks(std::string_view text);
 
-// The number of visible characters: a character reference ("&eacute;",
-// "&#321;": "&", up to ten letters, digits or "#", then ";") counts as one.
-// An "&" that does not open such a reference is one character by itself, so
-// "Smith & Sons" has twelve.
-int DisplayLength(std::string_view text);
-// The first n + 1 visible characters of the text (a reference stays whole),
-// or the empty text when n <= 0. Keeping one more than n is what name
-// shortening expects: it appends ".." to TruncateDisplay(name, length - 2).
-std::string TruncateDisplay(std::string_view text, int n);
-
 // "XIV" for 14, "C" for 100, "CXCIX" for 199; numbers from 200 on continue
 // with the usual hundreds and thousands. Empty for n <= 0.
 std::string RomanNumeral(int n);

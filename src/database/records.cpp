@@ -4,6 +4,7 @@
 #include <climits>
 #include <functional>
 
+#include "base/html_text.h"
 #include "base/particles.h"
 #include "base/text_helpers.h"
 
@@ -83,7 +84,9 @@ std::string Initial(std::string_view word) {
     if (word.empty()) return {};
     std::size_t i = 0;
     while (i + 1 < word.size() && (word[i] == '\'' || word[i] == '(')) ++i;
-    return std::string(1, word[i]) + " ";
+    // A letter the code page lacks is a whole reference ("&#321;ukasz"
+    // gives "&#321;"); its "&" alone would show as "&" in every box.
+    return std::string(word.substr(i, BytesOfVisible(word.substr(i), 1))) + " ";
 }
 
 std::string Tindividual::InitialAndSurname() const {

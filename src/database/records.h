@@ -160,7 +160,8 @@ class Tindividual {
 };
 
 // The first character of the word that is neither an apostrophe nor an
-// opening bracket (the last one when all are), then a blank.
+// opening bracket (the last one when all are), then a blank. A character
+// reference there is one character and is kept whole.
 std::string Initial(std::string_view word);
 
 // Splits fullName into givenNames, surname and nameSuffix, moving trailing

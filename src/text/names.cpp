@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/html_text.h"
 #include "base/particles.h"
 #include "base/text_helpers.h"
 
@@ -10,6 +11,12 @@ namespace {
 
 std::string_view FirstWord(std::string_view text) {
     return text.substr(0, text.find(' '));
+}
+
+// Measured as the page shows it: a character reference is one character, the
+// same rule by which the final cut keeps references whole.
+bool Fits(std::string_view text, int32_t nameLength) {
+    return nameLength >= 0 && VisibleLength(text) <= static_cast<std::size_t>(nameLength);
 }
 
 // Words as separated by single blanks: two blanks enclose an empty word.
@@ -43,7 +50,7 @@ std::string AbbreviateParticles(std::string_view name) {
     std::string result;
     for (std::size_t i = 0; i < words.size(); ++i) {
         std::string word = words[i];
-        if (DisplayLength(word) == 1 && i + 1 < words.size() && DisplayLength(words[i + 1]) == 1)
+        if (VisibleLength(word) == 1 && i + 1 < words.size() && VisibleLength(words[i + 1]) == 1)
             word += words[++i];
         result += word;
         result += ' ';
@@ -150,11 +157,15 @@ bool SameSurname(std::string_view a, std::string_view b) {
 }
 
 std::string ShortenName(std::string_view name, int32_t nameLength) {
-    if (DisplayLength(name) <= nameLength) return std::string(name);
+    if (Fits(name, nameLength)) return std::string(name);
     std::string shortened = AbbreviateParticles(name);
-    if (DisplayLength(shortened) > nameLength) shortened = DropBracketedPart(shortened);
-    if (DisplayLength(shortened) > nameLength)
-        shortened = TruncateDisplay(shortened, nameLength < 2 ? 0 : nameLength - 2) + "..";
+    if (!Fits(shortened, nameLength)) shortened = DropBracketedPart(shortened);
+    if (!Fits(shortened, nameLength)) {
+        // At a length of two or less no letter is kept, only the "..".
+        const std::size_t kept = nameLength <= 2 ? 0 : static_cast<std::size_t>(nameLength) - 1;
+        shortened.resize(BytesOfVisible(shortened, kept));
+        shortened += "..";
+    }
     return shortened;
 }
 

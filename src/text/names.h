@@ -39,6 +39,8 @@ bool SameSurname(std::string_view a, std::string_view b);
 // otherwise particles shrink to one letter ("van der" to "vd"), then
 // bracketed parts go, then the name is cut to nameLength - 1 visible
 // characters followed by "..", so a name cut that far is one over the length.
+// A character reference ("&#321;", "&eacute;") is one visible character, and
+// no cut falls inside one.
 std::string ShortenName(std::string_view name, int32_t nameLength);
 
 // The person's name in the form the digit names, passed through ShortenName:

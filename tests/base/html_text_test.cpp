@@ -73,6 +73,14 @@ TEST(VisibleLength, AReferenceIsOneCharacter) {
     EXPECT_EQ(VisibleLength("A&amp;P"), 3u);
     EXPECT_EQ(VisibleLength("A&P"), 3u);  // a stray "&" is a character of its own
     EXPECT_EQ(VisibleLength(""), 0u);
+    // Only what HTML shows as one letter counts as one: not a bare "&", a
+    // name with a blank, one without its ";", or a name HTML does not know,
+    // however long a known one may be.
+    const std::pair<const char*, std::size_t> lengths[] = {
+        {"Smith & Sons", 12},    {"a &amp b; c", 11},        {"&eacute", 7},
+        {"&verylongnames;", 15}, {"O&DiacriticalAcute;", 2}, {"&#0;", 4},
+    };
+    for (const auto& [text, length] : lengths) EXPECT_EQ(VisibleLength(text), length) << text;
 
     const std::string name = "&#321;uk&eacute;sz";
     EXPECT_EQ(BytesOfVisible(name, 0), 0u);

@@ -10,32 +10,6 @@
 namespace lg {
 namespace {
 
-TEST(TextHelpers, VisibleLengthAndCutWithReferences) {
-    const std::pair<const char*, int> lengths[] = {
-        {"&Eacute;mile", 5},     {"&#321;&oacute;d&#378;", 4},
-        {"Smith & Sons", 12},     // a bare "&" opens no reference,
-        {"a &amp b; c", 11},      // nor one with a blank in its name,
-        {"&eacute", 7},           // nor one without its ";",
-        {"&verylongnames;", 15},  // nor a name longer than any entity
-    };
-    for (const auto& [text, length] : lengths) EXPECT_EQ(DisplayLength(text), length) << text;
-
-    struct Cut {
-        const char* text;
-        int n;
-        const char* kept;
-    };
-    const Cut cuts[] = {
-        {"Jan vd Berg", 8, "Jan vd Be"},  // one more than n
-        {"Jan vd Berg", 0, ""},
-        {"Jan vd Berg", -3, ""},
-        {"Jan", 5, "Jan"},
-        {"ab&eacute;cd", 2, "ab&eacute;"},  // the reference at the cut stays whole
-        {"A & B", 1, "A "},
-    };
-    for (const Cut& c : cuts) EXPECT_EQ(TruncateDisplay(c.text, c.n), c.kept) << c.text << c.n;
-}
-
 TEST(TextHelpers, RomanNumeralsAndDates) {
     const std::pair<int, const char*> numerals[] = {
         {4, "IV"},      {9, "IX"},   {14, "XIV"},       {99, "XCIX"}, {100, "C"},

@@ -65,6 +65,23 @@ TEST(Records, ListingAndNameAccessors) {
     EXPECT_EQ(Initial(""), "");
 }
 
+TEST(Records, InitialOfALetterWrittenAsReference) {
+    // A letter the code page lacks is carried as a reference; the initial is
+    // the whole reference, never its "&".
+    const std::pair<const char*, const char*> initials[] = {
+        {"&#321;ukasz", "&#321; "},      {"&#x141;ukasz", "&#x141; "},
+        {"&Eacute;mile", "&Eacute; "},   {"&#1048;&#1074;&#1072;&#1085;", "&#1048; "},
+        {"(&#321;ukasz)", "&#321; "},                            // the bracket is skipped as before
+        {"'&Eacute;mile'", "&Eacute; "}, {"&#321;", "&#321; "},  // a name of one letter
+        {"&amp; Co", "&amp; "},          {"&eacute", "& "},  // no ";": no reference, so a plain "&"
+    };
+    for (const auto& [word, initial] : initials) EXPECT_EQ(Initial(word), initial) << word;
+
+    const Tindividual lukasz =
+        Named("&#321;ukasz Jan /&#1055;&#1077;&#1090;&#1088;&#1086;&#1074;/");
+    EXPECT_EQ(lukasz.InitialAndSurname(), "&#321;  &#1055;&#1077;&#1090;&#1088;&#1086;&#1074;");
+}
+
 TEST(Records, StillbornAndYears) {
     Tindividual p;
     EXPECT_TRUE(p.IsStillborn());  // no dates at all count as equal

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace lg {
 namespace {
@@ -122,6 +124,75 @@ TEST(Names, DisplayNameWithoutSurnameOrGivenNamesAndShortened) {
     EXPECT_EQ(DisplayName(jan, '4', {10, true}), "Jan vd Be..");
     EXPECT_EQ(DisplayName(jan, '2', {12, true}), "J  vd Berg");
     EXPECT_EQ(DisplayName(Person("Jan Pieter 'Piet' Klaas", "Berg"), '3', {8, true}), "Jan P  K");
+}
+
+// Letters the code page lacks are carried as references; each counts as one
+// letter, both for initials and for the name length.
+constexpr std::string_view kL = "&#321;";  // capital L with stroke
+constexpr std::string_view kIvan = "&#1048;&#1074;&#1072;&#1085;";
+constexpr std::string_view kPetrov = "&#1055;&#1077;&#1090;&#1088;&#1086;&#1074;";
+
+std::string Cat(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (std::string_view part : parts) text += part;
+    return text;
+}
+
+TEST(Names, InitialsOfLettersWrittenAsReferences) {
+    const NameOptions roomy{100, true};
+    const std::string lukasz = Cat({kL, "ukasz"});
+    EXPECT_EQ(DisplayName(Person(lukasz, "Kowalski"), '2', roomy), Cat({kL, "  Kowalski"}));
+    EXPECT_EQ(DisplayName(Person("&Eacute;mile", "Zola"), '2', roomy), "&Eacute;  Zola");
+    EXPECT_EQ(DisplayName(Person(kIvan, kPetrov), '2', roomy), Cat({"&#1048;  ", kPetrov}));
+
+    // Form 3: the later given names give their first letter, reference or not,
+    // with the same blanks as plain initials ("Jan P  K ").
+    EXPECT_EQ(DisplayName(Person(Cat({"Jan ", lukasz, " Klaas"}), "Berg"), '3', roomy),
+              Cat({"Jan ", kL, "  K "}));
+    EXPECT_EQ(DisplayName(Person(Cat({"Jan &Eacute;mile 'Mil' ", lukasz}), "Berg"), '3', roomy),
+              Cat({"Jan &Eacute;  ", kL, " "}));
+    EXPECT_EQ(DisplayName(Person(Cat({lukasz, " &Eacute;mile"}), "Berg"), '3', roomy),
+              Cat({lukasz, " &Eacute; "}));
+}
+
+TEST(Names, ShortenNameCountsReferencesAsOneAndNeverCutsOne) {
+    const std::string lukasz = Cat({kL, "ukasz"});         // six letters, eleven bytes
+    const std::string kowal = Cat({"Jan Ko", kL, "ski"});  // ten letters
+    struct Case {
+        int32_t length;
+        std::string name;
+        std::string shortened;
+    };
+    const Case cases[] = {
+        {6, lukasz, lukasz},  // fits by letters though not by bytes
+        {5, lukasz, Cat({kL, "uka.."})},
+        {10, kowal, kowal},
+        {8, kowal, Cat({"Jan Ko", kL, ".."})},  // the reference is the last letter kept
+        {7, kowal, "Jan Ko.."},                 // the cut falls before it, not inside
+        {3, lukasz, Cat({kL, "u.."})},
+        {2, lukasz, ".."},
+        {11, Cat({kIvan, " ", kPetrov}), Cat({kIvan, " ", kPetrov})},
+        {8, Cat({kIvan, " ", kPetrov}), Cat({kIvan, " &#1055;&#1077;.."})},
+        {5, Cat({kIvan, " ", kPetrov}), Cat({kIvan, ".."})},
+        // A reference with a long name is one character too, as the page
+        // shows it; cutting by a shorter rule left "O&Dia.." in the box.
+        {8, "Jan O&DiacriticalAcute;Brien", "Jan O&DiacriticalAcute;B.."},
+        {11, "Jan O&DiacriticalAcute;Brien", "Jan O&DiacriticalAcute;Brien"},  // eleven letters
+        // One-letter words pair up whatever their letter is written as.
+        {12, Cat({"Jan ", kL, " van Berg"}), Cat({"Jan ", kL, "v Berg"})},
+        // Brackets go by letters too: the name fits once they are gone.
+        {13, Cat({kIvan, " (", kIvan, ") ", kPetrov}), Cat({kIvan, "   ", kPetrov})},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + " / " + std::to_string(c.length));
+        EXPECT_EQ(ShortenName(c.name, c.length), c.shortened);
+    }
+
+    // Through the name forms: a Cyrillic full name cut to the box.
+    EXPECT_EQ(DisplayName(Person(kIvan, kPetrov), '4', {10, true}),
+              Cat({kIvan, " &#1055;&#1077;&#1090;&#1088;.."}));
+    EXPECT_EQ(DisplayName(Person(kIvan, kPetrov), '2', {7, true}),
+              Cat({"&#1048;  &#1055;&#1077;&#1090;.."}));
 }
 
 }  // namespace
