@@ -8,6 +8,8 @@
 #include "base/fill_in.h"
 #include "base/help_texts.h"
 #include "base/messages.h"
+#include "base/safe_file.h"
+#include "base/text_helpers.h"
 
 namespace lg {
 namespace {
@@ -111,14 +113,44 @@ std::string PublishChart(Session& session, ChartType type) {
         reporter.AddMessage(MessageText(Msg::NoFileToView), true);
         return {};
     }
+    // A new command: an error of an earlier one (a page that failed) must not
+    // make the writers stop early, as they do when this one fails.
+    reporter.SetRunState(kRunNormal);
+    const Tvariables& s = session.settings.current;
+    for (const std::string* name : {&s.output, &s.page, &s.outline, &s.links}) {
+        // Text links with "#" name the user's own files, which are not written.
+        if (name == &s.links && name->find('#') != std::string::npos) continue;
+        if (!IsPlainFileName(*name)) {
+            reporter.AddMessage(FillIn(Msg::OutputNameWithFolder, *name), true);
+            return {};
+        }
+    }
+    // Every page is written beside its place first; only a complete set
+    // replaces the old one, so a failure or an interruption leaves the
+    // pages a reader has as they were.
+    SafeFileSet pages;
     PageContext context = PageContextOf(session);
+    context.pages = &pages;
+    reporter.BeginInterruptible();
     try {
         kind.publish(*chart, context);
+        if (!reporter.CheckInterrupted() && !pages.CommitAll()) {
+            const FileError error = pages.Error();
+            throw PageWriteError(error);
+        }
     } catch (const PageWriteError& error) {
-        reporter.AddMessage(FillIn(Msg::UnableToOpenCreate, error.File()), true);
+        reporter.EndInterruptible();
+        pages.AbandonAll();
+        reporter.AddMessage(FillInAll(Msg::UnableToWritePages, {error.File(), error.Reason()}),
+                            true);
+        return {};
+    } catch (const PagesInterrupted&) {
+    }
+    reporter.EndInterruptible();
+    if (reporter.Interrupted()) {
+        pages.AbandonAll();
         return {};
     }
-    const Tvariables& s = session.settings.current;
     std::string view = context.PathOf(s.page.empty() ? s.output : s.page);
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(view, ignored)) {

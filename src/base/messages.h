@@ -203,6 +203,8 @@ enum class Msg : int {
     HashInTextLinks,
     FileNotGeneratedByUs,
     UnableToOpenCreate,
+    UnableToWritePages,
+    OutputNameWithFolder,
     ProducingHTMLGenealogy,
     MarriedTwice,
     Warning,

@@ -135,16 +135,33 @@ std::string OutputPath(std::string_view directory, std::string_view fileName) {
     return path;
 }
 
+bool IsPlainFileName(std::string_view name) {
+    return name.find_first_of("/\\") == std::string_view::npos && name != "." && name != "..";
+}
+
 bool GeneratedByUs(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return true;
+    // What each kind of page already carries near its top: the text pages'
+    // generator tag, the chart, outline and frames pages' creator tag (both
+    // name our address), and the error report's link to its help page.
+    auto ours = [](std::string_view line) {
+        const bool generator = line.find("\"GENERATOR\"") != std::string_view::npos &&
+                               line.find("\"LIGNORAMA.EXE\"") != std::string_view::npos;
+        const bool creator = line.find("<meta name=\"Creator\" content=\"") == 0 &&
+                             line.find("support@lignorama.org\">") != std::string_view::npos;
+        const bool report =
+            line.find("Your gedcom file has inconsistent links or dates") !=
+                std::string_view::npos &&
+            line.find("lignorama.org/lignorama/LGerrorhelp.htm") != std::string_view::npos;
+        return generator || creator || report;
+    };
     std::string line;
-    for (int i = 0; i < 6 && std::getline(in, line); ++i) {
-        if (line.find("\"GENERATOR\"") != std::string::npos &&
-            line.find("\"LIGNORAMA.EXE\"") != std::string::npos)
-            return true;
-    }
-    return false;
+    int lines = 0;
+    for (; lines < 6 && std::getline(in, line); ++lines)
+        if (ours(TrimLeftBlanks(line))) return true;
+    // An empty file holds nobody's work (a run that was cut short leaves one).
+    return lines == 0;
 }
 
 std::string BookmarkOf(std::string_view id, int bookmarkStyle) {

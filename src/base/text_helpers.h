@@ -54,9 +54,14 @@ std::string TextLink(std::string_view key, std::string_view links);
 // directory is empty, otherwise joined with exactly one "/" between.
 std::string OutputPath(std::string_view directory, std::string_view fileName);
 
+// Whether the name names a file in the output directory itself: no folder
+// part ("/", or "\\" as other systems write it) and neither "." nor "..".
+// The empty name (no file) counts as plain.
+bool IsPlainFileName(std::string_view name);
+
 // Whether an HTML writer may overwrite the file: true when the file cannot
-// be opened for reading, or when one of its first six lines contains both
-// "\"GENERATOR\"" and "\"LIGNORAMA.EXE\"" (the meta line our pages write).
+// be opened for reading, is empty, or shows in its first six lines a mark
+// that only our pages and error report carry.
 bool GeneratedByUs(const std::filesystem::path& file);
 
 // A person's bookmark on the text pages: the ID itself, except with bookmark

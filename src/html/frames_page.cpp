@@ -11,7 +11,7 @@ void WriteFramesPage(const TlossPerson& root, PageContext& context) {
     std::string bottom = s.links;
     if (s.links.find('#') != std::string::npos && root.person)
         bottom = TextLink(BookmarkOf(root.person->ID, context.options.bookmarks), s.links);
-    PageFile file(context.PathOf(s.page));
+    PageFile file(context, s.page, "the frames page");
     file.Line("<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\">");
     file.Line("<html>");
     file.Line("<head>");

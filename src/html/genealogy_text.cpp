@@ -272,7 +272,7 @@ TextPageHeadStyle GenealogyHeadStyle(const Tvariables& settings) {
 
 void WriteGenealogyTextPage(const TinbredPerson& chart, const GenealogyRows& rows,
                             PageContext& context) {
-    WriteTextPageFile(context, [&](PageFile& file) {
+    WriteTextPageFile(context, "a genealogy text file", [&](PageFile& file) {
         // A progress text, in the colour of work under way.
         context.reporter.ShowStatus(MessageText(Msg::ProducingHTMLGenealogy), StatusColour::Error);
         // The rows of a generation stand together in depth-first order,

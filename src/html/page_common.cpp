@@ -39,35 +39,48 @@ std::string PageDate(const Clock& clock) {
     return std::string(text, n);
 }
 
-PageFile::PageFile(const std::string& path) : path_(path) {
-    file_ = std::fopen(path.c_str(), "wb");
-    if (!file_) throw PageWriteError(path);
-    buffer_.reserve(1 << 16);
+PageFile::PageFile(const std::string& path) {
+    Open(path, nullptr);
 }
 
-PageFile::~PageFile() {
-    if (file_) std::fclose(file_);
+PageFile::PageFile(const PageContext& context, std::string_view fileName, std::string_view what) {
+    if (!MayReplacePage(context, fileName, what)) return;
+    if (context.reporter.InInterruptibleSection()) reporter_ = &context.reporter;
+    Open(context.PathOf(fileName), context.pages);
+}
+
+PageFile::~PageFile() = default;
+
+void PageFile::Open(const std::string& path, SafeFileSet* pages) {
+    if (pages) {
+        file_ = &pages->Open(path);
+    } else {
+        own_ = std::make_unique<SafeFile>(path);
+        file_ = own_.get();
+    }
+    ThrowIfFailed();
+}
+
+void PageFile::ThrowIfFailed() const {
+    if (!file_->Ok()) throw PageWriteError(file_->Error());
 }
 
 void PageFile::Write(std::string_view text) {
-    buffer_.append(text);
-    if (buffer_.size() >= (1 << 16)) Flush();
-}
-
-void PageFile::Flush() {
-    if (buffer_.empty()) return;
-    std::size_t written = std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
-    bool failed = written != buffer_.size();
-    buffer_.clear();
-    if (failed) throw PageWriteError(path_);
+    if (!file_) return;
+    file_->Write(text);
+    ThrowIfFailed();
+    // A look at the keyboard now and then, not at every line.
+    unpolled_ += text.size();
+    if (reporter_ && unpolled_ >= (1 << 16)) {
+        unpolled_ = 0;
+        if (reporter_->CheckInterrupted()) throw PagesInterrupted();
+    }
 }
 
 void PageFile::Close() {
     if (!file_) return;
-    Flush();
-    bool failed = std::fclose(file_) != 0;
+    if (own_ ? !own_->Commit() : !file_->Finish()) throw PageWriteError(file_->Error());
     file_ = nullptr;
-    if (failed) throw PageWriteError(path_);
 }
 
 namespace {
@@ -85,19 +98,21 @@ void ReportBoxedNote(Reporter& reporter, Msg heading, int blanksBefore, int blan
 
 }  // namespace
 
-bool MayWriteTextPage(const PageContext& context) {
+bool MayReplacePage(const PageContext& context, std::string_view fileName, std::string_view what) {
+    if (GeneratedByUs(context.PathOf(fileName))) return true;
+    ReportBoxedNote(context.reporter, Msg::Warning, 10, 10,
+                    FillInAll(Msg::FileNotGeneratedByUs, {fileName, what}));
+    return false;
+}
+
+bool MayWriteTextPage(const PageContext& context, std::string_view what) {
     const std::string& links = context.settings.links;
     if (links.find('#') != std::string::npos) {
         ReportBoxedNote(context.reporter, Msg::NoteWord, 14, 13,
                         FillIn(Msg::HashInTextLinks, links));
         return false;
     }
-    if (!GeneratedByUs(context.PathOf(links))) {
-        ReportBoxedNote(context.reporter, Msg::Warning, 10, 10,
-                        FillIn(Msg::FileNotGeneratedByUs, links));
-        return false;
-    }
-    return true;
+    return MayReplacePage(context, links, what);
 }
 
 }  // namespace lg

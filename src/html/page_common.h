@@ -4,12 +4,15 @@
 // CR LF lines, and the note shown when a text page is not written.
 
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/clock.h"
 #include "base/reporter.h"
+#include "base/safe_file.h"
 #include "charts/chart_records.h"
 #include "charts/settings_types.h"
 #include "html/person_description.h"
@@ -34,6 +37,9 @@ struct PageContext {
     const Clock& clock;
     // The title the tableau sets and the outline and text pages repeat.
     std::string& chartTitle;
+    // The pages of the chart being published, put in place together once
+    // all are written; null: each page takes its place when it is closed.
+    SafeFileSet* pages = nullptr;
 
     NameOptions Names() const { return {settings.namelength, options.patronym}; }
     int CurrentYear() const { return clock.CurrentYear(); }
@@ -59,19 +65,36 @@ std::string PageDate(const Clock& clock);
 // command reports it.
 class PageWriteError : public std::runtime_error {
   public:
-    explicit PageWriteError(const std::string& file)
-        : std::runtime_error("cannot write " + file), file_(file) {}
-    const std::string& File() const { return file_; }
+    explicit PageWriteError(FileError error)
+        : std::runtime_error(error.Text()), error_(std::move(error)) {}
+    const std::string& File() const { return error_.file; }
+    const std::string& Reason() const { return error_.reason; }
 
   private:
-    std::string file_;
+    FileError error_;
 };
 
-// An output page, written through a buffer. Lines end in CR LF.
+// The user interrupted the writing of the pages.
+class PagesInterrupted : public std::runtime_error {
+  public:
+    PagesInterrupted() : std::runtime_error("interrupted") {}
+};
+
+// An output page, written through a buffer. Lines end in CR LF. The page is
+// written under a temporary name, so the old file stays whole until the new
+// one is complete.
 class PageFile {
   public:
-    // Creates (truncates) the file; throws PageWriteError when it can't.
+    // A page on its own: it takes its place when it is closed. Throws
+    // PageWriteError when it can't be created.
     explicit PageFile(const std::string& path);
+    // A page of the chart being published, named `fileName` in the output
+    // folder. It goes into context.pages when there is a set. A file there
+    // that the program did not write is kept: the refusal is reported as a
+    // boxed warning naming `what` ("the chart page"), and the page's text
+    // goes nowhere. While the reporter's section is interruptible, an
+    // interruption ends the writing with PagesInterrupted.
+    PageFile(const PageContext& context, std::string_view fileName, std::string_view what);
     ~PageFile();
     PageFile(const PageFile&) = delete;
     PageFile& operator=(const PageFile&) = delete;
@@ -81,22 +104,29 @@ class PageFile {
         Write(text);
         Write("\r\n");
     }
-    // Flushes and closes; throws PageWriteError when the data did not reach
-    // the file. The destructor closes silently.
+    // Completes the page; throws PageWriteError when the data did not reach
+    // the file. A page that is dropped unclosed leaves the old file alone.
     void Close();
 
   private:
-    void Flush();
+    void Open(const std::string& path, SafeFileSet* pages);
+    void ThrowIfFailed() const;
 
-    std::string path_;
-    std::FILE* file_ = nullptr;
-    std::string buffer_;
+    std::unique_ptr<SafeFile> own_;
+    SafeFile* file_ = nullptr;
+    Reporter* reporter_ = nullptr;
+    std::size_t unpolled_ = 0;
 };
+
+// Whether the page `fileName` in the output folder may be written: not over
+// a file the program did not write. A refusal is reported as a boxed warning
+// in the message list (not an error) that names `what` was not produced.
+bool MayReplacePage(const PageContext& context, std::string_view fileName, std::string_view what);
 
 // Whether a text page may be written to the links file: not when links
 // holds "#" (the user supplies a collection of files) and not over a file
-// the program did not generate. Each refusal is reported as a boxed note
-// in the message list (not an error).
-bool MayWriteTextPage(const PageContext& context);
+// the program did not generate (see MayReplacePage). Each refusal is
+// reported as a boxed note in the message list (not an error).
+bool MayWriteTextPage(const PageContext& context, std::string_view what);
 
 }  // namespace lg

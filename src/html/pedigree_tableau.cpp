@@ -359,7 +359,7 @@ void WriteChartPage(const TinbredPerson& chart, PageContext& context, const Char
     const int32_t clearance = HeaderClearance(page.left, page.top, page.lists.elements, s);
     if (clearance > s.yoffset) s.yoffset = clearance;
     const bool descendants = kind.direction == ChartDirection::Descendants;
-    PageFile file(context.PathOf(s.output));
+    PageFile file(context, s.output, "the chart page");
     WriteHead(file, context, descendants);
     WriteHeader(file, context, page.probandLink, descendants);
     WriteChartBody(file, page, kind.boxes, context);
@@ -371,7 +371,7 @@ void WriteChartOutline(const TinbredPerson& chart, PageContext& context,
     OutlineSizes sizes(context.settings);
     PreparedTableau page;
     if (!PrepareTableau(chart, context.settings, kind.direction, context.reporter, page)) return;
-    PageFile file(context.PathOf(context.settings.outline));
+    PageFile file(context, context.settings.outline, "the outline page");
     WriteHead(file, context, kind.direction == ChartDirection::Descendants);
     WriteOutlineHeader(file, context);
     WriteChartBody(file, page, kind.boxes, context);

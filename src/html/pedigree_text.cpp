@@ -80,7 +80,7 @@ void WriteRows(PageFile& file, const std::vector<TlossPerson*>& rows, const Page
 }  // namespace
 
 void WritePedigreeTextPage(std::span<TlossPerson* const> nodes, PageContext& context) {
-    WriteTextPageFile(context, [&](PageFile& file) {
+    WriteTextPageFile(context, "a pedigree text file", [&](PageFile& file) {
         std::vector<TlossPerson*> rows = TextRowOrder(nodes);
         ForgetChartPartners(rows);
         file.Write(TextPageHead(context, PedigreeHeadStyle(context.settings)));

@@ -89,19 +89,16 @@ std::vector<TlossPerson*> TextRowOrder(std::span<TlossPerson* const> nodes) {
     return rows;
 }
 
-void WriteTextPageFile(PageContext& context, const std::function<void(PageFile&)>& body) {
+void WriteTextPageFile(PageContext& context, std::string_view what,
+                       const std::function<void(PageFile&)>& body) {
     const std::string& links = context.settings.links;
     // Without a links file the user asked for no text page.
     if (links.empty()) return;
-    if (!MayWriteTextPage(context)) return;
-    try {
-        PageFile file(context.PathOf(links));
-        body(file);
-        file.Line("</table></body></html>");
-        file.Close();
-    } catch (const PageWriteError&) {
-        context.reporter.AddMessage(FillIn(Msg::UnableToOpenCreate, links), true);
-    }
+    if (!MayWriteTextPage(context, what)) return;
+    PageFile file(context, links, what);
+    body(file);
+    file.Line("</table></body></html>");
+    file.Close();
 }
 
 }  // namespace lg

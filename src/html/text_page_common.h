@@ -43,10 +43,11 @@ void WriteTextRows(PageFile& file, std::span<const TlossPerson* const> rows,
 std::vector<TlossPerson*> TextRowOrder(std::span<TlossPerson* const> nodes);
 
 // Writes the text page named by the setting "links": nothing when it is
-// empty or MayWriteTextPage refuses; otherwise the file is created, the
-// body writes the head and rows, and the page is closed with the end of
-// its table. A file that can't be created or written is reported as the
-// "Unable to open/create" error.
-void WriteTextPageFile(PageContext& context, const std::function<void(PageFile&)>& body);
+// empty or MayWriteTextPage refuses (`what` names the page in the refusal);
+// otherwise the body writes the head and rows, and the page is closed with
+// the end of its table. A page that can't be written throws PageWriteError,
+// as every other page of the chart does.
+void WriteTextPageFile(PageContext& context, std::string_view what,
+                       const std::function<void(PageFile&)>& body);
 
 }  // namespace lg

@@ -197,7 +197,8 @@ TEST(MakeChart, UnwritablePagesAreReported) {
     e.session.workingDirectory = e.dir.Path() / "missing";
     EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
     EXPECT_EQ(e.host.messages.back(),
-              "*** Unable to open/create " + (e.dir.Path() / "missing" / "lignorama.htm").string());
+              "*** Unable to write " + (e.dir.Path() / "missing" / "lignorama.htm").string() +
+                  ": the folder does not exist. The pages were left as they were.");
 }
 
 TEST(MakeChart, CommandLineBatchModeWritesThePages) {

@@ -83,7 +83,24 @@ TEST(TextHelpers, GeneratedByUsLooksAtTheFirstSixLines) {
     EXPECT_FALSE(GeneratedByUs(dir.Write("seventh.htm", page(6, meta))));
     EXPECT_FALSE(GeneratedByUs(dir.Write("theirs.htm", page(4, "name=\"GENERATOR\" Other"))));
     EXPECT_FALSE(GeneratedByUs(dir.Write("unquoted.htm", page(0, "GENERATOR LIGNORAMA.EXE"))));
-    EXPECT_FALSE(GeneratedByUs(dir.Write("empty.htm", "")));
+    EXPECT_TRUE(GeneratedByUs(dir.Write("empty.htm", "")));  // holds nobody's work
+    EXPECT_FALSE(GeneratedByUs(dir.Write("blank.htm", "\r\n")));
+
+    // Each of our pages is recognised by what it carries already.
+    const std::string frames = "<meta name=\"Creator\" content=\"support@lignorama.org\">";
+    const std::string chart =
+        "  <meta name=\"Creator\" content=\"Lignorama by Lignorama team; support@lignorama.org\">";
+    const std::string report =
+        "<html><head></head><body>Your gedcom file has inconsistent links or dates, reported "
+        "below. <a href=\"https://www.lignorama.org/lignorama/LGerrorhelp.htm\">";
+    EXPECT_TRUE(GeneratedByUs(dir.Write("frames.htm", page(4, frames))));
+    EXPECT_TRUE(GeneratedByUs(dir.Write("chart.htm", page(3, chart))));
+    EXPECT_TRUE(GeneratedByUs(dir.Write("report.htm", page(0, report))));
+    // A page of someone else that merely mentions us is theirs.
+    EXPECT_FALSE(GeneratedByUs(
+        dir.Write("mention.htm", page(1, "<p>Made with help from support@lignorama.org\">"))));
+    EXPECT_FALSE(GeneratedByUs(
+        dir.Write("creator.htm", page(1, "<meta name=\"Creator\" content=\"Someone Else\">"))));
 }
 
 TEST(TextHelpers, ColourConversions) {
