@@ -1,5 +1,7 @@
 #include "app/parameter_file.h"
 
+#include <cctype>
+#include <charconv>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -7,19 +9,11 @@
 #include "app/session.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
+#include "base/safe_file.h"
 #include "base/text_helpers.h"
 
 namespace lg {
 namespace {
-
-// ---------------------------------------------------------------- reading
-
-struct ReadState {
-    Settings& settings;
-    Tvariables* target;
-    std::vector<std::string>* rejected;
-    bool ok = true;
-};
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -30,6 +24,129 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
     return text;
 }
+
+// ------------------------------------------------------------ GEDCOM name
+//
+// The GEDCOM line ends at a "#" (what follows is a comment), and its value
+// is trimmed. A name holding "#" or blanks at its ends would not survive
+// that, nor would a line break, nor code page bytes that happen to form a
+// UTF-8 sequence, which the reader decodes. The writer writes those as
+// numeric character references and the reader turns them back; a "#" that
+// belongs to a reference ("&#321;", as internal text carries a letter the
+// code page lacks) does not start the comment. Every other name is written
+// byte for byte.
+
+// The length of the numeric character reference ("&#321;", "&#x141;") that
+// starts at text[at], or 0.
+std::size_t NumericReferenceAt(std::string_view text, std::size_t at) {
+    if (text.substr(at, 2) != "&#") return 0;
+    std::size_t end = at + 2;
+    const bool hex = end < text.size() && (text[end] == 'x' || text[end] == 'X');
+    if (hex) ++end;
+    const std::size_t digits = end;
+    while (end < text.size() && (hex ? std::isxdigit(static_cast<unsigned char>(text[end]))
+                                     : std::isdigit(static_cast<unsigned char>(text[end]))))
+        ++end;
+    if (end == digits || end >= text.size() || text[end] != ';') return 0;
+    return end + 1 - at;
+}
+
+bool HashInReference(std::string_view text, std::size_t hash) {
+    return hash > 0 && NumericReferenceAt(text, hash - 1) > 0;
+}
+
+// True when the reader, decoding UTF-8, would take the byte at text[at] as
+// the start of a character rather than keep it as it is.
+bool StartsUtf8Sequence(std::string_view text, std::size_t at) {
+    if (static_cast<unsigned char>(text[at]) < 0xC2) return false;
+    std::string_view piece = text.substr(at, 4);
+    return DecodeUtf8(piece) != std::string(1, piece.front()) + DecodeUtf8(piece.substr(1));
+}
+
+// The characters the writer escapes; the reader decodes exactly these.
+bool EscapedInName(char32_t code) {
+    return code <= ' ' || code == '#' || (code >= 0xC2 && code <= 0xF4);
+}
+
+void AppendReference(std::string& out, unsigned char byte) {
+    out += "&#";
+    out += std::to_string(byte);
+    out += ';';
+}
+
+// The value of the GEDCOM line for the internal name.
+std::string GedcomLineValue(std::string_view name) {
+    std::string value;
+    value.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(name[i]);
+        const bool atEnd = i == 0 || i + 1 == name.size();
+        if (byte < ' ' || (byte == ' ' && atEnd) || (byte == '#' && !HashInReference(name, i)) ||
+            StartsUtf8Sequence(name, i)) {
+            AppendReference(value, byte);
+        } else {
+            value += name[i];
+        }
+    }
+    return value;
+}
+
+// The internal name the value of a GEDCOM line gives.
+std::string GedcomNameFromLine(std::string_view value) {
+    std::size_t hash = value.find('#');
+    while (hash != std::string_view::npos && HashInReference(value, hash))
+        hash = value.find('#', hash + 1);
+    value = Trim(value.substr(0, hash));
+    std::string name;
+    name.reserve(value.size());
+    for (std::size_t i = 0; i < value.size();) {
+        const std::size_t length = NumericReferenceAt(value, i);
+        uint32_t code = 0;
+        if (length > 0) {
+            const char* end = value.data() + i + length - 1;
+            const auto [stop, error] = std::from_chars(value.data() + i + 2, end, code);
+            if (error != std::errc() || stop != end) code = 0;
+        }
+        if (code > 0 && EscapedInName(code)) {
+            name += static_cast<char>(code);
+            i += length;
+        } else {
+            name += value[i++];
+        }
+    }
+    return name;
+}
+
+// In a path, a literal "&" that internal text would read as the start of a
+// character reference ("&amp;" in a file name) becomes "&amp;", so that the
+// name converts back to the same path. References are ASCII: the path's
+// other bytes need not be decoded first.
+std::string EscapeReferenceAmpersands(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t semicolon = text[i] == '&' ? text.find(';', i) : std::string_view::npos;
+        // No reference is longer than this: the rest is plain text.
+        if (semicolon != std::string_view::npos && semicolon - i < 16) {
+            std::string_view piece = text.substr(i, semicolon + 1 - i);
+            if (ToUtf8(piece) != "&" + ToUtf8(piece.substr(1))) {
+                out += "&amp;";
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------- reading
+
+struct ReadState {
+    Settings& settings;
+    Tvariables* target;
+    std::vector<std::string>* rejected;
+    bool ok = true;
+};
 
 void Reject(ReadState& state, std::string_view key, std::string_view value) {
     state.ok = false;
@@ -192,7 +309,7 @@ void ReadGlobalKey(ReadState& state, std::string_view key, std::string_view lowe
         return;
     }
     if (lower == "gedcom") {
-        options.gedcom = Trim(value.substr(0, value.find('#')));
+        options.gedcom = GedcomNameFromLine(value);
     } else if (lower == "language") {
         options.language = value;
     } else if (lower == "placelevels") {
@@ -354,7 +471,7 @@ std::string FormatParameterFile(const Settings& settings) {
     const GlobalOptions& o = settings.options;
     std::string out = "/Input data for Lignorama (graphical analysis of gedcom)";
     out += kEol;
-    Put(out, "Gedcom", o.gedcom);
+    Put(out, "Gedcom", GedcomLineValue(o.gedcom));
     Put(out, "Language", o.language);
     Put(out, "PlaceLevels", o.placelevels);
     Put(out, "ProperDisplay", static_cast<int32_t>(o.properdisplay));
@@ -383,7 +500,7 @@ std::string GedcomNameFor(const std::filesystem::path& gedcom,
     std::filesystem::path full = Canonical(gedcom);
     std::filesystem::path where = Canonical(directory.empty() ? "." : directory);
     bool beside = full.parent_path() == where;
-    return DecodeUtf8((beside ? full.filename() : full).string());
+    return DecodeUtf8(EscapeReferenceAmpersands((beside ? full.filename() : full).string()));
 }
 
 std::filesystem::path ResolveGedcomName(std::string_view name,
@@ -405,13 +522,15 @@ bool WriteParameterFile(Session& session, const std::filesystem::path& file) {
     Settings written = settings;
     written.options.gedcom = GedcomNameFor(gedcom, directory);
 
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    std::string text = FormatParameterFile(written);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
+    // Written beside and renamed into place: a failed save leaves the old
+    // file as it was.
+    SafeFile out(file.string());
+    out.Write(FormatParameterFile(written));
+    if (!out.Commit()) {
         session.GetReporter().AddMessage(
-            FillIn(Msg::CanNotOpenFile, DecodeUtf8(file.filename().string())), true);
+            FillIn(Msg::CanNotOpenFile, DecodeUtf8(file.filename().string())) + ": " +
+                DecodeUtf8(out.Error().reason),
+            true);
         return false;
     }
     settings.options.gedcom = written.options.gedcom;

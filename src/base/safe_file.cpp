@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -25,6 +26,27 @@ mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
+}
+
+// Temporary files of this name that a killed run left behind: the same
+// pattern as mkstemp's, untouched for a minute, so no file that another run
+// is still writing is taken.
+void RemoveLeftovers(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    const std::string prefix = "." + target.filename().string() + ".";
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        std::error_code ignored;
+        if (!it->is_regular_file(ignored)) continue;
+        const auto written = it->last_write_time(ignored);
+        if (!ignored && now - written > std::chrono::minutes(1)) fs::remove(it->path(), ignored);
+    }
 }
 
 }  // namespace
@@ -139,6 +161,7 @@ bool SafeFile::Commit() {
         return false;
     }
     committed_ = true;
+    RemoveLeftovers(path_);
     return true;
 }
 

@@ -42,7 +42,8 @@ class SafeFile {
     void Write(std::string_view bytes);
     // Writes out the buffer and closes the temporary file.
     bool Finish();
-    // Finishes the file if needed, then renames it over `path`.
+    // Finishes the file if needed, then renames it over `path`. Temporary
+    // files of the same name that a killed run left go with it.
     bool Commit();
     // Drops the temporary file; the old file stays as it was.
     void Abandon();

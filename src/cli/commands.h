@@ -14,7 +14,9 @@ constexpr int kExitUsage = 2;
 constexpr int kExitFindings = 3;  // check: the error report was written
 
 // Runs the command line (without the program name). Normal output goes to
-// `out`, messages that are not the command's result to `err`.
+// `out`, messages that are not the command's result to `err`. When `out`
+// could not be written, the status is kExitError and `err` says so (with
+// the reason when `out` writes through a FileDescriptorBuffer).
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace lg::cli

@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <ostream>
 
 #include "base/encoding.h"
@@ -87,6 +89,70 @@ void ConsoleHost::EndInterruptible() {
 void ConsoleHost::ShowMessageBox(const std::string& text) {
     ClearStatus();
     std::fprintf(stderr, "%s\n", ForTerminal(text).c_str());
+}
+
+FileDescriptorBuffer::FileDescriptorBuffer(int fd) : fd_(fd) {
+    // A terminal shows each line as it comes; a file or pipe gets big writes.
+    if (isatty(fd) == 0) {
+        buffer_.resize(1 << 16);
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+}
+
+FileDescriptorBuffer::~FileDescriptorBuffer() {
+    Drain();
+}
+
+bool FileDescriptorBuffer::WriteAll(const char* bytes, std::size_t count) {
+    while (count > 0 && error_ == 0) {
+        const ssize_t written = ::write(fd_, bytes, count);
+        if (written < 0) {
+            if (errno != EINTR) error_ = errno;
+            continue;
+        }
+        if (written == 0) error_ = EIO;
+        bytes += written;
+        count -= static_cast<std::size_t>(written);
+    }
+    return error_ == 0;
+}
+
+bool FileDescriptorBuffer::Drain() {
+    const std::size_t held = static_cast<std::size_t>(pptr() - pbase());
+    if (held > 0) {
+        WriteAll(pbase(), held);
+        setp(buffer_.data(), buffer_.data() + buffer_.size());
+    }
+    return error_ == 0;
+}
+
+FileDescriptorBuffer::int_type FileDescriptorBuffer::overflow(int_type c) {
+    if (!Drain()) return traits_type::eof();
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char byte = traits_type::to_char_type(c);
+    if (pptr() != epptr()) {
+        *pptr() = byte;
+        pbump(1);
+    } else if (!WriteAll(&byte, 1)) {
+        return traits_type::eof();
+    }
+    return c;
+}
+
+std::streamsize FileDescriptorBuffer::xsputn(const char* bytes, std::streamsize count) {
+    if (error_ != 0 || count <= 0) return 0;
+    const auto size = static_cast<std::size_t>(count);
+    if (size <= static_cast<std::size_t>(epptr() - pptr())) {
+        std::memcpy(pptr(), bytes, size);
+        pbump(static_cast<int>(count));
+        return count;
+    }
+    if (!Drain() || !WriteAll(bytes, size)) return 0;
+    return count;
+}
+
+int FileDescriptorBuffer::sync() {
+    return Drain() ? 0 : -1;
 }
 
 }  // namespace lg

@@ -4,7 +4,9 @@
 // its next check instead of killing the program.
 
 #include <iosfwd>
+#include <streambuf>
 #include <string>
+#include <vector>
 
 #include "app/host.h"
 
@@ -33,6 +35,35 @@ class ConsoleHost final : public Host {
     std::ostream& messages_;
     bool statusShown_ = false;
     bool terminal_ = false;
+};
+
+// Output to a file descriptor (standard output) that keeps the errno of the
+// first failed write, so that the program can say at its end why its output
+// is incomplete instead of exiting as though all was written. After a
+// failure every write fails. Output to a terminal is not held back.
+class FileDescriptorBuffer final : public std::streambuf {
+  public:
+    explicit FileDescriptorBuffer(int fd);
+    // Writes out what is still held.
+    ~FileDescriptorBuffer() override;
+    FileDescriptorBuffer(const FileDescriptorBuffer&) = delete;
+    FileDescriptorBuffer& operator=(const FileDescriptorBuffer&) = delete;
+
+    // The errno of the failed write; 0 while every write succeeded.
+    int Error() const { return error_; }
+
+  protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override;
+    int sync() override;
+
+  private:
+    bool WriteAll(const char* bytes, std::size_t count);
+    bool Drain();
+
+    int fd_;
+    int error_ = 0;
+    std::vector<char> buffer_;
 };
 
 }  // namespace lg

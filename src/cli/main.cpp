@@ -1,7 +1,10 @@
 // lignorama-cli: the scriptable front of the program, without widgets.
 
+#include <unistd.h>
+
 #include <exception>
 #include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,8 +15,11 @@
 int main(int argc, char** argv) {
     lg::ConsoleHost::InstallInterruptHandler();
     std::vector<std::string> args(argv + 1, argv + argc);
+    // Standard output through a buffer that remembers why a write failed.
+    lg::FileDescriptorBuffer stdoutBuffer(STDOUT_FILENO);
+    std::ostream out(&stdoutBuffer);
     try {
-        return lg::cli::RunCommandLine(args, std::cout, std::cerr);
+        return lg::cli::RunCommandLine(args, out, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "*** " << lg::MessageText(lg::Msg::ErrorTrappedCauseUnknown) << " ("
                   << e.what() << ")\n";

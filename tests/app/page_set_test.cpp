@@ -15,10 +15,7 @@
 namespace lg {
 namespace {
 
-struct WritesFailAfter {
-    WritesFailAfter(int64_t bytes, int error) { FailOutputWritesAfter(bytes, error); }
-    ~WritesFailAfter() { FailOutputWritesAfter(-1, 0); }
-};
+using test::WritesFailAfter;
 
 // The example family with its pages published once.
 struct Published {

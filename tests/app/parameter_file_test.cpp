@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <fstream>
+#include <sstream>
+
+#include "app/session.h"
+#include "base/safe_file.h"
 #include "support/test_support.h"
 
 namespace lg {
@@ -254,6 +261,161 @@ TEST(ParameterFile, GedcomNamesRelativeToTheParameterFile) {
                                                             {"", ""}};
     for (const auto& [name, path] : resolved) EXPECT_EQ(ResolveGedcomName(name, "/data"), path);
     EXPECT_EQ(ResolveGedcomName("fam.ged", ""), "fam.ged");
+}
+
+// The value of the ";Gedcom" line the settings are written with.
+std::string GedcomLine(const std::string& name) {
+    Settings settings;
+    settings.options.gedcom = name;
+    for (const std::string& line : Lines(FormatParameterFile(settings)))
+        if (line.starts_with(";Gedcom ")) return line.substr(22);
+    ADD_FAILURE() << "no Gedcom line";
+    return {};
+}
+
+TEST(ParameterFile, EveryGedcomFileNameReadsBackToTheSameFile) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "dir#1" / "\xC5\x81");
+    // Names as the file system spells them (UTF-8).
+    const char* const names[] = {
+        "a#b.ged",
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA.ged",                                         // Łódź
+        "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0.ged",  // Москва
+        "\xE5\xAE\xB6\xE6\x97\x8F.ged",                          // 家族
+        "dir#1/\xC5\x81/\xC5\x81\xC3\xB3"
+        "d\xC5\xBA #2.ged",
+        "#.ged",
+        "x#",
+        " lead.ged",
+        "trail.ged  ",
+        "tab\t.ged",
+        "line\nbreak\r.ged",
+        "a&amp;b.ged",
+        "&#35;.ged",
+        "&#321;.ged",
+        "R&D;x&.ged",
+        "\xC3\x83\xC2\xA9.ged",  // "Ã©": its code page bytes look like UTF-8
+        "Zo\xC3\xAB.ged",
+        "my family.ged",
+    };
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        std::filesystem::path gedcom = dir.Write(name, "0 HEAD\n");
+        // Named beside the parameter file, and by its full path from elsewhere.
+        for (const std::filesystem::path& from : {gedcom.parent_path(), dir.Path() / "dir#1"}) {
+            Settings settings;
+            settings.options.gedcom = GedcomNameFor(gedcom, from);
+            bool ok = false;
+            Settings read = Read(FormatParameterFile(settings), &ok);
+            EXPECT_TRUE(ok);
+            EXPECT_EQ(read.options.gedcom, settings.options.gedcom);
+            std::filesystem::path resolved = ResolveGedcomName(read.options.gedcom, from);
+            std::error_code error;
+            EXPECT_TRUE(std::filesystem::equivalent(resolved, gedcom, error)) << resolved;
+            // Written a second time, the file is the same.
+            EXPECT_EQ(FormatParameterFile(read), FormatParameterFile(settings));
+        }
+    }
+}
+
+TEST(ParameterFile, GedcomLineBytes) {
+    // Names the reading rule leaves alone are written as they always were.
+    EXPECT_EQ(GedcomLine("my family.ged"), "my family.ged");
+    EXPECT_EQ(GedcomLine("C:\\Data\\Zo\xEB & Co.ged"), "C:\\Data\\Zo\xEB & Co.ged");
+    EXPECT_EQ(GedcomLine("&#321;\xF3"
+                         "d&#378;.ged"),
+              "&#321;\xF3"
+              "d&#378;.ged");
+    // The others carry references where the reader would cut or change them.
+    EXPECT_EQ(GedcomLine("a#b#"), "a&#35;b&#35;");
+    EXPECT_EQ(GedcomLine("&#321; #1"), "&#321; &#35;1");
+    EXPECT_EQ(GedcomLine(" a b "), "&#32;a b&#32;");
+    EXPECT_EQ(GedcomLine("a\tb\n"), "a&#9;b&#10;");
+    EXPECT_EQ(GedcomLine("\xC3\xA9\xC3"), "&#195;\xA9\xC3");
+    EXPECT_EQ(GedcomLine(""), "");
+}
+
+TEST(ParameterFile, GedcomLineCommentsAndReferences) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"old.ged # the rest is ignored", "old.ged"},
+        {"old.ged#x", "old.ged"},
+        {"old.ged&#comment", "old.ged&"},
+        {"#", ""},
+        // Written so by earlier versions: the letters' references stay.
+        {"&#321;\xF3"
+         "d&#378;.ged # c",
+         "&#321;\xF3"
+         "d&#378;.ged"},
+        // Typed in UTF-8.
+        {"\xC5\x81\xC3\xB3"
+         "d\xC5\xBA #2.ged",
+         "&#321;\xF3"
+         "d&#378;"},
+        {"a&#35;b&#32;", "a#b "},
+        {"&#x23;&#233;&#38;amp;", "&#x23;\xE9&#38;amp;"},
+    };
+    for (const auto& [value, name] : cases)
+        EXPECT_EQ(Read(std::string(";Gedcom = ") + value + "\r\n").options.gedcom, name) << value;
+    EXPECT_EQ(ResolveGedcomName("&#x23;\xE9&#38;amp;", "/d"), "/d/#\xC3\xA9&amp;");
+}
+
+TEST(ParameterFile, PageNamesWithAnyLetterReadBack) {
+    Settings original;
+    Tvariables& v = original.Record(ChartType::Genealogy);
+    v.output =
+        "&#321;\xF3"
+        "d&#378; #1.htm";
+    v.links = "&#1052;&#1086;#.htm";
+    v.page = "&#23478;&#26063;.htm";
+    v.outline = "dir#1/&#321;/o.htm";
+    v.homeurl = "../&#321;/index.htm#top";
+    Settings read = Read(FormatParameterFile(original));
+    EXPECT_EQ(read.Record(ChartType::Genealogy), v);
+}
+
+std::string FileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(ParameterFile, AFailedSaveKeepsTheOldFileAndSaysWhy) {
+    test::TempDir dir;
+    test::FakeHost host;
+    Session session(host);
+    session.gedcomFile = dir.Write("fam.ged", "0 HEAD\n");
+    auto file = dir.Path() / "p.txt";
+    ASSERT_TRUE(WriteParameterFile(session, file)) << host.AllMessages();
+    const std::string saved = FileText(file);
+    ASSERT_NE(saved.find(";Gedcom             = fam.ged\r\n"), std::string::npos);
+
+    session.settings.current.boxwidth = 99;
+    session.settings.changed = true;
+    for (int64_t bytes : {int64_t{0}, int64_t{100}, static_cast<int64_t>(saved.size()) - 1}) {
+        SCOPED_TRACE(bytes);
+        host.messages.clear();
+        {
+            test::WritesFailAfter full(bytes, ENOSPC);
+            EXPECT_FALSE(WriteParameterFile(session, file));
+        }
+        EXPECT_EQ(host.messages, std::vector<std::string>{
+                                     "*** Can not open the file \"p.txt\": the disk is full"});
+        EXPECT_EQ(FileText(file), saved);
+        EXPECT_TRUE(session.settings.changed);
+    }
+    // Nothing is left behind beside it.
+    std::vector<std::filesystem::path> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
+        left.push_back(entry.path().filename());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::filesystem::path>{"fam.ged", "p.txt"}));
+
+    // Once the disk has room again the same save goes through.
+    ASSERT_TRUE(WriteParameterFile(session, file));
+    EXPECT_NE(FileText(file).find(";BoxWidth           = 99\r\n"), std::string::npos);
+    EXPECT_FALSE(session.settings.changed);
 }
 
 }  // namespace

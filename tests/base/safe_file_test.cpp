@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <string>
 
@@ -12,11 +13,7 @@
 namespace lg {
 namespace {
 
-// Turns the write failure off again whatever the test did.
-struct WritesFailAfter {
-    WritesFailAfter(int64_t bytes, int error) { FailOutputWritesAfter(bytes, error); }
-    ~WritesFailAfter() { FailOutputWritesAfter(-1, 0); }
-};
+using test::WritesFailAfter;
 
 std::size_t FilesIn(const std::filesystem::path& dir) {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir), {}));
@@ -52,6 +49,22 @@ TEST(SafeFile, TheOldFileStaysUntilTheNewOneIsComplete) {
     EXPECT_FALSE(abandoned.Commit());
     EXPECT_EQ(test::ReadFile(path), "new " + std::string(200000, 'x'));
     EXPECT_EQ(FilesIn(dir.Path()), 1u);
+}
+
+TEST(SafeFile, WhatAKilledRunLeftGoesWithTheNextCommit) {
+    test::TempDir dir;
+    namespace fs = std::filesystem;
+    const fs::path stale = dir.Write(".page.htm.AbC123", "half a page");
+    const fs::path fresh = dir.Write(".page.htm.XyZ789", "another run, still writing");
+    const fs::path other = dir.Write(".other.htm.AbC123", "another page's");
+    const fs::path mine = dir.Write(".page.htm.notmkstemp", "the user's");
+    for (const fs::path& file : {stale, other, mine})
+        fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::hours(2));
+    SafeFile file((dir.Path() / "page.htm").string());
+    file.Write("page");
+    ASSERT_TRUE(file.Commit());
+    EXPECT_FALSE(fs::exists(stale));
+    for (const fs::path& kept : {fresh, other, mine}) EXPECT_TRUE(fs::exists(kept)) << kept;
 }
 
 TEST(SafeFile, AFailedWriteSaysWhichFileAndWhy) {

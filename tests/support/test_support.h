@@ -13,6 +13,7 @@
 
 #include "app/host.h"
 #include "base/clock.h"
+#include "base/safe_file.h"
 
 namespace lg::test {
 
@@ -65,6 +66,16 @@ class FixedClock final : public Clock {
 
   private:
     std::chrono::system_clock::time_point now_;
+};
+
+// Output writes fail with `error` once `bytes` more bytes were written,
+// for the life of the object; the failure is off again afterwards, whatever
+// the test did.
+struct WritesFailAfter {
+    WritesFailAfter(int64_t bytes, int error) { FailOutputWritesAfter(bytes, error); }
+    ~WritesFailAfter() { FailOutputWritesAfter(-1, 0); }
+    WritesFailAfter(const WritesFailAfter&) = delete;
+    WritesFailAfter& operator=(const WritesFailAfter&) = delete;
 };
 
 // A directory that exists for the life of the object.
