@@ -32,7 +32,7 @@ std::filesystem::path ReportDirectory(const Session& session) {
 
 // The checks judge dates in the language the settings name now, which a
 // parameter file may just have changed.
-bool RunChecks(Session& session, const std::filesystem::path& file) {
+CheckOutcome RunChecks(Session& session, const std::filesystem::path& file) {
     SilentSink sink;
     Reporter silent(sink);
     std::unique_ptr<Tlanguage> language = CreateLanguage(session.settings.options.language, silent);
@@ -43,15 +43,8 @@ bool RunChecks(Session& session, const std::filesystem::path& file) {
     options.report.clock = &session.GetClock();
     options.nameStyle = session.settings.options.properdisplay;
     options.skipDateChecks = session.autoRun;
-    Reporter& reporter = session.GetReporter();
-    try {
-        return CheckGedcom(session.Db(), language ? language.get() : session.language.get(),
-                           reporter, options);
-    } catch (const std::exception&) {
-        reporter.AddMessage(
-            FillIn(Msg::CanNotOpenFile, DecodeUtf8(ErrorReportPath(session).string())), true);
-        return true;
-    }
+    return CheckGedcom(session.Db(), language ? language.get() : session.language.get(),
+                       session.GetReporter(), options);
 }
 
 }  // namespace
@@ -110,9 +103,14 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file) {
     ReadOptions options;
     options.nameStyle = settings.options.properdisplay;
     bool linked = ReadGedcom(file, session.Db(), reporter, options);
-    if (linked && reporter.RunState() != kRunError && !RunChecks(session, file)) {
-        session.viewAction = ViewAction::ShowErrorReport;
-        session.viewEnabled = true;
+    session.reportNotWritten = false;
+    if (linked && reporter.RunState() != kRunError) {
+        const CheckOutcome checked = RunChecks(session, file);
+        session.reportNotWritten = checked == CheckOutcome::ReportNotWritten;
+        if (checked == CheckOutcome::Reported) {
+            session.viewAction = ViewAction::ShowErrorReport;
+            session.viewEnabled = true;
+        }
     }
     // The persons read are new records: their name codes and highlights
     // come from the current settings again.

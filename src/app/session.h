@@ -66,6 +66,8 @@ class Session {
     // ShowErrorReport (with viewEnabled) after a load whose checks wrote
     // the error report; InspectCharts again at the next load or run.
     ViewAction viewAction = ViewAction::InspectCharts;
+    // The last load's checks had findings but could not write the report.
+    bool reportNotWritten = false;
     bool goEnabled = false;
     bool viewEnabled = false;
     bool ctrlHeld = false;

@@ -68,6 +68,7 @@ constexpr std::string_view kTexts[] = {
     // Parameter file
     "Can not open the file \"%name\"",
     "File \"%name\" is empty.",
+    "File \"%name\" is a folder, not a GEDCOM file.",
 
     // GEDCOM reading
     "Reading \"%sstring\". Can not process the LEVEL indicator.",
@@ -88,6 +89,11 @@ constexpr std::string_view kTexts[] = {
     "Data file format: GEDCOM",
     "Your gedcom is corrupt around line nr %n",
     "(at or before character position %pos.)",
+    "(a byte too many or too few in its UTF-16 text): the rest of that line could not be read.",
+    "(a byte too many or too few in its UTF-16 text): the rest of the file could not be read.",
+    "%n %tag records have the ID @%ID@ (lines %lines); links go to the first of them, at line "
+    "%line.",
+    "%n more IDs are shared by several records; the error report lists them all.",
 
     // Person records
     "(alias %string)",
@@ -172,6 +178,10 @@ constexpr std::string_view kTexts[] = {
     "years",
     "Maybe your gedcom contains inconsistent data. Click %viewbutton to inspect a detailed error "
     "report. (You can subsequently print it via right mouse button.)",
+    "Records with the same ID",
+    "Several records have the same ID. (Every link to that ID reaches only one of them.)",
+    "Lignorama will link to the first of them, at line %line.",
+    "The error report \"%file\" could not be written: %reason.",
 
     // Tree construction and placement
     "Constructing the tree",

@@ -67,6 +67,7 @@ enum class Msg : int {
     // Parameter file
     CanNotOpenFile,
     FileIsEmpty,
+    FileIsAFolder,
 
     // GEDCOM reading
     CannotProcessLevel,
@@ -85,6 +86,10 @@ enum class Msg : int {
     DataFileFormatGEDCOM,
     GedcomCorruptAroundLine,
     AtOrBeforePosition,
+    Utf16RestOfLineLost,
+    Utf16RestOfFileLost,
+    SharedIdentifier,
+    MoreSharedIdentifiers,
 
     // Person records
     AliasString,
@@ -149,6 +154,10 @@ enum class Msg : int {
     Child,
     Years,
     ErrorReportHintText,
+    RecordsWithTheSameID,
+    RecordsShareAnID,
+    WillLinkToTheFirst,
+    ReportNotWritten,
 
     // Tree construction and placement
     ConstructingTheTree,

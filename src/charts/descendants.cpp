@@ -59,8 +59,8 @@ bool HasMothersName(const Tindividual& child, const Tindividual& mother, bool us
 // The tree build, depth first on an explicit stack of expansions.
 class DescendantBuilder {
   public:
-    DescendantBuilder(const Database& db, NodePool& pool, const DescendantRequest& request)
-        : db_(db), pool_(pool), request_(request) {}
+    DescendantBuilder(NodePool& pool, const DescendantRequest& request)
+        : pool_(pool), request_(request) {}
 
     TlossPerson* Build(Tindividual& proband);
 
@@ -87,7 +87,6 @@ class DescendantBuilder {
     void ForgetRemoved(std::vector<std::unique_ptr<TlossPerson>>& nodes);
     void Finish();
 
-    const Database& db_;
     NodePool& pool_;
     const DescendantRequest& request_;
     std::vector<Expansion> stack_;
@@ -347,7 +346,7 @@ TlossPerson* MakeDescendantTree(Database& db, NodePool& pool, Reporter& reporter
     Tindividual* proband =
         SelectProband(db, reporter, request.probands, request.dialog, ComputeDescendantDepths);
     if (!proband) return nullptr;
-    DescendantBuilder builder(db, pool, request);
+    DescendantBuilder builder(pool, request);
     TlossPerson* root = builder.Build(*proband);
     if (root && reporter.RunState() == kRunNormal && request.highlights)
         ApplyHighlights(*root, *request.highlights, request.usePatronym);

@@ -12,6 +12,7 @@
 #include "app/session.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
+#include "base/safe_file.h"
 #include "cli/console_host.h"
 
 namespace lg::cli {
@@ -120,6 +121,8 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     LoadGedcom(session, parsed.file);
     int status = ExitStatusOf(session);
     if (status != kExitOk) return status;
+    // The report is this command's result: without it, the findings are lost.
+    if (session.reportNotWritten) return kExitError;
     if (session.viewAction != ViewAction::ShowErrorReport) return kExitOk;
     out << ErrorReportPath(session).string() << '\n';
     return kExitFindings;
@@ -160,9 +163,7 @@ void PrintUsage(std::ostream& to) {
           "Ctrl-C stops a long read at its next check.\n";
 }
 
-}  // namespace
-
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         PrintUsage(err);
         return kExitUsage;
@@ -184,6 +185,21 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     err << "lignorama-cli: unknown command \"" << args[0] << "\"\n\n";
     PrintUsage(err);
     return kExitUsage;
+}
+
+}  // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(args, out, err);
+    // A full disk or a closed pipe must not pass for success: a parameter
+    // file redirected into a file would be left empty without a word.
+    out.flush();
+    if (out) return status;
+    const auto* file = dynamic_cast<const FileDescriptorBuffer*>(out.rdbuf());
+    err << "lignorama-cli: cannot write to standard output";
+    if (file && file->Error() != 0) err << ": " << FileErrorText(file->Error());
+    err << '\n';
+    return kExitError;
 }
 
 }  // namespace lg::cli

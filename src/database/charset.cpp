@@ -319,4 +319,36 @@ EncodingMark DetectByteEncoding(std::string_view head) {
     return {ByteEncoding::EightBit, 0};
 }
 
+Utf16Text TranscodeUtf16(std::string_view bytes, bool bigEndian) {
+    Utf16Text result;
+    result.text.reserve(bytes.size());
+    const auto at = [bytes](std::size_t index) { return Byte(bytes[index]); };
+    std::size_t start = 0;
+    std::size_t pos = 0;
+    while (pos + 1 < bytes.size()) {
+        // Out of step, an LF or CR (00 0A in big-endian order, 0A 00 in
+        // little-endian) is read across two characters: as 0A 00 or 00 0A.
+        const unsigned char lineEnd = bigEndian ? at(pos) : at(pos + 1);
+        const unsigned char other = bigEndian ? at(pos + 1) : at(pos);
+        // The real line end starts one byte off; its other byte must be the
+        // zero beside it, or this is a genuine (and very rare) character.
+        bool outOfStep = (lineEnd == '\n' || lineEnd == '\r') && other == 0;
+        if (outOfStep)
+            outOfStep = bigEndian ? pos > start && at(pos - 1) == 0
+                                  : pos + 2 < bytes.size() && at(pos + 2) == 0;
+        if (!outOfStep) {
+            pos += 2;
+            continue;
+        }
+        result.text += Utf16ToUtf8(bytes.substr(start, pos - start), bigEndian);
+        result.realigned.push_back(result.text.size());
+        start = bigEndian ? pos - 1 : pos + 1;
+        pos = start;
+    }
+    const std::string_view rest = bytes.substr(start);
+    result.text += Utf16ToUtf8(rest, bigEndian);
+    result.oddEnd = rest.size() % 2 != 0;
+    return result;
+}
+
 }  // namespace lg

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lg {
 
@@ -58,5 +59,24 @@ struct EncodingMark {
 // of that byte order (text starts with an ASCII character). Otherwise the
 // file is 8-bit text.
 EncodingMark DetectByteEncoding(std::string_view head);
+
+// UTF-16 bytes as UTF-8 text, and where the bytes had lost their pairing.
+struct Utf16Text {
+    std::string text;
+    // Offsets into text of the line ends at which a lost byte pairing was
+    // found and mended, in order. A byte too many or too few turns the rest
+    // of its line into unrelated characters; the pairing is mended at that
+    // line's end, so only that one line is lost.
+    std::vector<std::size_t> realigned;
+    // The bytes ended in half a character: the text since the last mended
+    // line end (or the start) may still be out of step.
+    bool oddEnd = false;
+};
+
+// Transcodes UTF-16 bytes (without their byte-order mark). A line end
+// whose two bytes are split between two characters (U+0A00 or U+0D00
+// where the next byte completes a real line end) marks a lost pairing:
+// decoding resumes one byte on, at that line end.
+Utf16Text TranscodeUtf16(std::string_view bytes, bool bigEndian);
 
 }  // namespace lg

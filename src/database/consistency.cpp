@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "base/encoding.h"
 #include "base/fill_in.h"
 #include "base/help_texts.h"
 #include "base/messages.h"
@@ -61,6 +62,7 @@ class Checker {
 
     void Run() {
         EmptyEventsAndYears();
+        Section(Msg::RecordsWithTheSameID, &Checker::SharedIdentifiers);
         Section(Msg::IncorrectFAMCLinks, &Checker::FamcLinks);
         Section(Msg::IncorrectFAMSLinks, &Checker::FamsLinks);
         Section(Msg::PersonsWithImproperSex, &Checker::ImproperSex);
@@ -102,6 +104,30 @@ class Checker {
             DeleteEmptyEvents(person);
             person.ComputeYears();
         }
+    }
+
+    // Every record of an ID that several share, each with the line where
+    // it starts in the file, and the one that links reach.
+    int SharedIdentifiers() {
+        return SharedIn(db_.persons, [this](const Tindividual& p) { return Record(p); }) +
+               SharedIn(db_.families, [this](const Tfamily& f) { return Details(f); });
+    }
+
+    template <typename List, typename Describe>
+    int SharedIn(const List& list, const Describe& describe) {
+        int count = 0;
+        for (const auto& run : list.SharedIdentifiers()) {
+            std::string body = "<br>";
+            for (std::size_t i = 0; i < run.count; ++i) {
+                const auto& record = list[run.first + i];
+                body += "line " + std::to_string(record.line) + describe(record);
+            }
+            const std::string first = std::to_string(list[run.first].line);
+            report_.WriteReport(Bold(MessageText(Msg::RecordsShareAnID)) + body +
+                                Maroon(FillIn(Msg::WillLinkToTheFirst, first)) + "<br><br>");
+            ++count;
+        }
+        return count;
     }
 
     int FamcLinks() {
@@ -400,8 +426,8 @@ void DeleteEmptyEvents(Tindividual& person) {
     DropIfEmpty(person.burial);
 }
 
-bool CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporter,
-                 const CheckOptions& options) {
+CheckOutcome CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporter,
+                         const CheckOptions& options) {
     ReportContext context = options.report;
     context.checkLevel = std::clamp(context.checkLevel, 0, 2);
     ErrorReport report(std::move(context));
@@ -424,12 +450,21 @@ bool CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporte
         throw;
     }
     reporter.EndInterruptible();
-    if (!report.IsOpen()) return true;
-    report.Close();
+    if (!report.IsOpen()) return CheckOutcome::Clean;
+    if (!report.Close()) {
+        // The report is a by-product of the load: its loss is a warning,
+        // and the load goes on without it.
+        const std::string name = DecodeUtf8(report.Path().filename().string());
+        reporter.AddMessage(
+            report.Refused() ? FillInAll(Msg::FileNotGeneratedByUs, {name, "the error report"})
+                             : FillInAll(Msg::ReportNotWritten, {DecodeUtf8(report.Path().string()),
+                                                                 report.Failure().reason}));
+        return CheckOutcome::ReportNotWritten;
+    }
     int32_t state = reporter.RunState();
     reporter.AddMessage(ErrorReportHint(), true);
     reporter.SetRunState(state);
-    return false;
+    return CheckOutcome::Reported;
 }
 
 }  // namespace lg

@@ -22,18 +22,24 @@ struct CheckOptions {
     bool skipDateChecks = false;
 };
 
+enum class CheckOutcome {
+    Clean,             // nothing to report; the report file was not touched
+    Reported,          // findings, written to the report
+    ReportNotWritten,  // findings, but the report could not be written
+};
+
 // Runs every check in order (empty events, FAMC, FAMS, improper sex, CHIL,
 // HUSB/WIFE, partner sex, birth families, dates) and repairs the database
 // as it goes. Afterwards every person's birthYear and deathYear are set and
 // father and mother follow the repaired first FAMC link. The date checks
 // need the output language; without one (null) they are skipped.
-// Returns true when nothing was reported; then the report file is not
-// touched. Otherwise the report is closed, the error hint is the last
-// message line, and the run state is what it was before that hint (so a
-// finding alone never stops the run). Throws std::runtime_error when the
-// report file cannot be written.
-bool CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporter,
-                 const CheckOptions& options);
+// With findings, the report is put in place and the error hint is the last
+// message line; the run state is what it was before that hint (so a
+// finding alone never stops the run). When the report cannot be written
+// (or a file of its name was not written by the program), a warning line
+// says so instead and the old file stays as it was.
+CheckOutcome CheckGedcom(Database& db, const DateQualifiers* language, Reporter& reporter,
+                         const CheckOptions& options);
 
 // Step one of the checks on its own: deletes each of the person's four
 // events that has neither a date nor a place (an event asserted with "Y"

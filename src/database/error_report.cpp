@@ -1,7 +1,6 @@
 #include "database/error_report.h"
 
 #include <ctime>
-#include <stdexcept>
 #include <string>
 
 #include "base/encoding.h"
@@ -69,9 +68,9 @@ std::string Value(std::string_view t) {
 
 ErrorReport::ErrorReport(ReportContext context) : context_(std::move(context)) {}
 
-ErrorReport::~ErrorReport() {
-    Close();
-}
+// A report that was not closed (the checks ended by an exception) is
+// incomplete: the old one stays.
+ErrorReport::~ErrorReport() = default;
 
 std::filesystem::path ErrorReport::Path() const {
     return OutputPath(context_.outputDirectory.string(), kReportFile);
@@ -79,9 +78,14 @@ std::filesystem::path ErrorReport::Path() const {
 
 void ErrorReport::Open() {
     std::filesystem::path path = Path();
-    out_.open(path, std::ios::binary | std::ios::trunc);
-    if (!out_) throw std::runtime_error("cannot create " + path.string());
     open_ = true;
+    failure_ = {};
+    refused_ = !GeneratedByUs(path);
+    if (refused_) {
+        failure_ = {path.string(), "the file was not written by this program"};
+        return;
+    }
+    out_ = std::make_unique<SafeFile>(path.string());
     std::string header(kStyleHead);
     header += MessageText(Msg::InconsistentLinksOrDates);
     header += " <a href=\"";
@@ -102,9 +106,9 @@ void ErrorReport::Open() {
 
 void ErrorReport::WriteReport(std::string_view line) {
     if (!open_) Open();
-    out_.write(line.data(), static_cast<std::streamsize>(line.size()));
-    out_.write("\r\n", 2);
-    if (!out_) throw std::runtime_error("cannot write " + Path().string());
+    if (!out_) return;
+    out_->Write(line);
+    out_->Write("\r\n");
 }
 
 void ErrorReport::ReportSection(std::string_view title, int count, Reporter& reporter) {
@@ -121,10 +125,14 @@ bool ErrorReport::IsOpen() const {
     return open_;
 }
 
-void ErrorReport::Close() {
-    if (!open_) return;
-    out_.close();
+bool ErrorReport::Close() {
+    if (!open_) return true;
     open_ = false;
+    if (!out_) return false;
+    const bool written = out_->Commit();
+    if (!written) failure_ = out_->Error();
+    out_.reset();
+    return written;
 }
 
 const ReportContext& ErrorReport::Context() const {

@@ -80,6 +80,7 @@ class GedcomReader {
     int32_t ParseLevel(std::size_t& pos);
     void ParseLine();
     void ReportDamagedLevel(std::size_t position);
+    void ReportDamagedBytes();
     void EndOfFile();
 
     // Records.
@@ -124,7 +125,16 @@ bool GedcomReader::ReadRaw(std::string_view& raw) {
         return false;
     }
     if (lineCounter_ < INT32_MAX) ++lineCounter_;
+    if (source_->Damage() != LineDamage::None) ReportDamagedBytes();
     return true;
+}
+
+void GedcomReader::ReportDamagedBytes() {
+    const Msg rest = source_->Damage() == LineDamage::RestOfFile ? Msg::Utf16RestOfFileLost
+                                                                 : Msg::Utf16RestOfLineLost;
+    reporter_.AddMessage(FillInNumber(Msg::GedcomCorruptAroundLine, lineCounter_) + " " +
+                             std::string(MessageText(rest)),
+                         true);
 }
 
 void GedcomReader::EndOfFile() {
@@ -316,6 +326,7 @@ void GedcomReader::ShowProgress() {
 void GedcomReader::ReadPerson() {
     auto person = std::make_unique<Tindividual>();
     person->ID = line_.xref;
+    person->line = lineCounter_;
     Tindividual& p = db_.persons.Add(std::move(person));
     if (db_.persons.Count() % 300 == 0) ShowProgress();
     int32_t level = line_.level;
@@ -506,6 +517,7 @@ std::string GedcomReader::ReadContinuation() {
 void GedcomReader::ReadFamily() {
     auto family = std::make_unique<Tfamily>();
     family->ID = line_.xref;
+    family->line = lineCounter_;
     Tfamily& f = db_.families.Add(std::move(family));
     if (db_.families.Count() % 300 == 0) ShowProgress();
     int32_t level = line_.level;
@@ -550,6 +562,34 @@ void GedcomReader::ReadMarriage(Tfamily& f) {
         *f.marriage = std::move(scratch);
 }
 
+// A file where every record comes twice (two exports pasted together, say)
+// would bury the other messages; the error report lists every ID.
+constexpr std::size_t kSharedIdentifiersListed = 10;
+constexpr std::size_t kLinesListed = 10;
+
+// One message per identifier that several records share, naming their
+// lines: only the first of them is reached by links.
+template <typename Record>
+void ReportSharedIdentifiers(const TrecordList<Record>& list, std::string_view tag,
+                             Reporter& reporter) {
+    const auto runs = list.SharedIdentifiers();
+    for (std::size_t r = 0; r < runs.size() && r < kSharedIdentifiersListed; ++r) {
+        const auto& run = runs[r];
+        std::string lines;
+        for (std::size_t i = 0; i < run.count && i < kLinesListed; ++i)
+            lines += (i ? ", " : "") + std::to_string(list[run.first + i].line);
+        if (run.count > kLinesListed) lines += ", ...";
+        const Record& first = list[run.first];
+        reporter.AddMessage(FillInAll(
+            Msg::SharedIdentifier,
+            {std::to_string(run.count), tag, first.ID, lines, std::to_string(first.line)}));
+    }
+    if (runs.size() > kSharedIdentifiersListed)
+        reporter.AddMessage(
+            FillInNumber(Msg::MoreSharedIdentifiers,
+                         static_cast<int32_t>(runs.size() - kSharedIdentifiersListed)));
+}
+
 }  // namespace
 
 bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& reporter,
@@ -557,6 +597,10 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     db.Clear();
     std::string name = file.filename().string();
     std::error_code error;
+    if (!name.empty() && std::filesystem::is_directory(file, error)) {
+        reporter.AddMessage(FillIn(Msg::FileIsAFolder, name), true);
+        return false;
+    }
     if (name.empty() || !std::filesystem::is_regular_file(file, error)) {
         std::filesystem::path dir = file.parent_path();
         if (dir.empty()) dir = std::filesystem::current_path(error);
@@ -579,6 +623,8 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     reporter.AddMessage(FillInNumber(Msg::NFamilies, static_cast<int32_t>(db.families.Count())));
     db.persons.SortByID();
     db.families.SortByID();
+    ReportSharedIdentifiers(db.persons, "INDI", reporter);
+    ReportSharedIdentifiers(db.families, "FAM", reporter);
     LinkFamilies(db.families, db.persons);
     LinkIndividuals(db.persons, db.families);
     for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);

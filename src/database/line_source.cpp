@@ -13,10 +13,21 @@ constexpr std::size_t kBlockSize = 1 << 20;
 }  // namespace
 
 bool GedcomLineSource::Open(const std::filesystem::path& file) {
+    std::error_code error;
+    // A folder opens for reading here but yields no bytes, which would pass
+    // for an empty file.
+    folder_ = std::filesystem::is_directory(file, error);
+    realigned_.clear();
+    nextRealigned_ = 0;
+    oddEnd_ = false;
+    damage_ = LineDamage::None;
+    if (folder_) {
+        file_.reset();
+        return false;
+    }
     file_.reset(std::fopen(file.c_str(), "rb"));
     if (!file_) return false;
     // Small files get a small buffer; big ones are read a block at a time.
-    std::error_code error;
     std::uintmax_t size = std::filesystem::file_size(file, error);
     std::size_t initial =
         error ? kBlockSize
@@ -41,7 +52,10 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
                 readFailed_ = std::ferror(file_.get()) != 0;
             }
         }
-        buffer_ = Utf16ToUtf8(bytes, encoding_ == ByteEncoding::Utf16BE);
+        Utf16Text text = TranscodeUtf16(bytes, encoding_ == ByteEncoding::Utf16BE);
+        buffer_ = std::move(text.text);
+        realigned_ = std::move(text.realigned);
+        oddEnd_ = text.oddEnd;
         lfKnown_ = false;
         pos_ = 0;
         end_ = buffer_.size();
@@ -71,7 +85,18 @@ bool GedcomLineSource::Fill() {
     return n > 0;
 }
 
+// UTF-16 files are held whole, so offsets into the buffer stay put.
+void GedcomLineSource::NoteDamage(std::size_t lineStart, std::size_t lineEnd, bool lastLine) {
+    damage_ = LineDamage::None;
+    while (nextRealigned_ < realigned_.size() && realigned_[nextRealigned_] <= lineEnd) {
+        if (realigned_[nextRealigned_] >= lineStart) damage_ = LineDamage::RestOfLine;
+        ++nextRealigned_;
+    }
+    if (lastLine && oddEnd_) damage_ = LineDamage::RestOfFile;
+}
+
 bool GedcomLineSource::Next(std::string_view& line) {
+    damage_ = LineDamage::None;
     for (;;) {
         const char* base = buffer_.data();
         const char* begin = base + pos_;
@@ -91,6 +116,8 @@ bool GedcomLineSource::Next(std::string_view& line) {
             line = std::string_view(begin, static_cast<std::size_t>(p - begin));
             char first = *p++;
             char pair = first == '\r' ? '\n' : '\r';
+            if (!realigned_.empty() || oddEnd_)
+                NoteDamage(pos_, static_cast<std::size_t>(line.data() + line.size() - base), false);
             if (p < stop && *p == pair) ++p;
             pos_ = static_cast<std::size_t>(p - base);
             return true;
@@ -98,6 +125,7 @@ bool GedcomLineSource::Next(std::string_view& line) {
         if (atFileEnd_) {
             if (begin == stop || readFailed_) return false;
             line = std::string_view(begin, static_cast<std::size_t>(stop - begin));
+            if (!realigned_.empty() || oddEnd_) NoteDamage(pos_, end_, true);
             pos_ = end_;
             return true;
         }

@@ -218,9 +218,9 @@ void TrecordList<Record>::SortByID() {
 }
 
 template <typename Record>
-bool TrecordList<Record>::IdAtMostAt(std::size_t i, std::uint64_t key, std::string_view id) const {
+bool TrecordList<Record>::IdBelowAt(std::size_t i, std::uint64_t key, std::string_view id) const {
     if (!keys_.empty() && keys_[i] != key) return keys_[i] < key;
-    return std::string_view(records_[i]->ID) <= id;
+    return std::string_view(records_[i]->ID) < id;
 }
 
 template <typename Record>
@@ -245,40 +245,46 @@ void TrecordList<Record>::BuildIndex() {
     slots_.assign(size, 0);
     std::size_t last = records_.size() - 1;
     for (std::size_t i = 0; i < records_.size();) {
-        // A run of equal identifiers [i, j] is found at the record the
-        // bisection would give.
+        // A run of equal identifiers [i, j] is found at its first record,
+        // as the bisection finds it.
         std::size_t j = i;
         while (j < last && keys_[j + 1] == keys_[i] && records_[j + 1]->ID == records_[i]->ID) ++j;
-        std::size_t chosen = (j == last && j > i) ? j - 1 : j;
         std::size_t slot = std::hash<std::string_view>{}(records_[i]->ID) & (size - 1);
         while (slots_[slot] != 0) slot = (slot + 1) & (size - 1);
-        slots_[slot] = static_cast<std::uint32_t>(chosen + 1);
+        slots_[slot] = static_cast<std::uint32_t>(i + 1);
         i = j + 1;
     }
 }
 
 template <typename Record>
 Record* TrecordList<Record>::Bisect(std::string_view id) const {
-    if (records_.empty()) return nullptr;
+    // The first record whose identifier is not below id.
     std::uint64_t key = IdKey(id);
-    std::size_t last = records_.size() - 1;
-    // Beyond the last identifier: nothing to search.
-    if (IdAtMostAt(last, key, id) && records_[last]->ID != id) return nullptr;
     std::size_t low = 0;
-    std::size_t high = last;
-    while (high - low > 1) {
-        std::size_t mid = (low + high) / 2;
-        if (IdAtMostAt(mid, key, id))
-            low = mid;
+    std::size_t high = records_.size();
+    while (low < high) {
+        std::size_t mid = low + (high - low) / 2;
+        if (IdBelowAt(mid, key, id))
+            low = mid + 1;
         else
             high = mid;
     }
-    auto matches = [&](std::size_t i) {
-        return (keys_.empty() || keys_[i] == key) && records_[i]->ID == id;
-    };
-    if (matches(low)) return records_[low].get();
-    if (matches(high)) return records_[high].get();
-    return nullptr;
+    if (low == records_.size() || records_[low]->ID != id) return nullptr;
+    return records_[low].get();
+}
+
+template <typename Record>
+std::vector<typename TrecordList<Record>::SharedRun> TrecordList<Record>::SharedIdentifiers()
+    const {
+    std::vector<SharedRun> runs;
+    for (std::size_t i = 0; i < records_.size();) {
+        std::size_t j = i + 1;
+        while (j < records_.size() && records_[j]->ID == records_[i]->ID) ++j;
+        // Records without an identifier are out of every link's reach anyway.
+        if (j - i > 1 && !records_[i]->ID.empty()) runs.push_back({i, j - i});
+        i = j;
+    }
+    return runs;
 }
 
 template class TrecordList<Tindividual>;

@@ -72,6 +72,7 @@ struct TfamilyChild {
 class Tfamily {
   public:
     std::string ID;
+    int32_t line = 0;  // where the FAM record starts in the file; 0 when not read from one
     std::string husbandID;
     std::string wifeID;
     Tindividual* husband = nullptr;
@@ -97,6 +98,7 @@ class Tfamily {
 class Tindividual {
   public:
     std::string ID;
+    int32_t line = 0;  // where the INDI record starts in the file; 0 when not read from one
     std::string fullName;
     std::string surname;
     std::string givenNames;
@@ -193,16 +195,24 @@ class TrecordList {
     // Also builds the index that makes Find fast.
     void SortByID();
     // The record with the identifier in the sorted list; null when absent.
-    // Where several records share an identifier, the one a bisection over
-    // the list meets: the last of them, or the one before the last when
-    // they end the list.
+    // Where several records share an identifier, the first of them, which
+    // the stable sort keeps the first in the file.
     Record* Find(std::string_view id) const;
+
+    // A run of records in the sorted list that share a (non-empty)
+    // identifier: the index of the first and how many there are.
+    struct SharedRun {
+        std::size_t first;
+        std::size_t count;
+    };
+    // Every such run, in list order.
+    std::vector<SharedRun> SharedIdentifiers() const;
 
     auto begin() const { return records_.begin(); }
     auto end() const { return records_.end(); }
 
   private:
-    bool IdAtMostAt(std::size_t i, std::uint64_t key, std::string_view id) const;
+    bool IdBelowAt(std::size_t i, std::uint64_t key, std::string_view id) const;
     Record* Bisect(std::string_view id) const;
     void BuildIndex();
 

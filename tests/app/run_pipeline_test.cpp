@@ -224,7 +224,8 @@ TEST(RunPipeline, SavedParametersLoadBackAndNameTheGedcomRelativeToThem) {
     // A file that can't be written is reported and changes nothing.
     settings.changed = true;
     EXPECT_FALSE(WriteParameterFile(f.session, f.dir.Path() / "no" / "such" / "dir.txt"));
-    EXPECT_EQ(f.host.messages.back(), "*** Can not open the file \"dir.txt\"");
+    EXPECT_EQ(f.host.messages.back(),
+              "*** Can not open the file \"dir.txt\": the folder does not exist");
     EXPECT_TRUE(settings.changed);
     EXPECT_EQ(f.session.parameterFile, elsewhere);
 }
@@ -257,11 +258,14 @@ TEST(RunPipeline, ReportDirectoryOverridesTheWorkingDirectory) {
     auto& [dir, gedcom, host, session] = f;
     session.reportDirectory = dir.Path() / "out";
     auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@"}));
-    // A report that cannot be written is an error of the load.
-    EXPECT_FALSE(LoadGedcom(session, file));
-    EXPECT_EQ(host.messages.back(), "*** Can not open the file \"" +
-                                        (dir.Path() / "out" / "GedcomErrors.htm").string() + "\"");
-    EXPECT_FALSE(session.goEnabled);
+    // A report that cannot be written is a warning: the load goes on, and
+    // there is no report to view.
+    EXPECT_TRUE(LoadGedcom(session, file));
+    EXPECT_EQ(host.messages.back(), "The error report \"" +
+                                        (dir.Path() / "out" / "GedcomErrors.htm").string() +
+                                        "\" could not be written: the folder does not exist.");
+    EXPECT_TRUE(session.goEnabled);
+    EXPECT_TRUE(session.reportNotWritten);
     EXPECT_EQ(session.viewAction, ViewAction::InspectCharts);
     std::filesystem::create_directory(dir.Path() / "out");
     EXPECT_TRUE(LoadGedcom(session, file));

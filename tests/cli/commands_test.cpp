@@ -1,11 +1,15 @@
 #include "cli/commands.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <streambuf>
 
+#include "cli/console_host.h"
 #include "support/test_support.h"
 
 namespace lg::cli {
@@ -21,6 +25,35 @@ CliRun Cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     int status = RunCommandLine(args, out, err);
     return {status, out.str(), err.str()};
+}
+
+// Output that takes `room` bytes and then fails, as a full disk does.
+class FullDiskBuffer final : public std::streambuf {
+  public:
+    explicit FullDiskBuffer(std::size_t room) : room_(room) {}
+    std::string written;
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        if (written.size() >= room_) return traits_type::eof();
+        written += traits_type::to_char_type(c);
+        return c;
+    }
+    std::streamsize xsputn(const char* bytes, std::streamsize count) override {
+        std::size_t taken = std::min(static_cast<std::size_t>(count), room_ - written.size());
+        written.append(bytes, taken);
+        return static_cast<std::streamsize>(taken);
+    }
+
+  private:
+    std::size_t room_;
+};
+
+CliRun CliInto(const std::vector<std::string>& args, std::ostream& out) {
+    std::ostringstream err;
+    int status = RunCommandLine(args, out, err);
+    return {status, "", err.str()};
 }
 
 TEST(CommandLine, UsageAndExitStatuses) {
@@ -113,6 +146,100 @@ TEST(CommandLine, ParamsWritesAFileThatRunLoads) {
     EXPECT_NE(missing.err.find("*** Gedcom file \"gone.ged\" does not exist"), std::string::npos);
 }
 
+TEST(CommandLine, ParamsAndRunWorkForAnyFileName) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.Path() / "dir#1" / "\xC5\x81");
+    const char* const names[] = {
+        "a#b.ged",
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA.ged",                                         // Łódź
+        "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0.ged",  // Москва
+        "\xE5\xAE\xB6\xE6\x97\x8F.ged",                          // 家族
+        "dir#1/\xC5\x81/\xC5\x81\xC3\xB3"
+        "d\xC5\xBA #2 \xE5\xAE\xB6.ged",
+    };
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        auto gedcom = dir.Write(name, test::Gedcom({"0 @I1@ INDI", "1 NAME Jan /Berg/"}));
+        // Beside the GEDCOM, named alone, and from elsewhere by its full path.
+        CliRun params;
+        {
+            CurrentDirectory here(gedcom.parent_path());
+            params = Cli({"params", gedcom.filename().string()});
+        }
+        EXPECT_EQ(params.status, kExitOk) << params.err;
+        auto beside = gedcom.parent_path() / "p.txt";
+        dir.Write(std::filesystem::relative(beside, dir.Path()).string(), params.out);
+        params = Cli({"params", gedcom.string()});
+        EXPECT_EQ(params.status, kExitOk) << params.err;
+        auto elsewhere = dir.Write("elsewhere.txt", params.out);
+        for (const auto& file : {beside, elsewhere}) {
+            auto page = file.parent_path() / "lg.htm";
+            std::filesystem::remove(page);
+            CliRun run = Cli({"run", file.string()});
+            EXPECT_EQ(run.status, kExitOk) << run.out;
+            EXPECT_TRUE(run.out.ends_with("lg.htm\n")) << run.out;
+            EXPECT_TRUE(std::filesystem::exists(page));
+        }
+    }
+}
+
+TEST(CommandLine, AFailedWriteToStandardOutputFailsTheCommand) {
+    test::TempDir dir;
+    auto gedcom = dir.Write("fam.ged", test::Gedcom({"0 @I1@ INDI", "1 NAME Jan /Berg/"}));
+    const std::string message = "lignorama-cli: cannot write to standard output\n";
+    const std::vector<std::vector<std::string>> commands = {
+        {"params", gedcom.string()},
+        {"persons", gedcom.string()},
+        {"load", gedcom.string()},
+        {"check", gedcom.string()},
+        {"run", dir.Write("p.txt", ";Gedcom = fam.ged\r\n").string()},
+        {"--help"},
+    };
+    for (const auto& args : commands) {
+        SCOPED_TRACE(args[0]);
+        CliRun good = Cli(args);
+        ASSERT_EQ(good.status, kExitOk) << good.err;
+        // Failing at the start, in the middle and at the last byte.
+        for (std::size_t room : {std::size_t{0}, good.out.size() / 2, good.out.size() - 1}) {
+            FullDiskBuffer full(room);
+            std::ostream out(&full);
+            CliRun failed = CliInto(args, out);
+            EXPECT_EQ(failed.status, kExitError) << room;
+            EXPECT_TRUE(failed.err.ends_with(message)) << failed.err;
+        }
+        // Exactly enough room is enough.
+        FullDiskBuffer room(good.out.size());
+        std::ostream out(&room);
+        EXPECT_EQ(CliInto(args, out).status, kExitOk);
+        EXPECT_EQ(room.written, good.out);
+    }
+
+    // A stream that was bad from the start fails too; a usage error writes
+    // nothing there and keeps its own status.
+    std::ostringstream bad;
+    bad.setstate(std::ios::badbit);
+    CliRun failed = CliInto({"params", gedcom.string()}, bad);
+    EXPECT_EQ(failed.status, kExitError);
+    EXPECT_EQ(failed.err, message);
+    FullDiskBuffer noSpace(0);
+    std::ostream noRoom(&noSpace);
+    EXPECT_EQ(CliInto({"frobnicate"}, noRoom).status, kExitUsage);
+
+    // Standard output itself names the reason.
+    int fd = ::open("/dev/full", O_WRONLY);
+    if (fd < 0) GTEST_SKIP() << "no /dev/full";
+    CliRun full;
+    {
+        FileDescriptorBuffer buffer(fd);
+        std::ostream out(&buffer);
+        full = CliInto({"params", gedcom.string()}, out);
+    }
+    ::close(fd);
+    EXPECT_EQ(full.status, kExitError);
+    EXPECT_EQ(full.err, "lignorama-cli: cannot write to standard output: the disk is full\n");
+}
+
 // The example parameter file was checked line by line by hand: factory
 // values of every chart type, key layout, CR LF line ends.
 TEST(CommandLine, ParamsGivesTheExampleParameterFile) {
@@ -181,6 +308,38 @@ TEST(CommandLine, CheckWritesTheReportAndSaysWhetherThereWereFindings) {
 
     // Findings are not errors for the other commands.
     EXPECT_EQ(Cli({"load", bad.string()}).status, kExitOk);
+}
+
+// The error report is a by-product of persons and load: a folder it cannot
+// go to, or a hand-made page of its name, gives a warning, not a failure.
+// For check the report is the result.
+TEST(CommandLine, AReportThatCannotBeWrittenOnlyFailsCheck) {
+    test::TempDir dir;
+    auto bad = dir.Write("bad.ged", test::Gedcom({"0 @I1@ INDI", "1 NAME Anna /Berg/",
+                                                  "1 FAMC @F9@", "0 @I2@ INDI"}));
+    const std::string mine = "<html><body>my notes</body></html>";
+    dir.Write("GedcomErrors.htm", mine);
+    const std::string refusal =
+        "The file GedcomErrors.htm already exists and it was not "
+        "generated by this program.";
+
+    CliRun persons = Cli({"persons", bad.string()});
+    EXPECT_EQ(persons.status, kExitOk) << persons.err;
+    EXPECT_TRUE(persons.out.starts_with("I1\tBerg; Anna\nI2\t")) << persons.out;
+    EXPECT_NE(persons.err.find(refusal), std::string::npos) << persons.err;
+
+    CliRun load = Cli({"load", bad.string()});
+    EXPECT_EQ(load.status, kExitOk) << load.out;
+    EXPECT_NE(load.out.find(refusal), std::string::npos) << load.out;
+    EXPECT_EQ(load.out.find("Maybe your gedcom contains"), std::string::npos) << load.out;
+
+    CliRun check = Cli({"check", bad.string()});
+    EXPECT_EQ(check.status, kExitError) << check.out;
+    check = Cli({"check", bad.string(), "--out", (dir.Path() / "gone").string()});
+    EXPECT_EQ(check.status, kExitError) << check.out;
+    EXPECT_NE(check.out.find("could not be written: the folder does not exist."), std::string::npos)
+        << check.out;
+    EXPECT_EQ(test::ReadFile(dir.Path() / "GedcomErrors.htm"), mine);
 }
 
 TEST(CommandLine, CheckUsageAndErrors) {

@@ -350,6 +350,91 @@ TEST(GedcomReader, ByteOrderMarksAndUtf16) {
     }
 }
 
+// ASCII text as UTF-16 without a byte-order mark.
+std::string Utf16(std::string_view text, bool bigEndian) {
+    std::string bytes;
+    for (char c : text) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+TEST(GedcomReader, Utf16WithAByteTooManyOrTooFewLosesOnlyThatLine) {
+    const std::string head = "0 HEAD\r\n1 CHAR UNICODE\r\n";
+    const std::string first = "0 @I1@ INDI\r\n1 NAME Anna /Berg/\r\n";
+    const std::string rest = "0 @I2@ INDI\r\n1 NAME Jan /Berg/\r\n1 SEX M\r\n0 TRLR\r\n";
+    for (bool bigEndian : {false, true}) {
+        SCOPED_TRACE(bigEndian ? "big-endian" : "little-endian");
+        // A stray byte in the middle of the name line (line 4) puts every
+        // later character out of step until that line's end.
+        std::string bytes = Utf16(head + first + rest, bigEndian);
+        const std::size_t inName = Utf16(head + first, bigEndian).size() - 12;
+        for (const std::string& damaged : {bytes.substr(0, inName) + "\x41" + bytes.substr(inName),
+                                           bytes.substr(0, inName) + bytes.substr(inName + 1)}) {
+            Loaded file(damaged);
+            EXPECT_TRUE(file.host.HasMessage(
+                "*** Your gedcom is corrupt around line nr 4 (a byte too many or too few in its "
+                "UTF-16 text): the rest of that line could not be read."))
+                << file.host.AllMessages();
+            EXPECT_EQ(file.reporter.RunState(), kRunError);
+            // Everything after the damaged line was read as it stands.
+            ASSERT_EQ(file.db.persons.Count(), 2u) << file.host.AllMessages();
+            EXPECT_EQ(file.db.persons[1].ID, "I2");
+            EXPECT_EQ(file.db.persons[1].fullName, "Jan /Berg/");
+            EXPECT_EQ(file.db.persons[1].sex, 'M');
+        }
+        // Half a character at the very end, after the last line end: the
+        // damage has no line end to mend it.
+        Loaded cut(bytes.substr(0, bytes.size() - 3));
+        EXPECT_TRUE(cut.host.HasMessage(
+            "*** Your gedcom is corrupt around line nr 8 (a byte too many or too few in its "
+            "UTF-16 text): the rest of the file could not be read."))
+            << cut.host.AllMessages();
+        Loaded whole(bytes);
+        EXPECT_EQ(whole.reporter.ErrorCount(), 0) << whole.host.AllMessages();
+    }
+}
+
+TEST(GedcomReader, AFolderIsNotAnEmptyFile) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "sub.ged");
+    FakeHost host;
+    Reporter reporter(host);
+    Database db;
+    EXPECT_FALSE(ReadGedcom(dir.Path() / "sub.ged", db, reporter));
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{"*** File \"sub.ged\" is a folder, not a GEDCOM file."}));
+}
+
+TEST(GedcomReader, SharedIdsAreReportedAndLinksReachTheFirstRecord) {
+    Loaded file(Gedcom({"0 @I1@ INDI", "1 NAME First /One/", "1 FAMS @F1@", "0 @I2@ INDI",
+                        "0 @I1@ INDI", "1 NAME Second /One/", "0 @F1@ FAM", "1 HUSB @I1@",
+                        "0 @I1@ INDI", "1 NAME Third /One/", "0 @F1@ FAM"}));
+    EXPECT_TRUE(
+        file.host.HasMessage("3 INDI records have the ID @I1@ (lines 3, 7, 11); links go "
+                             "to the first of them, at line 3."))
+        << file.host.AllMessages();
+    EXPECT_TRUE(file.host.HasMessage(
+        "2 FAM records have the ID @F1@ (lines 9, 13); links go to the first of them, at line 9."))
+        << file.host.AllMessages();
+    EXPECT_EQ(file.reporter.ErrorCount(), 0);
+    EXPECT_EQ(file.Person("I1").fullName, "First /One/");
+    EXPECT_EQ(file.Family("F1").husband, &file.Person("I1"));
+    EXPECT_EQ(file.Person("I2").line, 6);
+
+    // A file pasted twice would drown the other messages: ten IDs are
+    // named, the rest counted.
+    std::vector<std::string> twice;
+    for (int copy = 0; copy < 2; ++copy)
+        for (int i = 0; i < 12; ++i) twice.push_back("0 @P" + std::to_string(i) + "@ INDI");
+    Loaded pasted(Gedcom(twice));
+    int named = 0;
+    for (const std::string& m : pasted.host.messages) named += m.starts_with("2 INDI records");
+    EXPECT_EQ(named, 10);
+    EXPECT_TRUE(
+        pasted.host.HasMessage("2 more IDs are shared by several records; the error report lists "
+                               "them all."))
+        << pasted.host.AllMessages();
+}
+
 TEST(GedcomReader, MissingAndEmptyFiles) {
     FakeHost host;
     Reporter reporter(host);

@@ -115,26 +115,39 @@ TEST(Records, SortAndFindAreOrdinal) {
     EXPECT_EQ(list.Find("A"), nullptr);
 }
 
-TEST(Records, DuplicateIdentifiersResolveAsABisectionWould) {
-    // The record a bisection meets: the last of a run of equal identifiers,
-    // but the one before the last when the run ends the list.
-    // Checked with the index SortByID builds and with the plain bisection
-    // of a list that was filled in order.
+TEST(Records, SharedIdentifiersResolveToTheFirstRecordInTheFile) {
+    // The tag says where each record stood in the file. Checked with the
+    // index SortByID builds over a shuffled list, and with the plain
+    // bisection of a list that was filled in order.
     for (bool indexed : {true, false}) {
         SCOPED_TRACE(indexed);
+        using Record = std::pair<const char*, const char*>;
+        const std::vector<Record> shuffled = {{"D", "d1"}, {"B", "b1"}, {"A", "a"}, {"B", "b2"},
+                                              {"C", "c"},  {"D", "d2"}, {"B", "b3"}};
+        const std::vector<Record> ordered = {{"A", "a"}, {"B", "b1"}, {"B", "b2"}, {"B", "b3"},
+                                             {"C", "c"}, {"D", "d1"}, {"D", "d2"}};
         TfamilyList list;
-        for (const char* id : {"A", "B", "B", "B", "C", "D", "D"}) {
+        for (const auto& [id, tag] : indexed ? shuffled : ordered) {
             auto f = std::make_unique<Tfamily>();
             f->ID = id;
+            f->husbandID = tag;
             list.Add(std::move(f));
         }
         if (indexed) list.SortByID();
-        EXPECT_EQ(list.Find("B"), &list[3]);
-        EXPECT_EQ(list.Find("D"), &list[5]);
-        EXPECT_EQ(list.Find("A"), &list[0]);
-        EXPECT_EQ(list.Find("C"), &list[4]);
+        for (const auto& [id, tag] :
+             {Record{"A", "a"}, Record{"B", "b1"}, Record{"C", "c"}, Record{"D", "d1"}}) {
+            ASSERT_NE(list.Find(id), nullptr) << id;
+            EXPECT_EQ(list.Find(id)->husbandID, tag);
+        }
         EXPECT_EQ(list.Find("BB"), nullptr);
         EXPECT_EQ(list.Find("E"), nullptr);
+        EXPECT_EQ(list.Find(""), nullptr);
+        const auto runs = list.SharedIdentifiers();
+        ASSERT_EQ(runs.size(), 2u);
+        EXPECT_EQ(list[runs[0].first].husbandID, "b1");
+        EXPECT_EQ(runs[0].count, 3u);
+        EXPECT_EQ(list[runs[1].first].husbandID, "d1");
+        EXPECT_EQ(runs[1].count, 2u);
     }
 }
 
