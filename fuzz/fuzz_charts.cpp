@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "app/make_chart.h"
 #include "app/run_pipeline.h"
@@ -24,8 +25,12 @@ class SilentHost final : public lg::Host {
     void ShowMessageBox(const std::string&) override {}
 };
 
+// In $TMPDIR, which scripts/fuzz.sh points at a directory it removes.
 std::filesystem::path ScratchDirectory() {
-    std::filesystem::path dir = "/dev/shm/lg-fuzz-charts-" + std::to_string(getpid());
+    std::error_code error;
+    std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error) base = "/tmp";
+    std::filesystem::path dir = base / ("lg-fuzz-charts-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     return dir;
 }

@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "base/encoding.h"
 #include "database/gedcom_reader.h"
@@ -20,8 +22,12 @@ class NullSink final : public lg::MessageSink {
     bool ProcessPendingEvents() override { return false; }
 };
 
+// In $TMPDIR, which scripts/fuzz.sh points at a directory it removes.
 std::string ScratchFile() {
-    return "/dev/shm/lg-fuzz-" + std::to_string(getpid()) + ".ged";
+    std::error_code error;
+    std::filesystem::path base = std::filesystem::temp_directory_path(error);
+    if (error) base = "/tmp";
+    return (base / ("lg-fuzz-" + std::to_string(getpid()) + ".ged")).string();
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need (run as root).
+# Installs the Debian packages the build and the tests need (run as root):
+# clang with its sanitizer and libFuzzer runtimes and llvm-symbolizer (for
+# readable stacks) are for scripts/fuzz.sh.
 # Does nothing when they are all present, so it is cheap to call every time.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang-format)
+          qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang-format
+          clang libclang-rt-dev llvm)
 
 missing=()
 for p in "${packages[@]}"; do

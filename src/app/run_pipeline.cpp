@@ -57,7 +57,8 @@ FileType DetectFileType(const std::filesystem::path& file, Reporter& reporter) {
     std::string name = file.filename().string();
     GedcomLineSource source;
     if (!source.Open(file)) {
-        reporter.AddMessage(FillIn(Msg::CanNotOpenFile, name), true);
+        reporter.AddMessage(
+            FillIn(source.IsFolder() ? Msg::FileIsAFolder : Msg::CanNotOpenFile, name), true);
         return FileType::Unknown;
     }
     std::string_view first;
@@ -84,6 +85,12 @@ bool LoadGedcom(Session& session, const std::filesystem::path& file) {
     bool exists = std::filesystem::exists(file, error);
     // A missing file is the reader's to report: its message names the
     // directory that was searched.
+    if (exists && std::filesystem::is_directory(file, error)) {
+        // Not a file of an unclear type: no file at all.
+        reporter.AddMessage(FillIn(Msg::FileIsAFolder, DecodeUtf8(file.filename().string())), true);
+        session.goEnabled = false;
+        return false;
+    }
     if (exists) {
         session.settings.options.filetype = DetectFileType(file, reporter);
         if (session.settings.options.filetype != FileType::Gedcom) {

@@ -57,6 +57,16 @@ TEST(RunPipeline, FileTypeComesFromTheFirstLine) {
     EXPECT_EQ(host.messages.back(), "*** File \"empty\" is empty.");
     EXPECT_EQ(DetectFileType(dir.Path() / "absent", reporter), FileType::Unknown);
     EXPECT_EQ(host.messages.back(), "*** Can not open the file \"absent\"");
+
+    // A folder is neither empty nor of an unclear type.
+    std::filesystem::create_directory(dir.Path() / "sub.ged");
+    EXPECT_EQ(DetectFileType(dir.Path() / "sub.ged", reporter), FileType::Unknown);
+    EXPECT_EQ(host.messages.back(), "*** File \"sub.ged\" is a folder, not a GEDCOM file.");
+    host.messages.clear();
+    EXPECT_FALSE(LoadGedcom(session, dir.Path() / "sub.ged"));
+    EXPECT_EQ(host.messages,
+              std::vector<std::string>{"*** File \"sub.ged\" is a folder, not a GEDCOM file."});
+    EXPECT_FALSE(session.goEnabled);
 }
 
 TEST(RunPipeline, LoadGedcomResetsTheRunAndSetsTheWorkingDirectory) {
