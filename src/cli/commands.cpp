@@ -12,7 +12,6 @@
 #include "app/session.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
-#include "base/safe_file.h"
 #include "cli/console_host.h"
 
 namespace lg::cli {
@@ -190,16 +189,9 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
 }  // namespace
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int status = RunCommand(args, out, err);
-    // A full disk or a closed pipe must not pass for success: a parameter
-    // file redirected into a file would be left empty without a word.
-    out.flush();
-    if (out) return status;
-    const auto* file = dynamic_cast<const FileDescriptorBuffer*>(out.rdbuf());
-    err << "lignorama-cli: cannot write to standard output";
-    if (file && file->Error() != 0) err << ": " << FileErrorText(file->Error());
-    err << '\n';
-    return kExitError;
+    // A parameter file redirected into a file on a full disk would
+    // otherwise be left empty without a word.
+    return StatusAfterOutput(RunCommand(args, out, err), out, err, "lignorama-cli");
 }
 
 }  // namespace lg::cli

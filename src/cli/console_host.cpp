@@ -9,6 +9,7 @@
 #include <ostream>
 
 #include "base/encoding.h"
+#include "base/safe_file.h"
 
 namespace lg {
 namespace {
@@ -153,6 +154,16 @@ std::streamsize FileDescriptorBuffer::xsputn(const char* bytes, std::streamsize 
 
 int FileDescriptorBuffer::sync() {
     return Drain() ? 0 : -1;
+}
+
+int StatusAfterOutput(int status, std::ostream& out, std::ostream& err, std::string_view program) {
+    out.flush();
+    if (out) return status;
+    const auto* file = dynamic_cast<const FileDescriptorBuffer*>(out.rdbuf());
+    err << program << ": cannot write to standard output";
+    if (file && file->Error() != 0) err << ": " << FileErrorText(file->Error());
+    err << '\n';
+    return 1;
 }
 
 }  // namespace lg

@@ -6,6 +6,7 @@
 #include <iosfwd>
 #include <streambuf>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/host.h"
@@ -65,5 +66,11 @@ class FileDescriptorBuffer final : public std::streambuf {
     int error_ = 0;
     std::vector<char> buffer_;
 };
+
+// The exit status of a command whose output went to `out`: `status` when
+// every byte of it was written, otherwise 1, with a line on `err` naming
+// the program and, when `out` writes through a FileDescriptorBuffer, why.
+// A full disk or a closed pipe must not pass for success.
+int StatusAfterOutput(int status, std::ostream& out, std::ostream& err, std::string_view program);
 
 }  // namespace lg

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QStringList>
 #include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,12 +27,13 @@ int RunHidden(const std::vector<std::string>& args) {
         return 1;
     }
     lg::ConsoleHost::InstallInterruptHandler();
-    lg::ConsoleHost host(std::cout);
+    lg::FileDescriptorBuffer stdoutBuffer(STDOUT_FILENO);
+    std::ostream out(&stdoutBuffer);
+    lg::ConsoleHost host(out);
     lg::Session session(host);
     lg::BatchResult result = lg::RunBatch(session, args.front());
-    if (!result.page.empty())
-        std::cout << "Pages written; open " << lg::ToUtf8(result.page) << '\n';
-    return result.failed ? 1 : 0;
+    if (!result.page.empty()) out << "Pages written; open " << lg::ToUtf8(result.page) << '\n';
+    return lg::StatusAfterOutput(result.failed ? 1 : 0, out, std::cerr, "lignorama");
 }
 
 }  // namespace
