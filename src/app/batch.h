@@ -10,7 +10,7 @@
 namespace lg {
 
 struct BatchResult {
-    std::string page;     // the page to open; empty when nothing was written
+    std::string page;     // the page to open (a file-system path); empty when nothing was written
     bool failed = false;  // an error line was reported
 };
 

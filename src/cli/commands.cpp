@@ -53,7 +53,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) 
     ConsoleHost host(out);
     Session session(host);
     BatchResult result = RunBatch(session, args[0]);
-    if (!result.page.empty()) out << "Pages written; open " << ToUtf8(result.page) << '\n';
+    if (!result.page.empty()) out << "Pages written; open " << result.page << '\n';
     return result.failed ? kExitError : kExitOk;
 }
 

@@ -32,7 +32,7 @@ int RunHidden(const std::vector<std::string>& args) {
     lg::ConsoleHost host(out);
     lg::Session session(host);
     lg::BatchResult result = lg::RunBatch(session, args.front());
-    if (!result.page.empty()) out << "Pages written; open " << lg::ToUtf8(result.page) << '\n';
+    if (!result.page.empty()) out << "Pages written; open " << result.page << '\n';
     return lg::StatusAfterOutput(result.failed ? 1 : 0, out, std::cerr, "lignorama");
 }
 
