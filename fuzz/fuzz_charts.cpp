@@ -3,48 +3,23 @@
 // with the automatic proband (chosen with "Make Chart" and Ctrl held, as the
 // batch mode does), and their four pages each.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 #include "app/make_chart.h"
 #include "app/run_pipeline.h"
-
-namespace {
-
-class SilentHost final : public lg::Host {
-  public:
-    void AppendMessage(const std::string&) override {}
-    void ClearMessages() override {}
-    void SetStatus(const std::string&, lg::StatusColour) override {}
-    bool ProcessPendingEvents() override { return false; }
-    void ShowMessageBox(const std::string&) override {}
-};
-
-// In $TMPDIR, which scripts/fuzz.sh points at a directory it removes.
-std::filesystem::path ScratchDirectory() {
-    std::error_code error;
-    std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    if (error) base = "/tmp";
-    std::filesystem::path dir = base / ("lg-fuzz-charts-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    return dir;
-}
-
-}  // namespace
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::filesystem::path dir = ScratchDirectory();
+    static const std::filesystem::path dir = lg::fuzz::ScratchDirectory("charts");
     const std::filesystem::path file = dir / "f.ged";
     if (FILE* f = std::fopen(file.c_str(), "wb")) {
         std::fwrite(data, 1, size, f);
         std::fclose(f);
     }
-    SilentHost host;
+    lg::fuzz::SilentHost host;
     lg::Session session(host);
     session.settings.options.language = size % 2 ? "english"
                                                  : "fran\xE7"

@@ -16,32 +16,13 @@
 #include <system_error>
 #include <vector>
 
-#include <unistd.h>
-
 #include "app/batch.h"
 #include "app/parameter_file.h"
 #include "app/settings.h"
 #include "base/encoding.h"
+#include "fuzz_support.h"
 
 namespace {
-
-class SilentHost final : public lg::Host {
-  public:
-    void AppendMessage(const std::string&) override {}
-    void ClearMessages() override {}
-    void SetStatus(const std::string&, lg::StatusColour) override {}
-    bool ProcessPendingEvents() override { return false; }
-    void ShowMessageBox(const std::string&) override {}
-};
-
-std::filesystem::path ScratchDirectory() {
-    std::error_code error;
-    std::filesystem::path base = std::filesystem::temp_directory_path(error);
-    if (error) base = "/tmp";
-    std::filesystem::path dir = base / ("lg-fuzz-params-" + std::to_string(getpid()));
-    std::filesystem::create_directories(dir);
-    return dir;
-}
 
 std::string FileBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -114,7 +95,7 @@ bool StaysInScratch(const lg::Settings& settings) {
 }
 
 void RunBatchOn(std::string_view text) {
-    static const std::filesystem::path dir = ScratchDirectory();
+    static const std::filesystem::path dir = lg::fuzz::ScratchDirectory("params");
     static const std::string family = FileBytes(LG_FUZZ_FAMILY);
     if (!StaysInScratch(Read(text))) return;
     // Every run starts from the same two files: a name the fuzzer made up
@@ -124,7 +105,7 @@ void RunBatchOn(std::string_view text) {
         std::filesystem::remove_all(entry.path(), ignored);
     WriteBytes(dir / "p.txt", text);
     WriteBytes(dir / "f.ged", family);
-    SilentHost host;
+    lg::fuzz::SilentHost host;
     lg::Session session(host);
     (void)lg::RunBatch(session, dir / "p.txt");
 }
