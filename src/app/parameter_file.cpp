@@ -512,7 +512,8 @@ std::filesystem::path ResolveGedcomName(std::string_view name,
     return directory / native;
 }
 
-bool WriteParameterFile(Session& session, const std::filesystem::path& file) {
+bool WriteParameterFile(Session& session, const std::filesystem::path& given) {
+    const std::filesystem::path file = AbsolutePath(given);
     Settings& settings = session.settings;
     StoreCurrent(settings, settings.CurrentRecord());
     std::filesystem::path gedcom = session.gedcomFile;

@@ -72,7 +72,10 @@ FileType DetectFileType(const std::filesystem::path& file, Reporter& reporter) {
     return FileType::Unknown;
 }
 
-bool LoadGedcom(Session& session, const std::filesystem::path& file) {
+bool LoadGedcom(Session& session, const std::filesystem::path& given) {
+    const std::filesystem::path file = AbsolutePath(given);
+    if (!session.reportDirectory.empty())
+        session.reportDirectory = AbsolutePath(session.reportDirectory);
     Reporter& reporter = session.GetReporter();
     reporter.ClearMessages();
     session.viewAction = ViewAction::InspectCharts;
@@ -131,7 +134,8 @@ bool SelectLanguage(Session& session) {
     return session.language != nullptr;
 }
 
-bool LoadParameterFile(Session& session, const std::filesystem::path& file) {
+bool LoadParameterFile(Session& session, const std::filesystem::path& given) {
+    const std::filesystem::path file = AbsolutePath(given);
     Reporter& reporter = session.GetReporter();
     Settings& settings = session.settings;
     reporter.ClearMessages();

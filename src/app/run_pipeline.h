@@ -21,7 +21,8 @@ FileType DetectFileType(const std::filesystem::path& file, Reporter& reporter);
 // (viewAction ShowErrorReport, viewEnabled). Returns true when the database
 // was loaded without an error (findings of the checks are none).
 // The settings' GEDCOM name then names this file (relative to the working
-// directory), and the person marks of the current settings are applied to
+// directory), session.gedcomFile holds it as an absolute path (and so does
+// the working directory taken from it), and the person marks of the current settings are applied to
 // the persons read.
 bool LoadGedcom(Session& session, const std::filesystem::path& file);
 
@@ -33,7 +34,7 @@ bool SelectLanguage(Session& session);
 std::filesystem::path ErrorReportPath(const Session& session);
 
 // Loads a parameter file and the GEDCOM it names. The file's directory
-// becomes the working directory, from which a relative GEDCOM name is
+// (absolute) becomes the working directory, from which a relative GEDCOM name is
 // taken. Before reading, the proband lists, name codes and highlights of
 // every chart type and the GEDCOM name are emptied; the other settings keep
 // their values unless the file sets them. Reports "Input error on %file."

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <system_error>
 
 namespace lg {
 
@@ -261,6 +262,18 @@ std::string FitPath(std::string_view path, const TextMeasure& measure, int width
         fitted = ".../" + std::string(rest);
     }
     return fitted;
+}
+
+std::filesystem::path AbsolutePath(const std::filesystem::path& path) {
+    if (path.empty()) return path;
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) return path;
+    absolute = absolute.lexically_normal();
+    // "/dir/" names the folder "/dir": keep the form without the slash.
+    if (!absolute.has_filename() && absolute.has_parent_path() && absolute != absolute.root_path())
+        absolute = absolute.parent_path();
+    return absolute;
 }
 
 }  // namespace lg

@@ -54,6 +54,13 @@ std::string TextLink(std::string_view key, std::string_view links);
 // directory is empty, otherwise joined with exactly one "/" between.
 std::string OutputPath(std::string_view directory, std::string_view fileName);
 
+// The path made absolute against the current directory, "." and ".."
+// taken out as a shell would; unchanged when that fails. Whatever the
+// session keeps of a file is absolute: the browser view and every writer
+// must find the file again after a change of the current directory, and a
+// bare name would leave the output folder blank.
+std::filesystem::path AbsolutePath(const std::filesystem::path& path);
+
 // Whether the name names a file in the output directory itself: no folder
 // part ("/", or "\\" as other systems write it) and neither "." nor "..".
 // The empty name (no file) counts as plain.

@@ -165,7 +165,8 @@ std::filesystem::path TMainForm::Resolve(const QString& name) const {
     std::filesystem::path path = PathOf(name.trimmed());
     if (path.is_relative() && !session_.workingDirectory.empty())
         path = session_.workingDirectory / path;
-    return path;
+    // As the session keeps it, so that an unchanged field is recognised.
+    return AbsolutePath(path);
 }
 
 QString TMainForm::WorkingDirectory() const {

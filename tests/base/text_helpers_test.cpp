@@ -127,6 +127,16 @@ TEST(TextHelpers, StrippingAndLineBreaks) {
     EXPECT_EQ(DropFinalLineBreak("a\n"), "a\n");
 }
 
+TEST(TextHelpers, AbsolutePathsAsAShellWouldSpellThem) {
+    const std::filesystem::path here = std::filesystem::current_path();
+    EXPECT_EQ(AbsolutePath("family.ged"), here / "family.ged");
+    EXPECT_EQ(AbsolutePath("./a/../b/family.ged"), here / "b" / "family.ged");
+    EXPECT_EQ(AbsolutePath("/x/y/"), "/x/y");
+    EXPECT_EQ(AbsolutePath("/"), "/");
+    EXPECT_EQ(AbsolutePath("/x//y/./z"), "/x/y/z");
+    EXPECT_EQ(AbsolutePath(""), "");  // no file stays no file
+}
+
 TEST(TextHelpers, FitPathDropsLeadingFolders) {
     const TextMeasure characters = [](std::string_view t) { return static_cast<int>(t.size()); };
     const std::string path = "/home/user/data/family.ged";

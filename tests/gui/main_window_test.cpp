@@ -129,6 +129,63 @@ TEST(MainWindow, MakeChartThenViewChart) {
     EXPECT_TRUE(w.pages.empty());  // pages are written by the chart window's HTML button
 }
 
+// Runs the rest of a test in another current directory.
+class CurrentDirectory {
+  public:
+    explicit CurrentDirectory(const std::filesystem::path& dir)
+        : saved_(std::filesystem::current_path()) {
+        std::filesystem::current_path(dir);
+    }
+    ~CurrentDirectory() { std::filesystem::current_path(saved_); }
+    CurrentDirectory(const CurrentDirectory&) = delete;
+    CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+  private:
+    std::filesystem::path saved_;
+};
+
+// A file typed by its bare name or a relative path, or a parameter file
+// named relatively: the session keeps absolute paths, so the output folder
+// is shown and the pages open after the current directory changed.
+TEST(MainWindow, FilesNamedRelativelyAreKeptAsAbsolutePaths) {
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* folder;  // where the file is, inside the test's folder
+    };
+    for (const Case& c : {Case{"GedcomFileEdit", "family.ged", ""},
+                          Case{"GedcomFileEdit", "sub/../sub/family.ged", "sub"},
+                          Case{"SourceFileEdit", "family.params.txt", ""},
+                          Case{"SourceFileEdit", "./sub/family.params.txt", "sub"}}) {
+        SCOPED_TRACE(c.typed);
+        Window w;
+        const std::filesystem::path folder = *c.folder ? w.dir.Path() / c.folder : w.dir.Path();
+        if (folder != w.dir.Path()) {
+            std::filesystem::create_directories(folder);
+            for (const char* name : {"family.ged", "family.params.txt"})
+                std::filesystem::copy_file(w.dir.Path() / name, folder / name);
+        }
+        {
+            CurrentDirectory here(w.dir.Path());
+            w.Leave(c.field, c.typed);
+        }
+        const Session& session = w.form.GetSession();
+        EXPECT_EQ(session.gedcomFile, folder / "family.ged");
+        EXPECT_TRUE(session.workingDirectory.is_absolute()) << session.workingDirectory;
+        EXPECT_EQ(w.Child<QGroupBox>("OutputPanel")->title().toStdString(),
+                  "Output (-> " + folder.string() + ")");
+        QTest::mouseClick(w.Child<QPushButton>("GoButton"), Qt::LeftButton, Qt::ControlModifier);
+        ASSERT_NE(w.form.ChartWindow(), nullptr) << w.Messages().join("\n").toStdString();
+        QTest::mouseClick(w.form.ChartWindow()->findChild<QPushButton*>("HTMLButton"),
+                          Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(w.pages.size(), 1u);
+        EXPECT_TRUE(w.pages[0].is_absolute()) << w.pages[0];
+        EXPECT_TRUE(std::filesystem::is_regular_file(w.pages[0])) << w.pages[0];
+        EXPECT_EQ(w.pages[0].parent_path(), folder);
+    }
+}
+
 TEST(MainWindow, BothChartTypesLiveSideBySide) {
     Window w;
     w.LoadExample();
