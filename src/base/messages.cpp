@@ -81,7 +81,7 @@ constexpr std::string_view kTexts[] = {
     "%n persons",
     "%n families",
     "Your Gedcom file uses %string character coding.",
-    "Your gedcom file has not (or illegally) specified its character encoding. Check de helpfile "
+    "Your gedcom file has not (or illegally) specified its character encoding. Check the helpfile "
     "if you have problems with diacritics (such as \xE2"
     ").",
     "Gedcom file \"%name\" does not exist in directory \"%dir\".",
@@ -114,7 +114,7 @@ constexpr std::string_view kTexts[] = {
     "WIFE has wrong sex",
     "Partner has wrong sex",
     "Incorrect FAMC links",
-    "Lignorma will disregard the FAMC link.",
+    "Lignorama will disregard the FAMC link.",
     "FAMC link in INDI record does not exist. (The person seems to be child of a non-existing "
     "family.)",
     "FAMC link in INDI record is not matched with a corresponding CHIL link in the FAM record. "
@@ -122,7 +122,7 @@ constexpr std::string_view kTexts[] = {
     "as a child.)",
     "Details of the FAMC reference:",
     "Incorrect FAMS links",
-    "Lignorma will disregard the FAMS link.",
+    "Lignorama will disregard the FAMS link.",
     "FAMS link in INDI record does not exist. (The person seems to be partner in a non-existing "
     "family.)",
     "FAMS link in INDI record is not matched with a corresponding HUSB/WIFE link in the FAM "
@@ -134,7 +134,7 @@ constexpr std::string_view kTexts[] = {
     "can not be distiguished or it can not be determined which marriage came first)",
     "Details of the FAMS reference:",
     "Incorrect CHIL links",
-    "Lignorma will disregard the CHIL link.",
+    "Lignorama will disregard the CHIL link.",
     "CHIL link in FAM record does not exist. (The family lists a child for which there is no INDI "
     "record.)",
     "CHIL link in FAM record is not matched with a corresponding FAMC link in the INDI record. "
@@ -154,10 +154,10 @@ constexpr std::string_view kTexts[] = {
     "FAMS.)",
     "Details of the HUSB link:",
     "Details of the WIFE link:",
-    "Lignorma will disregard the HUSB link.",
-    "Lignorma will disregard the WIFE link.",
+    "Lignorama will disregard the HUSB link.",
+    "Lignorama will disregard the WIFE link.",
     "More than one birth family",
-    "Lignorma will keep BIRT in %ID and change the others to ADOP",
+    "Lignorama will keep BIRT in %ID and change the others to ADOP",
     "A person seems to be child (through birth) in more than one family. Most likely an adoption "
     "is not presented correctly.",
     "A person is linked to the same family twice.",

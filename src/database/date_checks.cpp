@@ -68,11 +68,13 @@ class DateChecker {
     std::string PersonCells(const Tindividual& person) const {
         return Cell(person.ID) + Cell(person.FullName(options_.nameStyle));
     }
-    // The heading of the findings table goes before the run's first finding.
+    // The heading of the findings table goes before the run's first finding,
+    // on a line of its own: a finding written as text, not as a row, would
+    // otherwise run on after it.
     void CountFinding(bool withHeading) {
         if (findings_ == 0 && withHeading)
-            write_(Bold(MessageText(Msg::DubiousOrInconsistentDates)) + std::string(kTableOpen) +
-                   std::string(kColumns));
+            write_(Bold(MessageText(Msg::DubiousOrInconsistentDates)) + "<br>" +
+                   std::string(kTableOpen) + std::string(kColumns));
         ++findings_;
     }
     void Simple(const Tindividual& person, const std::string& word1, std::string_view date1,

@@ -149,15 +149,27 @@ std::string CleanName(std::string_view value, NameStyle style) {
     }
     if (style == NameStyle::Gedcom) return name;
     name = TidyWords(name);
-    // Every run of underscores stands for one unknown part of the name.
+    // Files join the words of one name with underscores ("Albert of_Prussia",
+    // "Edward_IV"): a run between two words reads as one blank. A run that
+    // makes a word of its own stands for an unknown part, shown as "?"; at
+    // the edge of a word it joins nothing and is dropped.
+    const auto isEdge = [&name](std::size_t at) {
+        return at >= name.size() || name[at] == ' ' || name[at] == '/';
+    };
     std::string collapsed;
     for (std::size_t j = 0; j < name.size(); ++j) {
-        if (name[j] == '_') {
-            collapsed += '?';
-            while (j + 1 < name.size() && name[j + 1] == '_') ++j;
-        } else {
+        if (name[j] != '_') {
             collapsed += name[j];
+            continue;
         }
+        const std::size_t start = j;
+        while (j + 1 < name.size() && name[j + 1] == '_') ++j;
+        const bool wordBefore = start > 0 && !isEdge(start - 1);
+        const bool wordAfter = !isEdge(j + 1);
+        if (wordBefore && wordAfter)
+            collapsed += ' ';
+        else if (!wordBefore && !wordAfter)
+            collapsed += '?';
     }
     return collapsed;
 }

@@ -101,7 +101,7 @@ TEST_F(Checks, UnmatchedFamcIsDroppedReportedAndNoLongerGivesParents) {
     ExpectCounts(
         {{"FAMC link in INDI record is not matched with a corresponding CHIL link", 1},
          {"Details of the FAMC reference:<table", 1},
-         {"<font color=maroon>Lignorma will disregard the FAMC link.</font><br><br>\r\n", 1}});
+         {"<font color=maroon>Lignorama will disregard the FAMC link.</font><br><br>\r\n", 1}});
     // A run state set during the checks (e.g. an interruption) is kept.
     Load({"0 @I1@ INDI", "1 FAMC @F1@"});
     reporter.SetRunState(kRunError);
@@ -136,7 +136,7 @@ TEST_F(Checks, EachDirectionOfALinkIsReportedOnce) {
     ExpectCounts({{"CHIL link in FAM record is not matched", 1},
                   {"Details of the CHIL link:<table", 1},
                   {"CHIL link in FAM record does not exist.", 1},
-                  {"Lignorma will disregard the CHIL link.", 2}});
+                  {"Lignorama will disregard the CHIL link.", 2}});
 }
 
 TEST_F(Checks, FamsLinks) {
@@ -148,7 +148,7 @@ TEST_F(Checks, FamsLinks) {
     ExpectCounts({{"FAMS link in INDI record does not exist.", 1},
                   {"FAMS link in INDI record is not matched", 1},
                   {"<b>INDI record links to FAMS twice.", 1},
-                  {"Lignorma will disregard the FAMS link.", 3}});
+                  {"Lignorama will disregard the FAMS link.", 3}});
 }
 
 TEST_F(Checks, IdenticalFamiliesOnlyAtLevelTwo) {
@@ -194,7 +194,7 @@ TEST_F(Checks, PartnerLinksAreClearedWhenOneSided) {
                   {"WIFE link in FAM record is not matched", 1},
                   {"Details of the WIFE link:", 1},
                   {"WIFE link in FAM record does not exist.", 1},
-                  {"Lignorma will disregard the HUSB link.", 2}});
+                  {"Lignorama will disregard the HUSB link.", 2}});
 }
 
 TEST_F(Checks, PartnerWithWrongSexIsOnlyReported) {
@@ -236,7 +236,7 @@ TEST_F(Checks, BirthFamilyIsChosenAndTheOthersBecomeAdoptions) {
                        "Most likely an adoption is not presented correctly.</b>",
                        1},
                       {"Details of the FAMC reference:<br><table", 2},
-                      {"<font color=maroon>Lignorma will keep BIRT in " + std::string(front) +
+                      {"<font color=maroon>Lignorama will keep BIRT in " + std::string(front) +
                            " and change the others to ADOP</font>",
                        1}});
     }
@@ -272,7 +272,7 @@ TEST_F(Checks, SameFamilyTwiceIsOneEntryAndOneLink) {
     EXPECT_EQ(TagText(links[1].pedigree), "LEGI");
     ExpectSummary({"---- More than one birth family  (1x)"});
     ExpectCounts({{"<b>A person is linked to the same family twice.</b>", 1},
-                  {"Lignorma will keep BIRT in F1 and change the others to ADOP", 1},
+                  {"Lignorama will keep BIRT in F1 and change the others to ADOP", 1},
                   {"seems to be child (through birth)", 0}});
 
     Load({"0 @I1@ INDI", "1 FAMC @F1@", "0 @F1@ FAM", "1 CHIL @I1@", "1 CHIL @I1@"});

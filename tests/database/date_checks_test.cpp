@@ -88,7 +88,7 @@ class Tree {
 };
 
 const std::string kHeading =
-    "<b>Dubious or inconsistent dates</b><table border=0 cellpadding=0><col><col><col "
+    "<b>Dubious or inconsistent dates</b><br><table border=0 cellpadding=0><col><col><col "
     "style=\"color:maroon\"><col><col style=\"color:maroon\"><col><col style=\"color:maroon\" "
     "align=right>";
 

@@ -54,6 +54,13 @@ TEST(GedcomReader, NamesAreCleanedUnlessTheStyleIsGedcom) {
         {"Pieter/MAAS/", NameStyle::Proper, "Pieter /Maas/", "Pieter", "Maas"},
         {"Anna \"Ans\" /NN/", NameStyle::Proper, "Anna 'Ans' /NN/", "Anna 'Ans'", "NN"},
         {"___ /Smit/", NameStyle::Proper, "? /Smit/", "?", "Smit"},
+        // Underscores that join words read as one blank; at a word's edge
+        // they join nothing.
+        {"Edward__IV /Plantagenet/", NameStyle::Proper, "Edward IV /Plantagenet/", "Edward IV",
+         "Plantagenet"},
+        {"Albert /of_Prussia/", NameStyle::Proper, "Albert /of Prussia/", "Albert", "of Prussia"},
+        {"Anna_ /_Berg/", NameStyle::Proper, "Anna /Berg/", "Anna", "Berg"},
+        {"Jan /_/", NameStyle::Proper, "Jan /?/", "Jan", "?"},
         {"\xC9MILE /\xC9TIENNE/", NameStyle::Proper, "\xC9mile /\xC9tienne/", "\xC9mile",
          "\xC9tienne"},
         {"&Eacute;MILE /ZOLA/", NameStyle::Proper, "&Eacute;mile /Zola/", "&Eacute;mile", "Zola"},
@@ -288,7 +295,7 @@ TEST(GedcomReader, CharacterSetsConvertAfterTheHeader) {
 
     Loaded none(Gedcom({"0 @I1@ INDI", "1 NAME A /B/"}, ""));
     EXPECT_TRUE(none.host.HasMessage(
-        "Your gedcom file has not (or illegally) specified its character encoding. Check de "
+        "Your gedcom file has not (or illegally) specified its character encoding. Check the "
         "helpfile if you have problems with diacritics (such as \xE2)."));
 }
 
