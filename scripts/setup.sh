@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang-format
-          clang libclang-rt-dev llvm)
+          clang libclang-rt-dev llvm qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
 
 missing=()
 for p in "${packages[@]}"; do
