@@ -48,7 +48,7 @@ TOptionsForm::TOptionsForm(Settings& settings, QWidget* parent)
     left->addWidget(RadioGroup(QStringLiteral("TruncatePlacenamesRG"), tr("Truncate place names"),
                                {tr("No"), tr("1st comma"), tr("2nd comma")}, truncatePlacenames_,
                                [&o](int i) { o.placelevels = i; }));
-    left->addWidget(RadioGroup(QStringLiteral("PatronymRG"), tr("In absense of surname, use"),
+    left->addWidget(RadioGroup(QStringLiteral("PatronymRG"), tr("In absence of surname, use"),
                                {tr("Patronym"), tr("First name")}, patronym_,
                                [&o](int i) { o.patronym = i == 0; }));
     left->addWidget(RadioGroup(QStringLiteral("BaptiseRG"), tr("Show baptism/christening data"),

@@ -8,11 +8,13 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 #include "app/make_chart.h"
@@ -31,6 +33,10 @@ namespace lg::gui {
 namespace {
 
 constexpr int kHintMilliseconds = 7000;
+
+// The popup labels name form i by the catalogue caption i places after
+// "<show no name>".
+static_assert(static_cast<int>(Msg::GivenNameSurname) - static_cast<int>(Msg::ShowNoName) == 4);
 
 QPushButton* ToolButton(QWidget* parent, const QString& caption, const QString& hint) {
     auto* button = new QPushButton(caption, parent);
@@ -310,6 +316,7 @@ void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
 
 void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton button) {
     if (explain_) explain_->close();
+    if (dimensions_) dimensions_->close();
     TlossPerson* node = NodeAt(pos);
     if (node) {
         auto found = selectIndex_.find(node);
@@ -329,15 +336,20 @@ void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton b
     }
     if (button == Qt::RightButton) {
         menuNode_ = node;
+        // Each form whole, with the kind of form beside it: forms cut to the
+        // name length would often look alike and leave the choice a guess.
         NameOptions names;
-        names.nameLength = session_.settings.current.namelength;
+        names.nameLength = std::numeric_limits<int32_t>::max();
         names.usePatronym = session_.settings.options.patronym;
         nameItems_[0]->setText("<blank>");
-        for (std::size_t i = 1; i < nameItems_.size(); ++i)
+        for (std::size_t i = 1; i < nameItems_.size(); ++i) {
+            QString name;
+            if (node->person)
+                name = ToQString(DisplayName(*node->person, static_cast<char>('0' + i), names));
+            const Msg label = static_cast<Msg>(static_cast<int>(Msg::ShowNoName) + i);
             nameItems_[i]->setText(
-                node->person
-                    ? ToQString(DisplayName(*node->person, static_cast<char>('0' + i), names))
-                    : QString());
+                QString("%1\t%2").arg(name.replace('&', "&&"), ToQString(MessageText(label))));
+        }
         for (QAction* item : nameItems_) item->setEnabled(node->person != nullptr);
         PrepareHighlightItem(*highlightItem_, *node);
         popup_->popup(canvas_->mapToGlobal(BoxRect(*node).bottomLeft() + QPoint(0, 1)));
@@ -379,15 +391,33 @@ void TGCdisplay::HelpButtonClick() {
     explain_->ShowText(Kind().windowHelp(), mapToGlobal(QPoint(width() / 4, 60)));
 }
 
+TDimensionsForm* TGCdisplay::Dimensions() const {
+    return dimensions_;
+}
+
 void TGCdisplay::OpenDimensions(QPoint globalPos) {
-    TDimensionsForm dialog(session_.settings, this);
-    dialog.SetNameLengthEnabled(true);
-    dialog.onChanged = [this] {
-        Relayout();
-        if (settingsChanged) settingsChanged();
-    };
-    dialog.move(globalPos - QPoint(100, 0));
-    dialog.exec();
+    if (!dimensions_) {
+        dimensions_ = new TDimensionsForm(session_.settings, this);
+        dimensions_->SetNameLengthEnabled(true);
+        dimensions_->onChanged = [this] {
+            Relayout();
+            if (settingsChanged) settingsChanged();
+        };
+    }
+    // Beside the click, inside the screen, so the chart stays in view.
+    dimensions_->adjustSize();
+    QRect frame(globalPos + QPoint(16, -dimensions_->height() / 2), dimensions_->size());
+    if (QScreen* screen = QGuiApplication::screenAt(globalPos)) {
+        const QRect area = screen->availableGeometry();
+        if (frame.right() > area.right()) frame.moveRight(globalPos.x() - 16);
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height())));
+        frame.moveLeft(std::max(frame.left(), area.left()));
+    }
+    dimensions_->move(frame.topLeft());
+    dimensions_->show();
+    dimensions_->raise();
+    dimensions_->activateWindow();
 }
 
 void TGCdisplay::ScrollPage(bool down, bool horizontal) {

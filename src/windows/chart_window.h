@@ -30,6 +30,7 @@ class QScrollArea;
 namespace lg::gui {
 
 class ChartCanvas;
+class TDimensionsForm;
 class TExplainForm;
 class TdetailsDisplay;
 
@@ -68,6 +69,8 @@ class TGCdisplay : public QWidget {
     TlossPerson* HoverNode() const { return hover_; }
     const render::DoubleLink& Link() const { return link_; }
     QMenu& PopupMenu() { return *popup_; }
+    // The dimensions tool window while it is open; null otherwise.
+    TDimensionsForm* Dimensions() const;
     ChartCanvas& Canvas() { return *canvas_; }
     QScrollArea& ScrollBox() { return *scroll_; }
     QComboBox& SelectBox() { return *selectBox_; }
@@ -126,6 +129,7 @@ class TGCdisplay : public QWidget {
     std::vector<QAction*> nameItems_;
     QAction* highlightItem_ = nullptr;
     QPointer<TExplainForm> explain_;
+    QPointer<TDimensionsForm> dimensions_;
 
     std::unique_ptr<render::ChartPainter> painter_;
     // The pixel positions of the current chart's boxes, this window's own.

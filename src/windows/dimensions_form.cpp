@@ -2,9 +2,12 @@
 
 #include <QEvent>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace lg::gui {
 
@@ -37,10 +40,12 @@ constexpr FieldDescription kFields[] = {
 }  // namespace
 
 TDimensionsForm::TDimensionsForm(Settings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+    : QDialog(parent, Qt::Tool), settings_(settings) {
     setWindowTitle(tr("Adjust dimensions"));
     static_assert(std::size(kFields) == kFieldCount);
-    auto* layout = new QFormLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    auto* layout = new QFormLayout;
+    outer->addLayout(layout);
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const FieldDescription& d = kFields[i];
         Field& field = fields_[i];
@@ -57,6 +62,17 @@ TDimensionsForm::TDimensionsForm(Settings& settings, QWidget* parent)
             if (onChanged) onChanged();
         });
     }
+    auto* close = new QPushButton(tr("Close"));
+    close->setObjectName(QStringLiteral("CloseButton"));
+    close->setAutoDefault(false);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    outer->addLayout(buttons);
+    // Wide enough that the title bar shows the caption whole beside its
+    // buttons.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
 }
 
 void TDimensionsForm::SetNameLengthEnabled(bool enabled) {
@@ -78,7 +94,8 @@ void TDimensionsForm::showEvent(QShowEvent* event) {
 
 bool TDimensionsForm::event(QEvent* event) {
     // It stays only while the user works in it.
-    if (event->type() == QEvent::WindowDeactivate) close();
+    if (event->type() == QEvent::WindowActivate) wasActive_ = true;
+    if (event->type() == QEvent::WindowDeactivate && wasActive_) close();
     return QDialog::event(event);
 }
 

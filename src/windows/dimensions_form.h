@@ -1,6 +1,8 @@
 #pragma once
-// The small dialog beside the chart window for adjusting the boxes, spaces,
-// name length and font size while watching the chart change.
+// The small tool window beside the chart window for adjusting the boxes,
+// spaces, name length and font size while watching the chart change. It is
+// not modal, so that the chart stays in view and a click on it ends the
+// adjusting; it also closes when it loses the focus, or with its button.
 
 #include <QDialog>
 #include <array>
@@ -14,7 +16,7 @@ class QSpinBox;
 
 namespace lg::gui {
 
-// A dialog editing the current settings' dimensions, each change at once.
+// A tool window editing the current settings' dimensions, each change at once.
 class TDimensionsForm : public QDialog {
     Q_OBJECT
 
@@ -41,6 +43,9 @@ class TDimensionsForm : public QDialog {
 
     Settings& settings_;
     std::array<Field, kFieldCount> fields_;
+    // A tool window need not be activated when shown; only losing a focus
+    // it had closes it.
+    bool wasActive_ = false;
 };
 
 }  // namespace lg::gui

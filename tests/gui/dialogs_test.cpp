@@ -130,7 +130,12 @@ TEST(DialogsTest, FocusWindowsCloseWhenDeactivated) {
     Settings settings;
     TDimensionsForm dimensions(settings);
     dimensions.show();
+    // Shown but never activated, it has no focus to lose.
     QEvent deactivate(QEvent::WindowDeactivate);
+    QCoreApplication::sendEvent(&dimensions, &deactivate);
+    EXPECT_TRUE(dimensions.isVisible());
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&dimensions, &activate);
     QCoreApplication::sendEvent(&dimensions, &deactivate);
     EXPECT_FALSE(dimensions.isVisible());
 

@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 
 #include "charts/node_names.h"
 #include "gui/main_window.h"
 #include "support/test_support.h"
+#include "windows/dimensions_form.h"
 
 namespace lg::gui {
 namespace {
@@ -104,11 +106,18 @@ TEST(ChartWindow, PopupNamesAndTheNameForm) {
     ChartWindowFixture f;
     Session& session = f.form.GetSession();
     TlossPerson& root = *f.Chart().proband;
+    // The forms are offered whole, whatever the boxes' name length.
+    session.settings.current.namelength = 4;
     f.window->CanvasMouseDown(f.Centre(root), {}, Qt::RightButton);
     QList<QAction*> items = f.window->PopupMenu().actions();
     ASSERT_EQ(items.size(), 6);
     EXPECT_EQ(items[0]->text(), "<blank>");
-    EXPECT_TRUE(items[4]->text().contains("Lucas"));
+    const QString surname = QString::fromStdString(root.person->surname);
+    const QString given = QString::fromStdString(root.person->givenNames).section(' ', 0, 0);
+    EXPECT_EQ(items[1]->text(), surname + "\tsurname");
+    EXPECT_EQ(items[2]->text().section('\t', 1), "initial + surname");
+    EXPECT_EQ(items[3]->text().section('\t', 1), "given name");
+    EXPECT_EQ(items[4]->text(), given + " " + surname + "\tgiven name + surname");
     EXPECT_FALSE(items[5]->isEnabled());
     f.window->PopupMenu().hide();
 
@@ -192,6 +201,32 @@ TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
     EXPECT_EQ(bar->value(), bar->maximum());
     QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageUp);
     EXPECT_EQ(bar->value(), std::max(0, bar->maximum() - page));
+}
+
+TEST(ChartWindow, DimensionsToolWindowStaysBesideTheChartUntilItIsClicked) {
+    ChartWindowFixture f;
+    TlossPerson& root = *f.Chart().proband;
+    TlossPerson& father = *root.parents.front();
+    const int gap = f.Centre(father).x() - f.Centre(root).x();
+    f.window->CanvasMouseDown({1, 1}, {200, 200}, Qt::RightButton);
+    TDimensionsForm* dimensions = f.window->Dimensions();
+    ASSERT_NE(dimensions, nullptr);
+    EXPECT_TRUE(dimensions->isVisible());
+    EXPECT_FALSE(dimensions->isModal());
+    EXPECT_EQ(dimensions->windowType(), Qt::Tool);
+    EXPECT_GT(dimensions->width(),
+              dimensions->fontMetrics().horizontalAdvance(dimensions->windowTitle()));
+    // The chart follows each change while the tool window is open.
+    dimensions->findChild<QSpinBox*>("BoxWidthUpDown")->stepBy(10);
+    EXPECT_EQ(f.Centre(father).x() - f.Centre(root).x(), gap + 10);
+    // A click on the chart ends the adjusting, and so does its own button.
+    f.window->CanvasMouseDown(f.Centre(root), {}, Qt::LeftButton);
+    EXPECT_FALSE(dimensions->isVisible());
+    f.window->CanvasMouseDown({1, 1}, {200, 200}, Qt::RightButton);
+    EXPECT_EQ(f.window->Dimensions(), dimensions);
+    ASSERT_TRUE(dimensions->isVisible());
+    QTest::mouseClick(dimensions->findChild<QPushButton*>("CloseButton"), Qt::LeftButton);
+    EXPECT_FALSE(dimensions->isVisible());
 }
 
 TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
