@@ -13,10 +13,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/help_texts.h"
 #include "base/messages.h"
@@ -86,7 +88,9 @@ void TMainForm::BuildControls() {
     messagesMemo_ = new QPlainTextEdit(mainPanel_);
     messagesMemo_->setObjectName("MessagesMemo");
     messagesMemo_->setReadOnly(true);
-    messagesMemo_->setMinimumHeight(140);
+    // Small enough that the whole panel fits a 1024 x 600 screen; the memo
+    // takes the height a larger window has to spare.
+    messagesMemo_->setMinimumHeight(60);
     messagesMemo_->setToolTipDuration(5000);
     grid->addWidget(messagesMemo_, 3, 0, 1, 2);
     statusLabel_ = new QLabel(mainPanel_);
@@ -95,15 +99,18 @@ void TMainForm::BuildControls() {
     grid->addWidget(statusLabel_, 4, 0, 1, 2);
     grid->setRowStretch(3, 1);
 
-    // The panel keeps its shape: it sits in the middle of a larger window,
-    // and a smaller one scrolls it rather than squeezing the controls.
+    // The panel fills the window up to a readable width and sits in the
+    // middle of a wider one, so neither its place nor its width depends on
+    // which controls the chart type shows; a window smaller than its
+    // minimum scrolls it rather than squeezing the controls.
     auto* centre = new QWidget;
     auto* outer = new QGridLayout(centre);
-    outer->addWidget(mainPanel_, 1, 1);
-    outer->setRowStretch(0, 1);
-    outer->setRowStretch(2, 1);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->addWidget(mainPanel_, 0, 1);
     outer->setColumnStretch(0, 1);
+    outer->setColumnStretch(1, 1000);
     outer->setColumnStretch(2, 1);
+    mainPanel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     mainPanel_->setMaximumWidth(1200);
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
@@ -112,7 +119,12 @@ void TMainForm::BuildControls() {
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(scroll);
-    resize(centre->sizeHint() + QSize(8, 8));
+    // Open within the screen's free area, leaving room for the frame and
+    // title bar the window manager adds.
+    QSize size = centre->sizeHint() + QSize(8, 8);
+    if (const QScreen* display = screen())
+        size = size.boundedTo(display->availableGeometry().size() - QSize(16, 40));
+    resize(size);
 
     auto* fullScreen = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this);
     connect(fullScreen, &QShortcut::activated, this, [this] { ToggleFullScreen(); });
@@ -231,7 +243,7 @@ QWidget* TMainForm::BuildDimensionsPanel() {
     };
     for (int i = 0; i < kNumberFieldCount; ++i) {
         const Field& field = kFields[i];
-        QLineEdit* edit = NewEdit(panel, field.name, field.hint, 56);
+        QLineEdit* edit = NewEdit(panel, field.name, field.hint, 50);
         numberEdits_[static_cast<std::size_t>(i)] = edit;
         grid->addWidget(new QLabel(field.label, panel), i % 4, (i / 4) * 2);
         grid->addWidget(edit, i % 4, (i / 4) * 2 + 1);
@@ -278,6 +290,14 @@ QWidget* TMainForm::BuildPresentationPanel() {
     grid->addWidget(tableauSpaceBar_, 3, 1);
     grid->addWidget(tableauSpaceLabel_, 3, 2);
     grid->setColumnStretch(1, 1);
+    // Chart types without a naming scheme hide it; the panel keeps its room
+    // so that the panels beside it stay where they are.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(namingSchemeLabel_), static_cast<QWidget*>(namingSchemeEdit_)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+    }
 
     connect(namingSchemeEdit_, &QLineEdit::editingFinished, this,
             [this] { NamingSchemeEditExit(); });
@@ -325,7 +345,18 @@ QWidget* TMainForm::BuildOptionsPanel() {
     noOptionsLabel_->setEnabled(false);
     box->addWidget(noOptionsLabel_);
     box->addStretch(1);
-    optionsPanel_->setMinimumWidth(170);
+    // As large as its largest contents, so that switching the chart type,
+    // which shows other options, does not move the panels around it.
+    QSize largest(140, 0);
+    for (QWidget* shown : {chartDepthBox_, static_cast<QWidget*>(genealogyRG_),
+                           static_cast<QWidget*>(noOptionsLabel_)}) {
+        for (QWidget* option : {chartDepthBox_, static_cast<QWidget*>(genealogyRG_),
+                                static_cast<QWidget*>(noOptionsLabel_)})
+            option->setVisible(option == shown);
+        box->invalidate();
+        largest = largest.expandedTo(optionsPanel_->sizeHint());
+    }
+    optionsPanel_->setFixedSize(largest);
 
     connect(chartDepthBar_, &QSlider::valueChanged, this, [this](int value) {
         chartDepthValue_->setText(QString::number(value));

@@ -7,10 +7,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
 
@@ -89,6 +93,57 @@ TEST(MainWindow, ControlsFollowTheChartType) {
     EXPECT_FALSE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
     w.LoadExample();
     EXPECT_TRUE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
+}
+
+// Every button lies wholly inside what the scroll area shows.
+void ExpectButtonsInView(Window& w) {
+    auto* scroll = w.form.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    const QRect view = scroll->viewport()->rect();
+    for (QPushButton* button : w.form.findChildren<QPushButton*>()) {
+        if (!button->isVisibleTo(&w.form)) continue;
+        const QRect rect(button->mapTo(scroll->viewport(), QPoint(0, 0)), button->size());
+        EXPECT_TRUE(view.contains(rect)) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+}
+
+TEST(MainWindow, FitsTheScreenAndKeepsThePanelsStill) {
+    Window w;
+    const QRect area = w.form.screen()->availableGeometry();
+    EXPECT_LE(w.form.width(), area.width());
+    EXPECT_LE(w.form.height(), area.height());
+
+    // A 1024 x 600 screen less the frame and title bar.
+    w.LoadExample();
+    w.form.resize(1024 - 16, 600 - 40);
+    w.form.show();
+    QCoreApplication::processEvents();
+    ExpectButtonsInView(w);
+    EXPECT_TRUE(w.Child<QLabel>("StatusLabel")->visibleRegion().boundingRect().height() > 0);
+
+    // No type switch moves a panel, at the small size or a large one.
+    for (QSize size : {QSize(1024 - 16, 600 - 40), QSize(1400, 900)}) {
+        w.form.resize(size);
+        std::map<QString, QRect> first;
+        auto* types = w.Child<QComboBox>("TypeBox");
+        for (int i = 0; i < types->count(); ++i) {
+            w.form.TypeBoxSelect(i);
+            QCoreApplication::processEvents();
+            for (const char* name : {"MainPanel", "InputPanel", "DimensionsPanel",
+                                     "PresentationPanel", "OptionsPanel", "ButtonPanel"}) {
+                auto* panel = w.Child<QWidget>(name);
+                const QRect place(panel->mapTo(&w.form, QPoint(0, 0)), panel->size());
+                auto [known, added] = first.emplace(name, place);
+                EXPECT_EQ(known->second, place)
+                    << name << " with " << types->itemText(i).toStdString();
+            }
+        }
+    }
+    w.form.resize(1024 - 16, 600 - 40);
+    QCoreApplication::processEvents();
+    ExpectButtonsInView(w);
 }
 
 TEST(MainWindow, CommandLineFileIsLoaded) {
