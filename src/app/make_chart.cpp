@@ -5,6 +5,7 @@
 
 #include "app/chart_kinds.h"
 #include "app/run_pipeline.h"
+#include "base/encoding.h"
 #include "base/fill_in.h"
 #include "base/help_texts.h"
 #include "base/messages.h"
@@ -72,6 +73,9 @@ bool GoButtonClick(Session& session) {
     bool showNow = false;
     try {
         reporter.ClearMessages();
+        // The status of an earlier command must not outlive this one, which
+        // may end without a status of its own (cancelled in the dialog).
+        reporter.ShowStatus("", StatusColour::Normal);
         if (!ctrlHeld)
             reporter.AddMessage(
                 FillIn(Msg::BypassSelectionHint, MessageText(Msg::MakeChartCaption)));
@@ -88,6 +92,8 @@ bool GoButtonClick(Session& session) {
                 reporter.AddMessage(kNotAvailable, true);
         }
         session.goEnabled = true;
+        // A cancelled run leaves no progress text standing.
+        if (reporter.RunState() == kRunCancelled) reporter.ShowStatus("", StatusColour::Normal);
         if (reporter.RunState() == kRunError)
             reporter.AddMessage(MessageText(Msg::AnErrorWasReported), true);
         if (reporter.RunState() != kRunNormal) {
@@ -149,6 +155,7 @@ std::string PublishChart(Session& session, ChartType type) {
     reporter.EndInterruptible();
     if (reporter.Interrupted()) {
         pages.AbandonAll();
+        reporter.ShowStatus("", StatusColour::Normal);
         return {};
     }
     std::string view = context.PathOf(s.page.empty() ? s.output : s.page);
@@ -157,6 +164,7 @@ std::string PublishChart(Session& session, ChartType type) {
         reporter.AddMessage(MessageText(Msg::NoFileToView), true);
         return {};
     }
+    reporter.ShowStatus(FillIn(Msg::PagesWritten, DecodeUtf8(view)), StatusColour::Normal);
     return view;
 }
 

@@ -541,6 +541,8 @@ bool WriteParameterFile(Session& session, const std::filesystem::path& given) {
     session.workingDirectory = directory;
     std::error_code ignored;
     std::filesystem::remove(directory / "GedcomErrors.txt", ignored);
+    session.GetReporter().ShowStatus(FillIn(Msg::SettingsSavedIn, DecodeUtf8(file.string())),
+                                     StatusColour::Normal);
     return true;
 }
 

@@ -246,6 +246,8 @@ constexpr std::string_view kTexts[] = {
     "The file name \"%name\" holds a folder. Pages are written into the output folder only: "
     "give a file name without a folder.",
     "Producing HTML genealogy",
+    "Pages written: %file",
+    "Settings saved in %file",
     "%name (gedcom ID=%ID) and %name (gedcom ID=%ID) seem to have married twice.",
     "WARNING",
     "NOTE",

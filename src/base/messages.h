@@ -215,6 +215,8 @@ enum class Msg : int {
     UnableToWritePages,
     OutputNameWithFolder,
     ProducingHTMLGenealogy,
+    PagesWritten,
+    SettingsSavedIn,
     MarriedTwice,
     Warning,
     NoteWord,

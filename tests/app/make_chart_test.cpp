@@ -44,6 +44,7 @@ TEST(MakeChart, CtrlHeldRunsWithoutDialogAndPublishesTheFourPages) {
 
     std::string page = PublishChart(e.session, ChartType::Pedigree);
     EXPECT_EQ(page, (e.dir.Path() / "lg.htm").string()) << e.host.AllMessages();
+    EXPECT_EQ(e.host.statuses.back().text.rfind("Pages written: " + page, 0), 0u);
     for (const char* name : {"lignorama.htm", "lgoutline.htm", "lgtekst.htm", "lg.htm"})
         EXPECT_TRUE(std::filesystem::exists(e.dir.Path() / name)) << name;
     EXPECT_NE(
@@ -101,6 +102,7 @@ TEST(MakeChart, RunsThatCannotMakeAChart) {
     ASSERT_TRUE(GoButtonClick(e.session));
     EXPECT_EQ(e.host.messages.front(), "No output file specified.");
     EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
+    EXPECT_EQ(e.host.statuses.back().colour, StatusColour::Error);
     EXPECT_EQ(e.host.messages.back(), "*** No file to view") << e.host.AllMessages();
 
     // An empty GEDCOM stops before the build, with an empty status line;
@@ -185,6 +187,8 @@ TEST(MakeChart, CancelledRunKeepsTheLastChart) {
     e.host.probandAnswer = ProbandChoice{true, nullptr};
     EXPECT_FALSE(GoButtonClick(e.session));  // without Ctrl: the dialog, cancelled
     EXPECT_EQ(e.host.probandDialogs, 1);
+    // The earlier run's "Run 1 completed" does not stand for this one.
+    EXPECT_EQ(e.host.statuses.back().text, std::string(21, ' '));
     ASSERT_EQ(e.session.Charts(ChartType::Genealogy).Current(), chart);
     EXPECT_EQ(chart->nodes.size(), boxes);
     EXPECT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty()) << e.host.AllMessages();
@@ -196,6 +200,7 @@ TEST(MakeChart, UnwritablePagesAreReported) {
     ASSERT_TRUE(GoButtonClick(e.session));
     e.session.workingDirectory = e.dir.Path() / "missing";
     EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
+    EXPECT_EQ(e.host.statuses.back().colour, StatusColour::Error);
     EXPECT_EQ(e.host.messages.back(),
               "*** Unable to write " + (e.dir.Path() / "missing" / "lignorama.htm").string() +
                   ": the folder does not exist. The pages were left as they were.");

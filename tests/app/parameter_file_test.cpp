@@ -404,6 +404,7 @@ TEST(ParameterFile, AFailedSaveKeepsTheOldFileAndSaysWhy) {
                                      "*** Can not open the file \"p.txt\": the disk is full"});
         EXPECT_EQ(FileText(file), saved);
         EXPECT_TRUE(session.settings.changed);
+        EXPECT_EQ(host.statuses.back().colour, StatusColour::Error);
     }
     // Nothing is left behind beside it.
     std::vector<std::filesystem::path> left;
@@ -416,6 +417,9 @@ TEST(ParameterFile, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     ASSERT_TRUE(WriteParameterFile(session, file));
     EXPECT_NE(FileText(file).find(";BoxWidth           = 99\r\n"), std::string::npos);
     EXPECT_FALSE(session.settings.changed);
+    // The save is confirmed where the user looks after pressing the button.
+    EXPECT_EQ(host.statuses.back().text.rfind("Settings saved in " + file.string(), 0), 0u);
+    EXPECT_EQ(host.statuses.back().colour, StatusColour::Normal);
 }
 
 }  // namespace

@@ -355,6 +355,7 @@ TEST(MainWindow, ExitAsksOnlyAfterAChange) {
     };
     EXPECT_TRUE(w.form.close());
     EXPECT_NE(test::ReadFile(saved).find(";Language           = english"), std::string::npos);
+    EXPECT_TRUE(w.Child<QLabel>("StatusLabel")->text().startsWith("Settings saved in "));
 }
 
 }  // namespace
