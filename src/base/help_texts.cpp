@@ -73,12 +73,13 @@ std::string ChartDepthWarning() {
 
 std::string DescendantWindowHelp() {
     return Compose({Msg::GrayishBoxesIndicateThat, kParagraph, Msg::RightClickABox, kBreak,
-                    Msg::IfBlankNoNameGenealogy, kParagraph, Msg::DropDownShowsEverybody});
+                    Msg::IfBlankNoNameGenealogy, kParagraph, Msg::EmptyBoxesHelp, kParagraph,
+                    Msg::DropDownShowsEverybody});
 }
 
 std::string PedigreeWindowHelp() {
     return Compose({Msg::AGrayishBoxIndicates, kParagraph, Msg::RightClickABox, kParagraph,
-                    Msg::DropDownShowsEverybody});
+                    Msg::EmptyBoxesHelp, kParagraph, Msg::DropDownShowsEverybody});
 }
 
 std::string InbreedingWindowHelp() {

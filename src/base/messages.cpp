@@ -483,6 +483,17 @@ constexpr std::string_view kTexts[] = {
     "there is still an empty box; but no text will show when the mouse moves over it.",
     "If you select <blank>, then the box will be shown without a name and the genealogy text will "
     "only show sex and birthyear.",
+    "Boxes without a name: the naming scheme (the \"Naming Scheme\" field of the main window) "
+    "picks the name form of each box, and the digit 0 shows no name. The genealogy's default "
+    "scheme \"a0n3z2@\" shows persons who may still be alive (born less than 100 years ago, "
+    "without a date of death) without a name, so that pages put on the web do not name living "
+    "persons. Change the scheme to show them, or choose a name form for a single box with the "
+    "right mouse button. The hint of an empty box says why it is empty.",
+    "No name is shown: the naming scheme \"%scheme\" gives the condition \"%condition\" "
+    "(%pair) no name. Change the Naming Scheme in the main window, or choose a name form for "
+    "this box with the right mouse button.",
+    "No name is shown: <blank> was chosen for this person with the right mouse button, where "
+    "another name form can be chosen.",
 };
 static_assert(std::size(kTexts) == static_cast<std::size_t>(Msg::Count_),
               "every message needs its text");

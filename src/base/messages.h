@@ -338,6 +338,9 @@ enum class Msg : int {
     OffspringOutput2,
     YouCanOptTo,
     IfBlankNoNameGenealogy,
+    EmptyBoxesHelp,
+    NoNameByScheme,
+    NoNameByChoice,
     Count_  // number of texts; not a message
 };
 

@@ -1,5 +1,9 @@
 #include "charts/node_names.h"
 
+#include <algorithm>
+
+#include "base/fill_in.h"
+#include "base/messages.h"
 #include "base/text_helpers.h"
 
 namespace lg {
@@ -83,6 +87,27 @@ std::string NameForNode(const TlossPerson& node, std::string_view scheme,
     char form = node.person->nameCode;
     if (form == 0) form = SchemeFormAt(scheme, SelectNameCode(node, scheme, currentYear));
     return DisplayName(*node.person, form, options);
+}
+
+std::string NoNameReason(const TlossPerson& node, std::string_view scheme,
+                         const NameOptions& options, int currentYear) {
+    if (node.person == nullptr || !NameForNode(node, scheme, options, currentYear).empty())
+        return {};
+    const auto hides = [](char form) { return form == '0' || form == '5'; };
+    const char chosen = node.person->nameCode;
+    if (chosen != 0) return hides(chosen) ? std::string(MessageText(Msg::NoNameByChoice)) : "";
+    const std::size_t position = SelectNameCode(node, scheme, currentYear);
+    if (!hides(SchemeFormAt(scheme, position))) return {};
+    // The conditions' captions follow the letters "afmnopz" in the catalogue.
+    static constexpr std::string_view kLetters = "afmnopz";
+    static_assert(static_cast<int>(Msg::Everybody) - static_cast<int>(Msg::Alive) == 6);
+    const char letter = position < scheme.size() ? scheme[position] : 'z';
+    const std::size_t index = kLetters.find(letter);
+    const Msg condition = index == std::string_view::npos
+                              ? Msg::Everybody
+                              : static_cast<Msg>(static_cast<int>(Msg::Alive) + index);
+    const std::string pair(scheme.substr(std::min(position, scheme.size()), 2));
+    return FillInAll(Msg::NoNameByScheme, {scheme, MessageText(condition), pair});
 }
 
 }  // namespace lg

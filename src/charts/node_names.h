@@ -33,4 +33,10 @@ char SchemeFormAt(std::string_view scheme, std::size_t position);
 std::string NameForNode(const TlossPerson& node, std::string_view scheme,
                         const NameOptions& options, int currentYear);
 
+// Why a box with a person shows no name, for its hint: a <blank> chosen for
+// the person, or the scheme's pair whose form is no name. Empty when the box
+// shows a name, or when only the person's name data are missing.
+std::string NoNameReason(const TlossPerson& node, std::string_view scheme,
+                         const NameOptions& options, int currentYear);
+
 }  // namespace lg

@@ -20,6 +20,7 @@
 #include "app/make_chart.h"
 #include "base/messages.h"
 #include "charts/box_menu.h"
+#include "charts/node_names.h"
 #include "html/person_description.h"
 #include "render/qt_text.h"
 #include "text/names.h"
@@ -37,6 +38,22 @@ constexpr int kHintMilliseconds = 7000;
 // The popup labels name form i by the catalogue caption i places after
 // "<show no name>".
 static_assert(static_cast<int>(Msg::GivenNameSurname) - static_cast<int>(Msg::ShowNoName) == 4);
+
+// A hint line as long as a sentence would make a tip as wide as the screen.
+std::string WrapAtBlanks(const std::string& text, std::size_t width) {
+    std::string wrapped;
+    std::size_t lineStart = 0;
+    std::size_t lastBlank = std::string::npos;
+    for (char c : text) {
+        if (c == ' ' && wrapped.size() - lineStart >= width && lastBlank != std::string::npos) {
+            wrapped[lastBlank] = '\n';
+            lineStart = lastBlank + 1;
+        }
+        if (c == ' ') lastBlank = wrapped.size();
+        wrapped += c;
+    }
+    return wrapped;
+}
 
 QPushButton* ToolButton(QWidget* parent, const QString& caption, const QString& hint) {
     auto* button = new QPushButton(caption, parent);
@@ -149,12 +166,15 @@ const ChartKind& TGCdisplay::Kind() const {
     return KindOf(type_);
 }
 
-std::unique_ptr<render::ChartPainter> TGCdisplay::MakePainter() const {
-    const Settings& settings = session_.settings;
+NameOptions TGCdisplay::BoxNames() const {
     NameOptions names;
-    names.nameLength = settings.current.namelength;
-    names.usePatronym = settings.options.patronym;
-    return std::make_unique<render::ChartPainter>(settings.current, names,
+    names.nameLength = session_.settings.current.namelength;
+    names.usePatronym = session_.settings.options.patronym;
+    return names;
+}
+
+std::unique_ptr<render::ChartPainter> TGCdisplay::MakePainter() const {
+    return std::make_unique<render::ChartPainter>(session_.settings.current, BoxNames(),
                                                   session_.GetClock().CurrentYear());
 }
 
@@ -310,7 +330,11 @@ void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
     }
     DescriptionContext context =
         DescriptionContextOf(session_.settings.options, *session_.language, nullptr);
-    hint_ = ToQString(BoxHint(*node, context));
+    std::string hint = BoxHint(*node, context);
+    const std::string reason = NoNameReason(*node, session_.settings.current.namingscheme,
+                                            BoxNames(), session_.GetClock().CurrentYear());
+    if (!reason.empty()) hint.append("\r\n\r\n").append(WrapAtBlanks(reason, 70));
+    hint_ = ToQString(hint);
     QToolTip::showText(globalPos, hint_, canvas_, BoxRect(*node), kHintMilliseconds);
 }
 

@@ -112,6 +112,8 @@ class TGCdisplay : public QWidget {
     bool IsLaidOut(const TlossPerson& node) const;
     QRect BoxRect(const TlossPerson& node) const;
     void FitCanvas();
+    // How the boxes shorten names: the current settings'.
+    NameOptions BoxNames() const;
     std::unique_ptr<render::ChartPainter> MakePainter() const;
 
     QPushButton* prevButton_ = nullptr;

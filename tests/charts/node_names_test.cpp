@@ -159,6 +159,33 @@ TEST(NodeNames, NameCodeOverridesTheScheme) {
     EXPECT_EQ(Name(node, "z1"), "Jan van der Berg");
 }
 
+TEST(NodeNames, AnEmptyBoxSaysWhyItIsEmpty) {
+    Chart chart;
+    Tindividual& living = chart.AddPerson("Anna", "Berg", 'F');
+    SetDate(living.birth, "12 MAR 1990");
+    TlossPerson& box = chart.AddNode(&living);
+    auto reason = [&](std::string_view scheme) {
+        return NoNameReason(box, scheme, kRoomy, kThisYear);
+    };
+    EXPECT_EQ(reason("a0n3z2@"),
+              "No name is shown: the naming scheme \"a0n3z2@\" gives the condition \"alive\" "
+              "(a0) no name. Change the Naming Scheme in the main window, or choose a name form "
+              "for this box with the right mouse button.");
+    EXPECT_NE(reason("f5z1").find("\"female\" (f5)"), std::string::npos);
+    // A scheme that ends before any pair holds shows nobody.
+    EXPECT_NE(reason("m1").find("\"everybody\""), std::string::npos);
+    EXPECT_EQ(reason("a3z2"), "");  // named: nothing to explain
+
+    // The user's own <blank> is named as the cause, whatever the scheme.
+    living.nameCode = '0';
+    EXPECT_EQ(reason("z1").rfind("No name is shown: <blank> was chosen", 0), 0u);
+    living.nameCode = 0;
+    // A person without the name parts the form needs is not hidden by anyone.
+    TlossPerson& nameless = chart.AddNode(&chart.AddPerson("", ""));
+    EXPECT_EQ(NoNameReason(nameless, "z1", kRoomy, kThisYear), "");
+    EXPECT_EQ(NoNameReason(chart.AddNode(nullptr), "z0", kRoomy, kThisYear), "");
+}
+
 TEST(NodeNames, SchemesOutsideTheNormalForm) {
     Chart chart;
     TlossPerson& node = chart.AddNode(&chart.AddPerson("Jan", "Berg"));

@@ -153,6 +153,27 @@ TEST(ChartWindow, GenealogyBranchItemTogglesTheHighlight) {
     EXPECT_EQ(branch->text(), "@ not an option");  // the root has no parent box
 }
 
+TEST(ChartWindow, AnEmptyBoxAndTheHelpSayWhyNoNameIsShown) {
+    ChartWindowFixture f("Genealogy (HTML)");
+    Session& session = f.form.GetSession();
+    const std::string& scheme = session.settings.current.namingscheme;
+    const int year = session.GetClock().CurrentYear();
+    TlossPerson& empty = f.Find([&](const TlossPerson& n) {
+        return n.person && NameForNode(n, scheme, NameOptions{}, year).empty();
+    });
+    f.window->CanvasMouseMove(f.Centre(empty), {});
+    EXPECT_TRUE(f.window->CurrentHint().contains(QString::fromStdString(empty.person->ID)));
+    EXPECT_TRUE(f.window->CurrentHint().contains("No name is shown"))
+        << f.window->CurrentHint().toStdString();
+    TlossPerson& named = f.Find([&](const TlossPerson& n) {
+        return n.person && !NameForNode(n, scheme, NameOptions{}, year).empty();
+    });
+    f.window->CanvasMouseMove(f.Centre(named), {});
+    EXPECT_FALSE(f.window->CurrentHint().contains("No name is shown"));
+    EXPECT_NE(KindOf(ChartType::Genealogy).windowHelp().find("Boxes without a name"),
+              std::string::npos);
+}
+
 TEST(ChartWindow, HtmlWritesThePagesAndViewsTheFramesPage) {
     ChartWindowFixture f;
     QPointer<TGCdisplay> window = f.window;
