@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/collation.h"
 #include "base/reporter.h"
 #include "charts/pedigree.h"
 
@@ -22,6 +23,11 @@ class Host : public MessageSink {
     // list. Surfaces without dialogs keep the remembered proband (none:
     // the automatic choice), which is what this default does.
     virtual ProbandChoice ChooseProband(Session& session);
+
+    // The order of the lists the user picks persons from (the proband list,
+    // the chart windows' drop-downs). The desktop program follows the
+    // user's locale; this default folds accents and case.
+    virtual const Collation& PersonOrder() const { return FoldingCollation(); }
 };
 
 }  // namespace lg

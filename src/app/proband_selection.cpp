@@ -1,10 +1,7 @@
 #include "app/proband_selection.h"
 
-#include <algorithm>
-
 #include "base/fill_in.h"
 #include "base/messages.h"
-#include "base/text_helpers.h"
 
 namespace lg {
 
@@ -18,7 +15,7 @@ int32_t MinimumListedDepth(std::size_t personCount) {
 }
 
 ProbandList ListProbands(const TindividualList& persons, const std::vector<std::string>& probands,
-                         Reporter& reporter) {
+                         const Collation& order, Reporter& reporter) {
     ProbandList list;
     const std::string remembered = probands.empty() ? std::string() : probands.front();
     const int32_t depth = MinimumListedDepth(persons.Count());
@@ -38,16 +35,12 @@ ProbandList ListProbands(const TindividualList& persons, const std::vector<std::
         }
         ++index;
     }
-    // A sorted list box orders its lines without regard to case.
-    std::vector<std::pair<std::string, std::size_t>> keys;
-    keys.reserve(list.lines.size());
-    for (std::size_t i = 0; i < list.lines.size(); ++i)
-        keys.emplace_back(ToUpperAscii(list.lines[i].text), i);
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string_view> texts;
+    texts.reserve(list.lines.size());
+    for (const ProbandLine& line : list.lines) texts.push_back(line.text);
     std::vector<ProbandLine> sorted;
-    sorted.reserve(keys.size());
-    for (const auto& key : keys) sorted.push_back(std::move(list.lines[key.second]));
+    sorted.reserve(texts.size());
+    for (std::size_t i : order.Order(texts)) sorted.push_back(std::move(list.lines[i]));
     list.lines = std::move(sorted);
     for (std::size_t i = 0; i < list.lines.size(); ++i)
         if (list.remembered && list.lines[i].person == list.remembered)

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/collation.h"
 #include "base/reporter.h"
 #include "charts/pedigree.h"
 #include "charts/settings_types.h"
@@ -29,7 +30,7 @@ struct ProbandLine {
 
 // The dialog's content when it is shown.
 struct ProbandList {
-    std::vector<ProbandLine> lines;  // in the list's alphabetical order
+    std::vector<ProbandLine> lines;  // in the collation's order
     // The remembered proband (the first entry of the proband list), also
     // when it is not deep enough to be listed; null when unknown.
     Tindividual* remembered = nullptr;
@@ -38,10 +39,11 @@ struct ProbandList {
 };
 
 // Lists the persons whose treeDepth (computed by the chart build before)
-// reaches MinimumListedDepth, with the progress every 500 lines in the
-// status line, which is cleared afterwards.
+// reaches MinimumListedDepth, ordered by `order` (the Host's PersonOrder),
+// with the progress every 500 lines in the status line, which is cleared
+// afterwards.
 ProbandList ListProbands(const TindividualList& persons, const std::vector<std::string>& probands,
-                         Reporter& reporter);
+                         const Collation& order, Reporter& reporter);
 
 // OK: the highlighted person (null for none) becomes the only remembered
 // proband, or none is remembered. `changed` is set when the choice differs

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "app/host.h"
+#include "gui/locale_collation.h"
 
 class QAbstractButton;
 class QLabel;
@@ -45,6 +46,9 @@ class QtHost final : public QObject, public Host {
     // although the computation that asks is still running.
     ProbandChoice ChooseProband(Session& session) override;
 
+    // The collator of the user's locale.
+    const Collation& PersonOrder() const override { return personOrder_; }
+
     // Set by tests: answers instead of the modal boxes.
     std::function<void(const std::string&)> messageBoxHook;
     std::function<QMessageBox::StandardButton(const std::string&)> questionHook;
@@ -79,6 +83,7 @@ class QtHost final : public QObject, public Host {
     QPointer<QWidget> window_;
     bool filtering_ = false;
     bool cancelRequested_ = false;
+    LocaleCollation personOrder_;
 };
 
 }  // namespace lg::gui

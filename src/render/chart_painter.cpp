@@ -29,17 +29,39 @@ QPoint ToPoint(PixelPoint point) {
 
 BoxColours SetBoxColors(const TlossPerson& node) {
     BoxColours colours;
-    colours.text = Qt::black;
     colours.pen = node.person ? PenBySex(node.person->sex, node.highlight) : kGreyPen;
     if (node.visited) {
         colours.fill = colours.pen;
         colours.pen = Qt::black;
-        colours.text = Qt::white;
     } else {
         Color grey = GreyColor(node.shade);
         colours.fill = QColor(grey.red, grey.green, grey.blue);
     }
+    colours.text = TextColourOn(colours.fill);
     return colours;
+}
+
+namespace {
+
+double RelativeLuminance(const QColor& colour) {
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) +
+           0.0722 * linear(colour.blue());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TextColourOn(const QColor& fill) {
+    const QColor black(Qt::black), white(Qt::white);
+    return ContrastRatio(fill, black) >= ContrastRatio(fill, white) ? black : white;
 }
 
 QColor LightMaleColour() {

@@ -31,9 +31,18 @@ struct BoxColours {
 
 // The colours of a box: pen by sex (a dark set for highlighted boxes, a
 // light one otherwise; grey without person), fill by the box's shade; a
-// marked (visited) box is filled with its pen colour, drawn with a black
-// pen and white text.
+// marked (visited) box is filled with its pen colour and drawn with a black
+// pen. The text is TextColourOn the fill.
 BoxColours SetBoxColors(const TlossPerson& node);
+
+// Black or white, whichever contrasts more with the fill: black on the
+// light fills, white on the dark ones. Either way the contrast ratio is at
+// least 4.5, the least normal text needs to be read with ease.
+QColor TextColourOn(const QColor& fill);
+
+// The contrast ratio of two colours by their relative luminance (sRGB, as
+// WCAG defines it): from 1 for equal colours to 21 for black on white.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 // The light male and female colours, for the windows' legends.
 QColor LightMaleColour();

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
-#include <numeric>
 
 #include "app/make_chart.h"
 #include "base/messages.h"
@@ -229,11 +228,10 @@ void TGCdisplay::FitCanvas() {
 
 void TGCdisplay::FillSelectBox() {
     const std::vector<SelectionEntry>& entries = session_.Charts(type_).selection;
-    std::vector<std::size_t> order(entries.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&entries](std::size_t a, std::size_t b) {
-        return entries[a].text < entries[b].text;
-    });
+    std::vector<std::string_view> names;
+    names.reserve(entries.size());
+    for (const SelectionEntry& entry : entries) names.push_back(entry.text);
+    const std::vector<std::size_t> order = session_.GetHost().PersonOrder().Order(names);
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(order.size()));
     selectNodes_.clear();

@@ -134,7 +134,7 @@ void TSelectionForm::Fill(Session& session) {
 
     list_->clear();
     probands_ = ListProbands(session.Db().persons, session.settings.current.probands,
-                             session.GetReporter());
+                             session.GetHost().PersonOrder(), session.GetReporter());
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(probands_.lines.size()));
     for (const ProbandLine& line : probands_.lines) texts.append(ToQString(line.text));

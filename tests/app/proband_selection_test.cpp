@@ -22,9 +22,10 @@ TEST(ProbandSelection, ListsTheDeepTreesAlphabeticallyWithTheRememberedOneHighli
     for (int i = 0; i < 20; ++i) {
         auto person = std::make_unique<Tindividual>();
         person->ID = "I" + std::to_string(10 + i);
-        person->fullName = i == 3 ? "Jan /berg/" : i == 4 ? "Anna /de Wit/" : "Piet /Vos/";
+        const char* names[] = {"Jan /berg/", "Anna /de Wit/", "Piet /Vos/", "\xC9mile /\xD8rsted/"};
+        person->fullName = names[i >= 3 && i <= 6 ? i - 3 : 2];
         SplitName(*person);
-        person->treeDepth = i == 3 ? 4 : i == 4 ? 2 : i == 5 ? 3 : 1;
+        person->treeDepth = i == 3 ? 4 : i == 4 ? 2 : i == 5 ? 3 : i == 6 ? 2 : 1;
         persons.Add(std::move(person));
     }
     persons[3].birth = std::make_unique<TEventRecord>();
@@ -32,19 +33,34 @@ TEST(ProbandSelection, ListsTheDeepTreesAlphabeticallyWithTheRememberedOneHighli
     persons.SortByID();
     test::FakeHost host;
     Reporter reporter(host);
-    ProbandList list = ListProbands(persons, {"I13", "I15"}, reporter);
-    ASSERT_EQ(list.lines.size(), 3u);
-    EXPECT_EQ(list.lines[0].text, "berg; Jan [1850]  <4>");  // case does not count
-    EXPECT_EQ(list.lines[1].text, "Vos; Piet  <3>");
-    EXPECT_EQ(list.lines[2].text, "Wit, de; Anna  <2>");
+    ProbandList list = ListProbands(persons, {"I13", "I15"}, FoldingCollation(), reporter);
+    ASSERT_EQ(list.lines.size(), 4u);
+    // Neither case nor accents count.
+    EXPECT_EQ(list.lines[0].text, "berg; Jan [1850]  <4>");
+    EXPECT_EQ(list.lines[1].text, "\xD8rsted; \xC9mile  <2>");
+    EXPECT_EQ(list.lines[2].text, "Vos; Piet  <3>");
+    EXPECT_EQ(list.lines[3].text, "Wit, de; Anna  <2>");
     EXPECT_EQ(list.remembered, persons.Find("I13"));
     EXPECT_EQ(list.highlighted, 0);
     EXPECT_EQ(host.statuses.back().text, std::string(21, ' '));
 
     // A remembered proband too shallow for the list is not highlighted; an
     // unknown one is ignored.
-    EXPECT_EQ(ListProbands(persons, {"I11"}, reporter).highlighted, -1);
-    EXPECT_EQ(ListProbands(persons, {"X"}, reporter).remembered, nullptr);
+    EXPECT_EQ(ListProbands(persons, {"I11"}, FoldingCollation(), reporter).highlighted, -1);
+    EXPECT_EQ(ListProbands(persons, {"X"}, FoldingCollation(), reporter).remembered, nullptr);
+
+    // The order is the collation's, and the highlight follows its person.
+    struct Backwards final : Collation {
+        std::vector<std::size_t> Order(const std::vector<std::string_view>& texts) const override {
+            std::vector<std::size_t> order = FoldingCollation().Order(texts);
+            return {order.rbegin(), order.rend()};
+        }
+    };
+    list = ListProbands(persons, {"I13"}, Backwards(), reporter);
+    ASSERT_EQ(list.lines.size(), 4u);
+    EXPECT_EQ(list.lines[0].text, "Wit, de; Anna  <2>");
+    EXPECT_EQ(list.lines[3].text, "berg; Jan [1850]  <4>");
+    EXPECT_EQ(list.highlighted, 3);
 }
 
 TEST(ProbandSelection, TheButtonsAnswers) {

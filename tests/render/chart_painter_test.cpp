@@ -154,12 +154,52 @@ TEST(ChartPainter, BoxesAreColouredBySexHighlightShadeAndMark) {
     expectFill(twin, QColor(220, 220, 220));
     expectFill(marked, female);
 
-    // A marked box turns its text white to stay readable on the pen colour.
-    EXPECT_EQ(SetBoxColors(man).text, kBlack);
-    EXPECT_EQ(SetBoxColors(marked).text, kWhite);
     nobody.visited = true;
     EXPECT_EQ(SetBoxColors(nobody).fill, QColor(128, 128, 128));
     EXPECT_EQ(SetBoxColors(nobody).pen, kBlack);
+}
+
+TEST(ChartPainter, TheTextContrastsWithEveryFill) {
+    EXPECT_NEAR(ContrastRatio(kBlack, kWhite), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(kWhite, kWhite), 1.0, 1e-9);
+    EXPECT_EQ(TextColourOn(kWhite), kBlack);
+    EXPECT_EQ(TextColourOn(kBlack), kWhite);
+    ChartFixture f;
+    Tindividual* persons[] = {f.Person('M'), f.Person('F'), f.Person('U'), nullptr};
+    TlossPerson node;
+    for (Tindividual* person : persons)
+        for (bool highlight : {false, true})
+            for (bool visited : {false, true})
+                for (int shade = 0; shade <= 255; shade += visited ? 256 : 5) {
+                    node.person = person;
+                    node.highlight = highlight;
+                    node.visited = visited;
+                    node.shade = shade;
+                    const BoxColours colours = SetBoxColors(node);
+                    EXPECT_GE(ContrastRatio(colours.text, colours.fill), 4.5)
+                        << (person ? person->sex : '-') << highlight << visited << shade;
+                }
+    node.person = persons[0];
+    node.highlight = false;
+    node.visited = true;
+    EXPECT_EQ(SetBoxColors(node).text, kBlack);  // the light cyan mark
+    node.highlight = true;
+    EXPECT_EQ(SetBoxColors(node).text, kWhite);  // the dark one
+}
+
+TEST(ChartPainter, AMarkedBoxShowsDarkTextOnItsLightFill) {
+    ChartFixture f;
+    f.settings.fontsize = 9;
+    TlossPerson& marked = f.Box(0, 0, f.Person('M', "Berg"));
+    marked.visited = true;
+    const QImage image = f.Paint(ChartShape::Tree);
+    const QColor fill = LightMaleColour();
+    const QRect inside = f.BoxRect(marked).adjusted(1, 1, -1, -1);
+    ASSERT_EQ(image.pixelColor(inside.topLeft()), fill);
+    // Text pixels blend the text colour into the fill: dark ones are there,
+    // and none is lighter than the fill, as white text would make them.
+    EXPECT_GT(CountPixels(image, inside, [](QColor c) { return c.lightness() < 60; }), 10);
+    EXPECT_EQ(CountPixels(image, inside, [&](QColor c) { return c.red() > fill.red(); }), 0);
 }
 
 TEST(ChartPainter, PedigreeLinesRunFromTheChildToEachParentThroughTheGap) {

@@ -14,6 +14,7 @@
 
 #include "charts/node_names.h"
 #include "gui/main_window.h"
+#include "render/qt_text.h"
 #include "support/test_support.h"
 #include "windows/dimensions_form.h"
 
@@ -67,6 +68,11 @@ TEST(ChartWindow, OpensOnTheChartWithHintsAndOneChartNavigation) {
     // The drop-down starts on the proband.
     TlossPerson& root = *f.Chart().proband;
     EXPECT_EQ(f.window->SelectBox().currentText().toStdString(), root.person->ListingText());
+    // Its names are in the order a reader looks them up: an accent does
+    // not send a name past the others.
+    const int elise = f.window->SelectBox().findText(ToQString("Lef\xE8vre; \xC9lise [1838]"));
+    ASSERT_GE(elise, 0);
+    EXPECT_LT(elise, f.window->SelectBox().findText(ToQString("Lef\xE8vre; Jacques [1805]")));
 
     f.window->CanvasMouseMove(f.Centre(root), {});
     EXPECT_EQ(f.window->HoverNode(), &root);

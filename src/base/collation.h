@@ -1,0 +1,38 @@
+#pragma once
+// The order of the lists a user looks persons up in: by letters, as a reader
+// does, not by byte value, so "Élisabeth" stands with "Elisabeth" and "de
+// Burgh" among the B..D names rather than after "Woodville". The core folds
+// accents and case itself; the desktop program orders by its locale's
+// collator instead (through the Host), so both fronts list the same way
+// wherever the locale agrees with the folding.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lg {
+
+class Collation {
+  public:
+    virtual ~Collation() = default;
+
+    // The listing order of the texts (internal text): a permutation of
+    // their indexes. Texts that collate alike follow in byte order and
+    // equal texts keep their places, so the order is total and stable.
+    // This one compares FoldedSortKey.
+    virtual std::vector<std::size_t> Order(const std::vector<std::string_view>& texts) const;
+};
+
+// The collation of surfaces without a locale collator: the command line,
+// the batch mode, tests.
+const Collation& FoldingCollation();
+
+// The key the folding collation compares, as UTF-8: the Latin letters with
+// diacritics of Latin-1 and Latin Extended-A become their base letters
+// ("ß" "ss", "æ" "ae", "œ" "oe", "þ" "th", "ĳ" "ij", "ø" "o", "ł" "l"), and
+// letters are lower case. Character references are decoded first, so
+// "&Lstrok;" folds like the code page's letters; other characters stay.
+std::string FoldedSortKey(std::string_view internal);
+
+}  // namespace lg
