@@ -90,12 +90,12 @@ std::string NameForNode(const TlossPerson& node, std::string_view scheme,
 }
 
 std::string NoNameReason(const TlossPerson& node, std::string_view scheme,
-                         const NameOptions& options, int currentYear) {
+                         const NameOptions& options, int currentYear, const CatalogueLookup& text) {
     if (node.person == nullptr || !NameForNode(node, scheme, options, currentYear).empty())
         return {};
     const auto hides = [](char form) { return form == '0' || form == '5'; };
     const char chosen = node.person->nameCode;
-    if (chosen != 0) return hides(chosen) ? std::string(MessageText(Msg::NoNameByChoice)) : "";
+    if (chosen != 0) return hides(chosen) ? text(Msg::NoNameByChoice) : "";
     const std::size_t position = SelectNameCode(node, scheme, currentYear);
     if (!hides(SchemeFormAt(scheme, position))) return {};
     // The conditions' captions follow the letters "afmnopz" in the catalogue.
@@ -107,7 +107,7 @@ std::string NoNameReason(const TlossPerson& node, std::string_view scheme,
                               ? Msg::Everybody
                               : static_cast<Msg>(static_cast<int>(Msg::Alive) + index);
     const std::string pair(scheme.substr(std::min(position, scheme.size()), 2));
-    return FillInAll(Msg::NoNameByScheme, {scheme, MessageText(condition), pair});
+    return FillInAll(text(Msg::NoNameByScheme), {scheme, text(condition), pair});
 }
 
 }  // namespace lg

@@ -5,9 +5,11 @@
 // code or scheme shows at the next redraw.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "base/messages.h"
 #include "charts/chart_records.h"
 #include "text/names.h"
 
@@ -35,8 +37,11 @@ std::string NameForNode(const TlossPerson& node, std::string_view scheme,
 
 // Why a box with a person shows no name, for its hint: a <blank> chosen for
 // the person, or the scheme's pair whose form is no name. Empty when the box
-// shows a name, or when only the person's name data are missing.
-std::string NoNameReason(const TlossPerson& node, std::string_view scheme,
-                         const NameOptions& options, int currentYear);
+// shows a name, or when only the person's name data are missing. The texts
+// come from `text`, so that a surface can give them in its own language.
+using CatalogueLookup = std::function<std::string(Msg)>;
+std::string NoNameReason(
+    const TlossPerson& node, std::string_view scheme, const NameOptions& options, int currentYear,
+    const CatalogueLookup& text = [](Msg id) { return std::string(MessageText(id)); });
 
 }  // namespace lg

@@ -19,18 +19,21 @@
 #include <QSlider>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "base/help_texts.h"
 #include "base/messages.h"
 #include "html/page_common.h"
 #include "render/qt_text.h"
+#include "windows/ui_texts.h"
 #include "windows/widget_helpers.h"
 
 namespace lg::gui {
 namespace {
 
 QString Caption(Msg id) {
-    return ToQString(MessageText(id));
+    return UiText(id);
 }
 
 QLineEdit* NewEdit(QWidget* parent, const char* name, const QString& hint, int width = 0) {
@@ -131,35 +134,42 @@ void TMainForm::BuildControls() {
 }
 
 QWidget* TMainForm::BuildInputPanel() {
-    auto* panel = new QGroupBox("Input", mainPanel_);
+    auto* panel = new QGroupBox(tr("Input"), mainPanel_);
     panel->setObjectName("InputPanel");
     auto* grid = new QGridLayout(panel);
-    gedcomFileEdit_ = NewEdit(panel, "GedcomFileEdit", "The GEDCOM file the charts are made of");
+    gedcomFileEdit_ =
+        NewEdit(panel, "GedcomFileEdit", tr("The GEDCOM file the charts are made of"));
     gedcomFileBrowse_ = NewButton(panel, "GedcomFileBrowse", Caption(Msg::BrowseCaption),
                                   Caption(Msg::SpecifyYourSourceGedcom));
     sourceFileEdit_ = NewEdit(panel, "SourceFileEdit",
-                              "The parameter file: every setting, and the GEDCOM it names");
+                              tr("The parameter file: every setting, and the GEDCOM it names"));
     sourceFileBrowse_ = NewButton(panel, "SourceFileBrowse", Caption(Msg::BrowseCaption),
                                   Caption(Msg::SpecifyInputFileWith));
     typeBox_ = new QComboBox(panel);
     typeBox_->setObjectName("TypeBox");
-    typeBox_->setToolTip("The kind of chart to make");
+    typeBox_->setToolTip(tr("The kind of chart to make"));
+    // Sorted as the core sorts the English items, by what the list shows.
+    std::vector<std::pair<QString, ChartType>> types;
     for (const ChartTypeItem& item : ChartTypeItems())
-        typeBox_->addItem(ToQString(item.text), static_cast<int>(item.type));
+        types.emplace_back(UiChartTypeText(item.text), item.type);
+    std::stable_sort(types.begin(), types.end(), [](const auto& a, const auto& b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    for (const auto& [text, type] : types) typeBox_->addItem(text, static_cast<int>(type));
     languageBox_ = new QComboBox(panel);
     languageBox_->setObjectName("LanguageBox");
-    languageBox_->setToolTip("The language of the words written into the charts and pages");
+    languageBox_->setToolTip(tr("The language of the words written into the charts and pages"));
     for (const std::string& language : LanguageItems()) languageBox_->addItem(ToQString(language));
 
-    grid->addWidget(new QLabel("Gedcom", panel), 0, 0);
+    grid->addWidget(new QLabel(tr("Gedcom"), panel), 0, 0);
     grid->addWidget(gedcomFileEdit_, 0, 1);
     grid->addWidget(gedcomFileBrowse_, 0, 2);
     grid->addWidget(new QLabel(Caption(Msg::ParamsCaption), panel), 1, 0);
     grid->addWidget(sourceFileEdit_, 1, 1);
     grid->addWidget(sourceFileBrowse_, 1, 2);
-    grid->addWidget(new QLabel("Chart", panel), 0, 3);
+    grid->addWidget(new QLabel(tr("Chart"), panel), 0, 3);
     grid->addWidget(typeBox_, 0, 4);
-    grid->addWidget(new QLabel("Language", panel), 1, 3);
+    grid->addWidget(new QLabel(tr("Language"), panel), 1, 3);
     grid->addWidget(languageBox_, 1, 4);
     grid->setColumnStretch(1, 1);
 
@@ -177,43 +187,43 @@ QWidget* TMainForm::BuildOutputPanel() {
     outputPanel_ = new QGroupBox(Caption(Msg::Output), mainPanel_);
     outputPanel_->setObjectName("OutputPanel");
     auto* grid = new QGridLayout(outputPanel_);
-    tableauEdit_ = NewEdit(outputPanel_, "TableauEdit", "The chart page (tableau)");
+    tableauEdit_ = NewEdit(outputPanel_, "TableauEdit", tr("The chart page (tableau)"));
     textEdit_ = NewEdit(outputPanel_, "TextEdit",
-                        "The text page with every person's data; a # in the name makes one "
-                        "page per generation");
-    framesEdit_ =
-        NewEdit(outputPanel_, "FramesEdit", "The frames page that shows chart and text together");
-    outlineEdit_ =
-        NewEdit(outputPanel_, "OutlineEdit", "The outline page of the whole chart; blank: none");
-    titleEdit_ = NewEdit(outputPanel_, "TitleEdit", "The title of the pages; blank: automatic");
-    homeUrlEdit_ =
-        NewEdit(outputPanel_, "HomeURLedit", "The address of your home page; blank: no home link");
-    homeTitleEdit_ = NewEdit(outputPanel_, "HomeTTedit", "The tool tip of the home link");
+                        tr("The text page with every person's data; a # in the name makes one "
+                           "page per generation"));
+    framesEdit_ = NewEdit(outputPanel_, "FramesEdit",
+                          tr("The frames page that shows chart and text together"));
+    outlineEdit_ = NewEdit(outputPanel_, "OutlineEdit",
+                           tr("The outline page of the whole chart; blank: none"));
+    titleEdit_ = NewEdit(outputPanel_, "TitleEdit", tr("The title of the pages; blank: automatic"));
+    homeUrlEdit_ = NewEdit(outputPanel_, "HomeURLedit",
+                           tr("The address of your home page; blank: no home link"));
+    homeTitleEdit_ = NewEdit(outputPanel_, "HomeTTedit", tr("The tool tip of the home link"));
     homeFrameEdit_ =
-        NewEdit(outputPanel_, "HomeFrameEdit", "Where the home link opens (_top, _self, ...)");
-    linksFrameEdit_ =
-        NewEdit(outputPanel_, "LinksFrameEdit", "The name of the frame that shows the text page");
+        NewEdit(outputPanel_, "HomeFrameEdit", tr("Where the home link opens (_top, _self, ...)"));
+    linksFrameEdit_ = NewEdit(outputPanel_, "LinksFrameEdit",
+                              tr("The name of the frame that shows the text page"));
     struct Row {
         const char* label;
         QLineEdit* edit;
     };
-    const Row left[] = {{"Chart page", tableauEdit_},
-                        {"Text page", textEdit_},
-                        {"Frames page", framesEdit_},
-                        {"Outline page", outlineEdit_},
-                        {"Title", titleEdit_}};
-    const Row right[] = {{"Home page", homeUrlEdit_},
-                         {"Home link hint", homeTitleEdit_},
-                         {"Home link target", homeFrameEdit_},
-                         {"Text frame", linksFrameEdit_}};
+    const Row left[] = {{QT_TR_NOOP("Chart page"), tableauEdit_},
+                        {QT_TR_NOOP("Text page"), textEdit_},
+                        {QT_TR_NOOP("Frames page"), framesEdit_},
+                        {QT_TR_NOOP("Outline page"), outlineEdit_},
+                        {QT_TR_NOOP("Title"), titleEdit_}};
+    const Row right[] = {{QT_TR_NOOP("Home page"), homeUrlEdit_},
+                         {QT_TR_NOOP("Home link hint"), homeTitleEdit_},
+                         {QT_TR_NOOP("Home link target"), homeFrameEdit_},
+                         {QT_TR_NOOP("Text frame"), linksFrameEdit_}};
     int row = 0;
     for (const Row& r : left) {
-        grid->addWidget(new QLabel(r.label, outputPanel_), row, 0);
+        grid->addWidget(new QLabel(tr(r.label), outputPanel_), row, 0);
         grid->addWidget(r.edit, row++, 1);
     }
     row = 0;
     for (const Row& r : right) {
-        grid->addWidget(new QLabel(r.label, outputPanel_), row, 2);
+        grid->addWidget(new QLabel(tr(r.label), outputPanel_), row, 2);
         grid->addWidget(r.edit, row++, 3);
     }
     grid->setColumnStretch(1, 1);
@@ -223,7 +233,7 @@ QWidget* TMainForm::BuildOutputPanel() {
 }
 
 QWidget* TMainForm::BuildDimensionsPanel() {
-    auto* panel = new QGroupBox("Dimensions", mainPanel_);
+    auto* panel = new QGroupBox(tr("Dimensions"), mainPanel_);
     panel->setObjectName("DimensionsPanel");
     auto* grid = new QGridLayout(panel);
     struct Field {
@@ -232,20 +242,22 @@ QWidget* TMainForm::BuildDimensionsPanel() {
         const char* hint;
     };
     static constexpr Field kFields[kNumberFieldCount] = {
-        {"XoffsetEdit", "Left margin", "Space left of the chart"},
-        {"YoffsetEdit", "Top margin", "Space above the chart"},
-        {"BoxWidthEdit", "Box width", "Width of a name box"},
-        {"BoxHeightEdit", "Box height", "Height of a name box"},
-        {"XspaceEdit", "Horizontal space", "Space between boxes side by side"},
-        {"YspaceEdit", "Vertical space", "Space between generations"},
-        {"FontSizeEdit", "Font size", "Font size of the chart"},
-        {"NameLengthEdit", "Name length", "Names longer than this are shortened to fit a box"},
+        {"XoffsetEdit", QT_TR_NOOP("Left margin"), QT_TR_NOOP("Space left of the chart")},
+        {"YoffsetEdit", QT_TR_NOOP("Top margin"), QT_TR_NOOP("Space above the chart")},
+        {"BoxWidthEdit", QT_TR_NOOP("Box width"), QT_TR_NOOP("Width of a name box")},
+        {"BoxHeightEdit", QT_TR_NOOP("Box height"), QT_TR_NOOP("Height of a name box")},
+        {"XspaceEdit", QT_TR_NOOP("Horizontal space"),
+         QT_TR_NOOP("Space between boxes side by side")},
+        {"YspaceEdit", QT_TR_NOOP("Vertical space"), QT_TR_NOOP("Space between generations")},
+        {"FontSizeEdit", QT_TR_NOOP("Font size"), QT_TR_NOOP("Font size of the chart")},
+        {"NameLengthEdit", QT_TR_NOOP("Name length"),
+         QT_TR_NOOP("Names longer than this are shortened to fit a box")},
     };
     for (int i = 0; i < kNumberFieldCount; ++i) {
         const Field& field = kFields[i];
-        QLineEdit* edit = NewEdit(panel, field.name, field.hint, 50);
+        QLineEdit* edit = NewEdit(panel, field.name, tr(field.hint), 50);
         numberEdits_[static_cast<std::size_t>(i)] = edit;
-        grid->addWidget(new QLabel(field.label, panel), i % 4, (i / 4) * 2);
+        grid->addWidget(new QLabel(tr(field.label), panel), i % 4, (i / 4) * 2);
         grid->addWidget(edit, i % 4, (i / 4) * 2 + 1);
         auto which = static_cast<NumberField>(i);
         connect(edit, &QLineEdit::editingFinished, this, [this, which] { NumberEditExit(which); });
@@ -254,21 +266,21 @@ QWidget* TMainForm::BuildDimensionsPanel() {
 }
 
 QWidget* TMainForm::BuildPresentationPanel() {
-    auto* panel = new QGroupBox("Presentation", mainPanel_);
+    auto* panel = new QGroupBox(tr("Presentation"), mainPanel_);
     panel->setObjectName("PresentationPanel");
     auto* grid = new QGridLayout(panel);
-    fontNameEdit_ = NewEdit(panel, "FontNameEdit", "The font of the pages and charts");
+    fontNameEdit_ = NewEdit(panel, "FontNameEdit", tr("The font of the pages and charts"));
     namingSchemeLabel_ = new QLabel(Caption(Msg::NamingSchemeCaption), panel);
-    namingSchemeEdit_ = NewEdit(panel, "NamingSchemeEdit", ToQString(NamingSchemeHelp()));
+    namingSchemeEdit_ = NewEdit(panel, "NamingSchemeEdit", UiLines(NamingSchemeHelp()));
     namingSchemeEdit_->setToolTipDuration(10000);
     namingSchemeLabel_->setToolTip(namingSchemeEdit_->toolTip());
     namingSchemeLabel_->setToolTipDuration(10000);
     auto* colours = new QHBoxLayout;
     const char* names[] = {"McolorSelect", "FcolorSelect", "BackgroundSelect"};
-    const char* captions[] = {"Male", "Female", "Background"};
-    const char* hints[] = {"Colour of the boxes of men; click to choose",
-                           "Colour of the boxes of women; click to choose",
-                           "Colour of the page background; click to choose"};
+    const QString captions[] = {tr("Male"), tr("Female"), tr("Background")};
+    const QString hints[] = {tr("Colour of the boxes of men; click to choose"),
+                             tr("Colour of the boxes of women; click to choose"),
+                             tr("Colour of the page background; click to choose")};
     for (int i = 0; i < 3; ++i) {
         auto* button = NewButton(panel, names[i], captions[i], hints[i]);
         button->setMinimumWidth(button->fontMetrics().horizontalAdvance(captions[i]) + 24);
@@ -277,16 +289,16 @@ QWidget* TMainForm::BuildPresentationPanel() {
         connect(button, &QPushButton::clicked, this, [this, i] { ColourSelectClick(i); });
     }
     tableauSpaceBar_ = NewBar(panel, "TableauSpaceBar", kMinTableauSpace, kMaxTableauSpace, 5);
-    tableauSpaceBar_->setToolTip("The share of the frames page given to the chart");
+    tableauSpaceBar_->setToolTip(tr("The share of the frames page given to the chart"));
     tableauSpaceLabel_ = new QLabel(panel);
 
-    grid->addWidget(new QLabel("Font", panel), 0, 0);
+    grid->addWidget(new QLabel(tr("Font"), panel), 0, 0);
     grid->addWidget(fontNameEdit_, 0, 1, 1, 2);
     grid->addWidget(namingSchemeLabel_, 1, 0);
     grid->addWidget(namingSchemeEdit_, 1, 1, 1, 2);
-    grid->addWidget(new QLabel("Colours", panel), 2, 0);
+    grid->addWidget(new QLabel(tr("Colours"), panel), 2, 0);
     grid->addLayout(colours, 2, 1, 1, 2);
-    grid->addWidget(new QLabel("Chart share", panel), 3, 0);
+    grid->addWidget(new QLabel(tr("Chart share"), panel), 3, 0);
     grid->addWidget(tableauSpaceBar_, 3, 1);
     grid->addWidget(tableauSpaceLabel_, 3, 2);
     grid->setColumnStretch(1, 1);
@@ -321,7 +333,10 @@ QWidget* TMainForm::BuildOptionsPanel() {
     auto* depth = new QGridLayout(chartDepthBox_);
     depth->setContentsMargins(0, 0, 0, 0);
     chartDepthBar_ = NewBar(chartDepthBox_, "ChartDepthBar", 0, kMaxChartDepth, 1);
-    chartDepthBar_->setToolTip(ToQString(ChartDepthWarning()));
+    // The core's ChartDepthWarning, composed of the translated texts.
+    chartDepthBar_->setToolTip(
+        UiText(Msg::TimeNeededGrowsExponentially)
+            .replace(QStringLiteral("%chartdepth"), Caption(Msg::ChartDepthCaption)));
     chartDepthValue_ = new QLabel(chartDepthBox_);
     depth->addWidget(new QLabel(Caption(Msg::ChartDepthCaption), chartDepthBox_), 0, 0, 1, 2);
     depth->addWidget(chartDepthBar_, 1, 0);
@@ -331,17 +346,18 @@ QWidget* TMainForm::BuildOptionsPanel() {
     genealogyRG_ = new QGroupBox(Caption(Msg::IncludeDescendantsCaption), optionsPanel_);
     genealogyRG_->setObjectName("GenealogyRG");
     genealogyRG_->setToolTip(
-        "All descendants, only those through sons, or only those with the proband's surname");
+        tr("All descendants, only those through sons, or only those with the proband's surname"));
     genealogyButtons_ = new QButtonGroup(genealogyRG_);
     auto* radios = new QVBoxLayout(genealogyRG_);
-    const char* items[] = {"All", "Male", "Name"};
+    const QString items[] = {tr("All"), tr("Male", "descendants through sons"),
+                             tr("Name", "descendants with the proband's surname")};
     for (int i = 0; i < 3; ++i) {
         auto* radio = new QRadioButton(items[i], genealogyRG_);
         genealogyButtons_->addButton(radio, i);
         radios->addWidget(radio);
     }
     box->addWidget(genealogyRG_);
-    noOptionsLabel_ = new QLabel("No options for\nthis chart type", optionsPanel_);
+    noOptionsLabel_ = new QLabel(tr("No options for\nthis chart type"), optionsPanel_);
     noOptionsLabel_->setEnabled(false);
     box->addWidget(noOptionsLabel_);
     box->addStretch(1);
@@ -374,19 +390,20 @@ QWidget* TMainForm::BuildButtonPanel() {
     auto* box = new QVBoxLayout(panel);
     box->setContentsMargins(0, 6, 0, 0);
     goButton_ = NewButton(panel, "GoButton", Caption(Msg::MakeChartCaption),
-                          "Compute the chart; hold Ctrl to keep the remembered proband and "
-                          "show the chart at once");
+                          tr("Compute the chart; hold Ctrl to keep the remembered proband and "
+                             "show the chart at once"));
     viewButton_ = NewButton(panel, "ViewButton", Caption(Msg::ViewChartCaption),
-                            "Show the chart made last, or the error report of the checks");
+                            tr("Show the chart made last, or the error report of the checks"));
     saveButton_ = NewButton(panel, "SaveButton", Caption(Msg::SaveDataCaption),
                             Caption(Msg::SaveYourParametersIn));
-    defaultsButton_ =
-        NewButton(panel, "DefaultsButton", "Defaults", "The factory settings of this chart type");
+    defaultsButton_ = NewButton(panel, "DefaultsButton", tr("Defaults"),
+                                tr("The factory settings of this chart type"));
     optionsButton_ = NewButton(panel, "OptionsButton", Caption(Msg::OptionsCaption),
-                               "Options shared by every chart type");
-    helpButton_ = NewButton(panel, "HelpButton", "Help", "About this chart type");
-    cancelButton_ = NewButton(panel, "CancelButton", "Cancel", "Interrupt the computation (Esc)");
-    closeButton_ = NewButton(panel, "CloseButton", "Exit", "Close Lignorama");
+                               tr("Options shared by every chart type"));
+    helpButton_ = NewButton(panel, "HelpButton", tr("Help"), tr("About this chart type"));
+    cancelButton_ =
+        NewButton(panel, "CancelButton", tr("Cancel"), tr("Interrupt the computation (Esc)"));
+    closeButton_ = NewButton(panel, "CloseButton", tr("Exit"), tr("Close Lignorama"));
     for (QPushButton* b : {goButton_, viewButton_, saveButton_, defaultsButton_}) box->addWidget(b);
     box->addSpacing(12);
     for (QPushButton* b : {optionsButton_, helpButton_}) box->addWidget(b);
@@ -408,7 +425,7 @@ QWidget* TMainForm::BuildButtonPanel() {
 void TMainForm::SetCaptionsAndHints() {
     mainPanel_->setToolTipDuration(5000);
     setToolTipDuration(5000);
-    messagesMemo_->setToolTip("The messages of the last command");
+    messagesMemo_->setToolTip(tr("The messages of the last command"));
 }
 
 }  // namespace lg::gui

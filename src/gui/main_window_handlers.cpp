@@ -28,12 +28,14 @@
 #include "gui/options_form.h"
 #include "render/qt_text.h"
 #include "windows/chart_window.h"
+#include "windows/ui_texts.h"
 
 namespace lg::gui {
 namespace {
 
-constexpr const char* kGedcomFilter = "Gedcom (*.ged *.GED)";
-constexpr const char* kInputFilter = "Input (*.txt *.TXT)";
+constexpr const char* kGedcomFilter =
+    QT_TRANSLATE_NOOP("lg::gui::TMainForm", "Gedcom (*.ged *.GED)");
+constexpr const char* kInputFilter = QT_TRANSLATE_NOOP("lg::gui::TMainForm", "Input (*.txt *.TXT)");
 
 void SetText(QLineEdit* edit, const std::string& text) {
     QString value = ToQString(text);
@@ -114,7 +116,11 @@ void TMainForm::ShowForm(const FormValues& form) {
     languageBox_->setCurrentIndex(LanguageItemIndex(session_.settings.options.language));
     SetText(gedcomFileEdit_, form.gedcomName);
     SetText(sourceFileEdit_, form.parameterName);
-    outputPanel_->setTitle(ToQString(form.outputLabel));
+    // The core's label starts with the catalogue's caption.
+    QString outputLabel = ToQString(form.outputLabel);
+    const QString output = ToQString(MessageText(Msg::Output));
+    if (outputLabel.startsWith(output)) outputLabel.replace(0, output.size(), UiText(Msg::Output));
+    outputPanel_->setTitle(outputLabel);
 }
 
 void TMainForm::ShowSettings() {
@@ -210,10 +216,11 @@ void TMainForm::GedcomFileEditExit() {
 }
 
 void TMainForm::GedcomFileBrowseClick() {
-    QString title = ToQString(MessageText(Msg::SpecifyYourSourceGedcom));
-    QString file = openFileDialog ? openFileDialog(title, WorkingDirectory(), kGedcomFilter)
-                                  : QFileDialog::getOpenFileName(this, title, WorkingDirectory(),
-                                                                 kGedcomFilter);
+    QString title = UiText(Msg::SpecifyYourSourceGedcom);
+    const QString filter = tr(kGedcomFilter);
+    QString file = openFileDialog
+                       ? openFileDialog(title, WorkingDirectory(), filter)
+                       : QFileDialog::getOpenFileName(this, title, WorkingDirectory(), filter);
     if (file.isEmpty()) return;
     LoadGedcomFile(PathOf(file));
 }
@@ -226,10 +233,11 @@ void TMainForm::SourceFileEditExit() {
 }
 
 void TMainForm::SourceFileBrowseClick() {
-    QString title = ToQString(MessageText(Msg::SpecifyInputFileWith));
-    QString file = openFileDialog ? openFileDialog(title, WorkingDirectory(), kInputFilter)
-                                  : QFileDialog::getOpenFileName(this, title, WorkingDirectory(),
-                                                                 kInputFilter);
+    QString title = UiText(Msg::SpecifyInputFileWith);
+    const QString filter = tr(kInputFilter);
+    QString file = openFileDialog
+                       ? openFileDialog(title, WorkingDirectory(), filter)
+                       : QFileDialog::getOpenFileName(this, title, WorkingDirectory(), filter);
     if (file.isEmpty()) return;
     LoadParameters(PathOf(file));
 }
@@ -328,10 +336,11 @@ void TMainForm::SaveButtonClick() {
     FormValues form = ReadForm();
     FormToSettings(session_, form);
     SetText(namingSchemeEdit_, form.namingscheme);
-    QString title = ToQString(MessageText(Msg::SaveYourParametersIn));
+    QString title = UiText(Msg::SaveYourParametersIn);
     QString start = WorkingDirectory() + "/" + sourceFileEdit_->text().trimmed();
-    QString file = saveFileDialog ? saveFileDialog(title, start, kInputFilter)
-                                  : QFileDialog::getSaveFileName(this, title, start, kInputFilter);
+    const QString filter = tr(kInputFilter);
+    QString file = saveFileDialog ? saveFileDialog(title, start, filter)
+                                  : QFileDialog::getSaveFileName(this, title, start, filter);
     if (file.isEmpty()) return;
     if (QFileInfo(file).suffix().isEmpty()) file += ".TXT";
     Trapped(session_, [&] { WriteParameterFile(session_, PathOf(file)); });

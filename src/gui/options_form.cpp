@@ -37,7 +37,9 @@ void Check(QButtonGroup* group, int id) {
 }  // namespace
 
 TOptionsForm::TOptionsForm(Settings& settings, QWidget* parent)
-    : QDialog(parent), settings_(settings) {
+    : QDialog(parent),
+      translationDirectory(QCoreApplication::applicationDirPath()),
+      settings_(settings) {
     setWindowTitle(tr("Options"));
     GlobalOptions& o = settings_.options;
 
@@ -160,7 +162,7 @@ void TOptionsForm::FillLanguages() {
     const QSignalBlocker blocker(language_);
     language_->clear();
     language_->addItem(QString());  // no override: the system's language
-    language_->addItems(UiLanguageFiles(QCoreApplication::applicationDirPath()));
+    language_->addItems(UiLanguageFiles(translationDirectory));
     // An override whose file has gone still shows what is stored.
     const QString stored = StoredUiLocale();
     int index = language_->findText(stored);

@@ -24,6 +24,9 @@ class TOptionsForm : public QDialog {
 
     // Called after each change of an option (not of the language override).
     std::function<void()> onChanged;
+    // Where the language list looks for translation files: the program's
+    // directory (tests point it at the build's).
+    QString translationDirectory;
 
   protected:
     void showEvent(QShowEvent* event) override;

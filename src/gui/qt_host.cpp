@@ -10,6 +10,7 @@
 
 #include "render/qt_text.h"
 #include "windows/selection_form.h"
+#include "windows/ui_texts.h"
 
 namespace lg::gui {
 namespace {
@@ -125,15 +126,21 @@ void QtHost::ShowMessageBox(const std::string& text) {
         return;
     }
     FilterPause pause(*this);
-    QMessageBox::information(window_, QApplication::applicationName(), ToQString(text));
+    QMessageBox::information(window_, QApplication::applicationName(), UiDialogText(text));
 }
 
 QMessageBox::StandardButton QtHost::AskYesNoCancel(const std::string& text) {
     if (questionHook) return questionHook(text);
     FilterPause pause(*this);
-    return QMessageBox::question(window_, QApplication::applicationName(), ToQString(text),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                 QMessageBox::Yes);
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), UiDialogText(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, window_);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Qt's own button texts come with Qt's translations, which the program
+    // does not ship.
+    box.button(QMessageBox::Yes)->setText(tr("&Yes"));
+    box.button(QMessageBox::No)->setText(tr("&No"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 ProbandChoice QtHost::ChooseProband(Session& session) {

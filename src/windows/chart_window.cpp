@@ -28,6 +28,7 @@
 #include "windows/dimensions_form.h"
 #include "windows/explain_form.h"
 #include "windows/tree_window.h"
+#include "windows/ui_texts.h"
 
 namespace lg::gui {
 namespace {
@@ -77,8 +78,8 @@ TGCdisplay::TGCdisplay(Session& session, ChartType type, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     BuildToolBar();
     BuildPopupMenu();
-    setWindowTitle(ToQString(MessageText(Kind().windowTitle)));
-    const QString time = ToQString(MessageText(Msg::Time));
+    setWindowTitle(UiText(Kind().windowTitle));
+    const QString time = UiText(Msg::Time);
     incompleteLabel_->setText(Kind().timeRunsRight ? time + " -->" : "<-- " + time);
     resize(1100, 760);
 }
@@ -90,23 +91,23 @@ void TGCdisplay::BuildToolBar() {
     topPanel->setObjectName("TopPanel");
     auto* bar = new QHBoxLayout(topPanel);
     bar->setContentsMargins(6, 4, 6, 4);
-    prevButton_ = ToolButton(topPanel, "<", "Show previous graph");
+    prevButton_ = ToolButton(topPanel, "<", tr("Show previous graph"));
     prevButton_->setObjectName("PrevButton");
     prevButton_->setFixedWidth(32);
     selectBox_ = new QComboBox(topPanel);
     selectBox_->setObjectName("SelectBox");
-    selectBox_->setToolTip("Focus on specific name");
+    selectBox_->setToolTip(tr("Focus on specific name"));
     selectBox_->setMinimumWidth(260);
     selectBox_->setMaxVisibleItems(25);
-    nextButton_ = ToolButton(topPanel, ">", "Show next graph");
+    nextButton_ = ToolButton(topPanel, ">", tr("Show next graph"));
     nextButton_->setObjectName("NextButton");
     nextButton_->setFixedWidth(32);
-    mPanel_ = Legend(topPanel, "M", render::LightMaleColour());
-    fPanel_ = Legend(topPanel, "F", render::LightFemaleColour());
-    htmlButton_ = ToolButton(topPanel, "HTML", "Make and view HTML output");
+    mPanel_ = Legend(topPanel, tr("M", "male"), render::LightMaleColour());
+    fPanel_ = Legend(topPanel, tr("F", "female"), render::LightFemaleColour());
+    htmlButton_ = ToolButton(topPanel, tr("HTML"), tr("Make and view HTML output"));
     htmlButton_->setObjectName("HTMLButton");
-    helpButton_ = ToolButton(topPanel, "Help", "Get a brief explanation");
-    stopButton_ = ToolButton(topPanel, "Return", "Return to program");
+    helpButton_ = ToolButton(topPanel, tr("Help"), tr("Get a brief explanation"));
+    stopButton_ = ToolButton(topPanel, tr("Return"), tr("Return to program"));
     stopButton_->setObjectName("StopButton");
     incompleteLabel_ = new QLabel(topPanel);
     incompleteLabel_->setObjectName("IncompleteLabel");
@@ -330,7 +331,8 @@ void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
         DescriptionContextOf(session_.settings.options, *session_.language, nullptr);
     std::string hint = BoxHint(*node, context);
     const std::string reason = NoNameReason(*node, session_.settings.current.namingscheme,
-                                            BoxNames(), session_.GetClock().CurrentYear());
+                                            BoxNames(), session_.GetClock().CurrentYear(),
+                                            [](Msg id) { return FromQString(UiText(id)); });
     if (!reason.empty()) hint.append("\r\n\r\n").append(WrapAtBlanks(reason, 70));
     hint_ = ToQString(hint);
     QToolTip::showText(globalPos, hint_, canvas_, BoxRect(*node), kHintMilliseconds);
@@ -363,14 +365,13 @@ void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton b
         NameOptions names;
         names.nameLength = std::numeric_limits<int32_t>::max();
         names.usePatronym = session_.settings.options.patronym;
-        nameItems_[0]->setText("<blank>");
+        nameItems_[0]->setText(UiText(Msg::Blank));
         for (std::size_t i = 1; i < nameItems_.size(); ++i) {
             QString name;
             if (node->person)
                 name = ToQString(DisplayName(*node->person, static_cast<char>('0' + i), names));
             const Msg label = static_cast<Msg>(static_cast<int>(Msg::ShowNoName) + i);
-            nameItems_[i]->setText(
-                QString("%1\t%2").arg(name.replace('&', "&&"), ToQString(MessageText(label))));
+            nameItems_[i]->setText(QString("%1\t%2").arg(name.replace('&', "&&"), UiText(label)));
         }
         for (QAction* item : nameItems_) item->setEnabled(node->person != nullptr);
         PrepareHighlightItem(*highlightItem_, *node);
@@ -410,7 +411,7 @@ void TGCdisplay::HTMLButtonClick() {
 
 void TGCdisplay::HelpButtonClick() {
     if (!explain_) explain_ = new TExplainForm(this);
-    explain_->ShowText(Kind().windowHelp(), mapToGlobal(QPoint(width() / 4, 60)));
+    explain_->ShowText(UiLines(Kind().windowHelp()), mapToGlobal(QPoint(width() / 4, 60)));
 }
 
 TDimensionsForm* TGCdisplay::Dimensions() const {

@@ -4,6 +4,7 @@
 
 #include "charts/box_menu.h"
 #include "render/qt_text.h"
+#include "windows/ui_texts.h"
 
 namespace lg::gui {
 
@@ -12,7 +13,7 @@ TgenealogyDisplay::TgenealogyDisplay(Session& session, ChartType type, QWidget* 
 
 void TgenealogyDisplay::PrepareHighlightItem(QAction& item, const TlossPerson& node) {
     BranchItem branch = BranchItemOf(node);
-    item.setText(ToQString(BranchItemCaption(branch)));
+    item.setText(UiText(BranchItemCaption(branch)));
     item.setEnabled(branch != BranchItem::NotAnOption);
 }
 

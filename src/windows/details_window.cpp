@@ -15,12 +15,12 @@
 #include <algorithm>
 
 #include "app/session.h"
-#include "base/fill_in.h"
 #include "base/messages.h"
 #include "base/text_helpers.h"
 #include "charts/chart_records.h"
 #include "render/chart_painter.h"
 #include "render/qt_text.h"
+#include "windows/ui_texts.h"
 
 namespace lg::gui {
 
@@ -37,7 +37,7 @@ QPoint ToPoint(FamilyPixel pixel) {
 }
 
 QString Caption(Msg id) {
-    return ToQString(MessageText(id));
+    return UiText(id);
 }
 
 // One of the two colour panels that tell which box colour means which sex.
@@ -156,8 +156,8 @@ TdetailsDisplay::TdetailsDisplay(Session& session, Tindividual& focus, QWidget* 
     next_->setObjectName(QStringLiteral("NextButton"));
     next_->setToolTip(Caption(Msg::NextFocusPerson));
     tools->addSeparator();
-    tools->addWidget(LegendPanel(QStringLiteral("M"), render::LightMaleColour(), "MaleLegend"));
-    tools->addWidget(LegendPanel(QStringLiteral("F"), render::LightFemaleColour(), "FemaleLegend"));
+    tools->addWidget(LegendPanel(tr("M", "male"), render::LightMaleColour(), "MaleLegend"));
+    tools->addWidget(LegendPanel(tr("F", "female"), render::LightFemaleColour(), "FemaleLegend"));
     tools->addSeparator();
     QAction* back = tools->addAction(tr("Return"), this, &QWidget::close);
     back->setObjectName(QStringLiteral("ReturnButton"));
@@ -224,7 +224,8 @@ void TdetailsDisplay::Rebuild() {
     const NameStyle style = session_.settings.options.properdisplay;
     geometry_ = CloseFamilyGeometry::Of(session_.settings.current);
     layout_ = LayOutCloseFamily(*focus_);
-    setWindowTitle(ToQString(FillIn(Msg::FocusOnPerson, focus_->FullName(style))));
+    setWindowTitle(Caption(Msg::FocusOnPerson)
+                       .replace(QStringLiteral("%person"), ToQString(focus_->FullName(style))));
     previous_->setEnabled(history_.CanGoBack());
     next_->setEnabled(history_.CanGoForward());
     canvas_->Relayout(session_.settings.current, style);

@@ -6,8 +6,6 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "render/qt_text.h"
-
 namespace lg::gui {
 
 namespace {
@@ -29,8 +27,8 @@ TExplainForm::TExplainForm(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::Fra
     layout->addWidget(text_);
 }
 
-void TExplainForm::ShowText(const std::string& text, QPoint globalPos) {
-    QString shown = ToQString(text);
+void TExplainForm::ShowText(const QString& text, QPoint globalPos) {
+    QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text_->setPlainText(shown);
 

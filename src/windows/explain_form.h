@@ -3,8 +3,8 @@
 // user looks elsewhere.
 
 #include <QPoint>
+#include <QString>
 #include <QWidget>
-#include <string>
 
 class QPlainTextEdit;
 
@@ -17,9 +17,9 @@ class TExplainForm : public QWidget {
   public:
     explicit TExplainForm(QWidget* parent = nullptr);
 
-    // Shows the internal text ("\r\n" line breaks) with the window's top
+    // Shows the text ("\r\n" or "\n" line breaks) with the window's top
     // left corner at the global position, and takes the focus.
-    void ShowText(const std::string& text, QPoint globalPos);
+    void ShowText(const QString& text, QPoint globalPos);
 
   protected:
     bool event(QEvent* event) override;

@@ -12,6 +12,7 @@
 #include "app/session.h"
 #include "base/help_texts.h"
 #include "render/qt_text.h"
+#include "windows/ui_texts.h"
 #include "windows/widget_helpers.h"
 
 namespace lg::gui {
@@ -71,6 +72,10 @@ TSelectionForm::TSelectionForm(QWidget* parent) : QDialog(parent) {
     auto* note = new QLabel(
         tr("Nb: only persons with a tree of at least a few generations are shown (in < >)."), this);
     note->setObjectName(QStringLiteral("Label2"));
+    // Translations run longer than the English: they wrap rather than
+    // widen the dialog.
+    intro->setWordWrap(true);
+    note->setWordWrap(true);
 
     list_ = new FirstMatchList(this);
     list_->setObjectName(QStringLiteral("ListBox"));
@@ -82,11 +87,9 @@ TSelectionForm::TSelectionForm(QWidget* parent) : QDialog(parent) {
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setReadOnly(true);
     memo_->setFocusPolicy(Qt::NoFocus);
-    QString help = ToQString(SelectionHelp());
-    help.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    memo_->setPlainText(help);
+    memo_->setPlainText(UiLines(SelectionHelp()));
     const QFontMetrics metrics(memo_->font());
-    memo_->setFixedHeight(metrics.lineSpacing() * 7 + 2 * memo_->frameWidth() + 8);
+    memo_->setFixedHeight(metrics.lineSpacing() * 9 + 2 * memo_->frameWidth() + 8);
 
     okButton_ = NewButton(this, "OKButton", tr("OK"), tr("Accept the highlighted person"));
     cancelButton_ = NewButton(this, "CancelButton", tr("Cancel"), tr("Abort selection"));

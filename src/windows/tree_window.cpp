@@ -4,6 +4,7 @@
 
 #include "base/messages.h"
 #include "render/qt_text.h"
+#include "windows/ui_texts.h"
 
 namespace lg::gui {
 
@@ -11,7 +12,7 @@ TpedigreeDisplay::TpedigreeDisplay(Session& session, ChartType type, QWidget* pa
     : TGCdisplay(session, type, parent) {}
 
 void TpedigreeDisplay::PrepareHighlightItem(QAction& item, const TlossPerson&) {
-    item.setText(ToQString(MessageText(Msg::AtNotAnOption)));
+    item.setText(UiText(Msg::AtNotAnOption));
     item.setEnabled(false);
 }
 
