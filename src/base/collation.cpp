@@ -71,13 +71,7 @@ std::vector<std::size_t> Collation::Order(const std::vector<std::string_view>& t
     std::vector<std::string> keys;
     keys.reserve(texts.size());
     for (std::string_view text : texts) keys.push_back(FoldedSortKey(text));
-    std::vector<std::size_t> order(texts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        if (const int c = keys[a].compare(keys[b])) return c < 0;
-        return texts[a] < texts[b];
-    });
-    return order;
+    return OrderByKeys(keys, texts);
 }
 
 const Collation& FoldingCollation() {

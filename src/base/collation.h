@@ -6,7 +6,9 @@
 // collator instead (through the Host), so both fronts list the same way
 // wherever the locale agrees with the folding.
 
+#include <algorithm>
 #include <cstddef>
+#include <numeric>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,21 @@ class Collation {
     // This one compares FoldedSortKey.
     virtual std::vector<std::size_t> Order(const std::vector<std::string_view>& texts) const;
 };
+
+// The order of texts by their sort keys (anything with an int compare(),
+// as std::string and a locale collator's keys have), texts that collate
+// alike in byte order, equal ones in their places.
+template <typename Key>
+std::vector<std::size_t> OrderByKeys(const std::vector<Key>& keys,
+                                     const std::vector<std::string_view>& texts) {
+    std::vector<std::size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (const int c = keys[a].compare(keys[b])) return c < 0;
+        return texts[a] < texts[b];
+    });
+    return order;
+}
 
 // The collation of surfaces without a locale collator: the command line,
 // the batch mode, tests.

@@ -1,8 +1,6 @@
 #include "gui/locale_collation.h"
 
 #include <QCollator>
-#include <algorithm>
-#include <numeric>
 
 #include "render/qt_text.h"
 
@@ -20,13 +18,7 @@ std::vector<std::size_t> LocaleCollation::Order(const std::vector<std::string_vi
     std::vector<QCollatorSortKey> keys;
     keys.reserve(texts.size());
     for (std::string_view text : texts) keys.push_back(collator.sortKey(ToQString(text)));
-    std::vector<std::size_t> order(texts.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        if (const int c = keys[a].compare(keys[b])) return c < 0;
-        return texts[a] < texts[b];
-    });
-    return order;
+    return OrderByKeys(keys, texts);
 }
 
 }  // namespace lg::gui
