@@ -19,9 +19,16 @@ void Reporter::AddMessage(std::string_view text, bool isError) {
 }
 
 void Reporter::ShowStatus(std::string_view text, StatusColour colour) {
+    ShowProgress(text, colour, -1);
+}
+
+void Reporter::ShowProgress(std::string_view text, StatusColour colour, int percent) {
     std::string padded(text);
     padded.append(21, ' ');
-    sink_->SetStatus(padded, colour);
+    if (percent < 0)
+        sink_->SetStatus(padded, colour);
+    else
+        sink_->SetProgress(padded, colour, percent);
 }
 
 void Reporter::BeginInterruptible() {

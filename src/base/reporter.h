@@ -20,6 +20,12 @@ class MessageSink {
     virtual void ClearMessages() = 0;
     // Shows the text at once, even while the caller keeps the thread busy.
     virtual void SetStatus(const std::string& text, StatusColour colour) = 0;
+    // A status of long work with how far it has come (0 to 100); surfaces
+    // that show no percentage show the text alone.
+    virtual void SetProgress(const std::string& text, StatusColour colour, int percent) {
+        (void)percent;
+        SetStatus(text, colour);
+    }
     // Lets the surface handle pending input while an interruptible section
     // runs. Returns true when the user asked to cancel (Esc, Ctrl-C) since
     // the previous call.
@@ -47,6 +53,9 @@ class Reporter {
     void ClearMessages() { sink_->ClearMessages(); }
     // The text followed by 21 blanks, so short texts overwrite long ones.
     void ShowStatus(std::string_view text, StatusColour colour);
+    // The same for long work that knows how far it has come: percent 0 to
+    // 100, or -1 when it does not.
+    void ShowProgress(std::string_view text, StatusColour colour, int percent);
 
     int32_t RunState() const { return runState_; }
     void SetRunState(int32_t state) { runState_ = state; }

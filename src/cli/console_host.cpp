@@ -3,9 +3,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
 #include <ostream>
 
 #include "base/encoding.h"
@@ -39,8 +41,61 @@ std::string ForTerminal(const std::string& line) {
 
 }  // namespace
 
-ConsoleHost::ConsoleHost(std::ostream& messages)
-    : messages_(messages), terminal_(isatty(STDERR_FILENO) != 0) {}
+ProgressLine::ProgressLine(std::ostream& out, bool terminal, Clock now)
+    : out_(out), terminal_(terminal), now_(std::move(now)), start_(now_()) {}
+
+ProgressLine::~ProgressLine() {
+    Clear();
+}
+
+double ProgressLine::SteadySeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void ProgressLine::Show(const std::string& text, StatusColour colour, int percent) {
+    if (quiet_) return;
+    std::string shown = ForTerminal(text);
+    while (!shown.empty() && shown.back() == ' ') shown.pop_back();
+    if (shown.empty()) {
+        Clear();
+        return;
+    }
+    if (percent >= 0) shown += " (" + std::to_string(percent) + "%)";
+    const double now = now_();
+    // Quick work shows nothing; long work shows its latest state at the
+    // pace a reader can follow, not every one of its thousands of steps.
+    if (now - start_ < kQuietStart) return;
+    if (shown == lastText_ && (shown_ || !terminal_)) return;
+    // A new stage (another text before its figures) shows at once.
+    const auto stage = [](const std::string& s) {
+        return s.substr(0, s.find_first_of("0123456789"));
+    };
+    if (stage(shown) == stage(lastText_) &&
+        now - lastShown_ < (terminal_ ? kTerminalInterval : kLineInterval))
+        return;
+    lastShown_ = now;
+    lastText_ = shown;
+    if (terminal_) {
+        const char* colourCode = colour == StatusColour::Error ? "\033[31m" : "\033[32m";
+        out_ << "\r\033[K" << colourCode << shown << "\033[0m" << std::flush;
+        shown_ = true;
+    } else {
+        out_ << shown << '\n' << std::flush;
+    }
+}
+
+void ProgressLine::Clear() {
+    if (!shown_) return;
+    out_ << "\r\033[K" << std::flush;
+    shown_ = false;
+    lastText_.clear();
+}
+
+ConsoleHost::ConsoleHost(std::ostream& messages, bool quiet)
+    : messages_(messages), progress_(std::cerr, isatty(STDERR_FILENO) != 0) {
+    progress_.SetQuiet(quiet);
+}
 
 ConsoleHost::~ConsoleHost() {
     ClearStatus();
@@ -57,24 +112,15 @@ void ConsoleHost::AppendMessage(const std::string& line) {
 }
 
 void ConsoleHost::SetStatus(const std::string& text, StatusColour colour) {
-    if (!terminal_) return;
-    std::string shown = ForTerminal(text);
-    while (!shown.empty() && shown.back() == ' ') shown.pop_back();
-    if (shown.empty()) {
-        ClearStatus();
-        return;
-    }
-    const char* colourCode = colour == StatusColour::Error ? "\033[31m" : "\033[32m";
-    std::fprintf(stderr, "\r\033[K%s%s\033[0m", colourCode, shown.c_str());
-    std::fflush(stderr);
-    statusShown_ = true;
+    progress_.Show(text, colour, -1);
+}
+
+void ConsoleHost::SetProgress(const std::string& text, StatusColour colour, int percent) {
+    progress_.Show(text, colour, percent);
 }
 
 void ConsoleHost::ClearStatus() {
-    if (!statusShown_) return;
-    std::fputs("\r\033[K", stderr);
-    std::fflush(stderr);
-    statusShown_ = false;
+    progress_.Clear();
 }
 
 bool ConsoleHost::ProcessPendingEvents() {

@@ -3,6 +3,7 @@
 // status line to the terminal's stderr, and Ctrl-C interrupts long work at
 // its next check instead of killing the program.
 
+#include <functional>
 #include <iosfwd>
 #include <streambuf>
 #include <string>
@@ -13,15 +14,55 @@
 
 namespace lg {
 
+// The status texts of long work, for a person watching: nothing for work
+// done within half a second; on a terminal one line that updates in place
+// (a few times a second at most); into a file or pipe one line per status,
+// a few a second at most. The stream is stderr, so that standard output
+// holds only a command's result.
+class ProgressLine {
+  public:
+    // Seconds from any fixed start.
+    using Clock = std::function<double()>;
+    static constexpr double kQuietStart = 0.5;
+    static constexpr double kTerminalInterval = 0.1;
+    static constexpr double kLineInterval = 0.25;
+
+    ProgressLine(std::ostream& out, bool terminal, Clock now = SteadySeconds);
+    ~ProgressLine();
+    ProgressLine(const ProgressLine&) = delete;
+    ProgressLine& operator=(const ProgressLine&) = delete;
+
+    // Turns the progress off (the command line's --quiet).
+    void SetQuiet(bool quiet) { quiet_ = quiet; }
+    // A status, trailing blanks dropped; an empty one clears the line.
+    // percent: 0 to 100, or -1 when unknown.
+    void Show(const std::string& text, StatusColour colour, int percent);
+    // Takes the line away before other output (a terminal's only).
+    void Clear();
+
+    static double SteadySeconds();
+
+  private:
+    std::ostream& out_;
+    bool terminal_;
+    Clock now_;
+    double start_;
+    double lastShown_ = -1e9;
+    std::string lastText_;
+    bool shown_ = false;
+    bool quiet_ = false;
+};
+
 class ConsoleHost final : public Host {
   public:
-    // Messages go to `messages`; progress is shown on stderr when it is a terminal.
-    explicit ConsoleHost(std::ostream& messages);
+    // Messages go to `messages`; progress to stderr (ProgressLine), unless quiet.
+    explicit ConsoleHost(std::ostream& messages, bool quiet = false);
     ~ConsoleHost() override;
 
     void AppendMessage(const std::string& line) override;
     void ClearMessages() override {}
     void SetStatus(const std::string& text, StatusColour colour) override;
+    void SetProgress(const std::string& text, StatusColour colour, int percent) override;
     bool ProcessPendingEvents() override;
     void EndInterruptible() override;
     void ShowMessageBox(const std::string& text) override;
@@ -34,8 +75,7 @@ class ConsoleHost final : public Host {
     void ClearStatus();
 
     std::ostream& messages_;
-    bool statusShown_ = false;
-    bool terminal_ = false;
+    ProgressLine progress_;
 };
 
 // Output to a file descriptor (standard output) that keeps the errno of the

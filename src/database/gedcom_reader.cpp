@@ -320,7 +320,7 @@ void GedcomReader::ShowProgress() {
     std::string text =
         "Gedcom: " + FillInNumber(Msg::NPersons, static_cast<int32_t>(db_.persons.Count())) + "; " +
         FillInNumber(Msg::NFamilies, static_cast<int32_t>(db_.families.Count()));
-    reporter_.ShowStatus(text, StatusColour::Error);
+    reporter_.ShowProgress(text, StatusColour::Error, source_->PercentRead());
 }
 
 void GedcomReader::ReadPerson() {

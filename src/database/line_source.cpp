@@ -33,6 +33,8 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
         error ? kBlockSize
               : static_cast<std::size_t>(std::min<std::uintmax_t>(size + 1, kBlockSize));
     buffer_.assign(std::max<std::size_t>(initial, 64), '\0');
+    fileSize_ = error ? 0 : size;
+    bytesRead_ = 0;
     pos_ = end_ = 0;
     atFileEnd_ = readFailed_ = false;
     Fill();
@@ -64,6 +66,15 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
     return true;
 }
 
+int GedcomLineSource::PercentRead() const {
+    // UTF-16 files are transcoded whole: the buffer is the file.
+    if (encoding_ == ByteEncoding::Utf16LE || encoding_ == ByteEncoding::Utf16BE)
+        return end_ == 0 ? 100 : static_cast<int>(pos_ * 100 / end_);
+    if (fileSize_ == 0) return -1;
+    const std::uintmax_t consumed = bytesRead_ - (end_ - pos_);
+    return static_cast<int>(std::min<std::uintmax_t>(100, consumed * 100 / fileSize_));
+}
+
 bool GedcomLineSource::Fill() {
     if (atFileEnd_ || !file_) return false;
     lfKnown_ = false;
@@ -78,6 +89,7 @@ bool GedcomLineSource::Fill() {
     std::size_t wanted = buffer_.size() - end_;
     std::size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_.get());
     end_ += n;
+    bytesRead_ += n;
     if (n < wanted) {
         readFailed_ = std::ferror(file_.get()) != 0;
         atFileEnd_ = true;

@@ -40,6 +40,9 @@ class GedcomLineSource {
     ByteEncoding Encoding() const { return encoding_; }
     // True when the file holds no bytes at all (a lone byte-order mark counts as none).
     bool IsEmpty() const { return empty_; }
+    // How much of the file the lines handed out so far cover, 0 to 100; -1
+    // when the file's size is unknown.
+    int PercentRead() const;
 
   private:
     bool Fill();
@@ -50,9 +53,11 @@ class GedcomLineSource {
     };
     std::unique_ptr<std::FILE, FileCloser> file_;
     std::string buffer_;
-    std::size_t pos_ = 0;     // start of the unread part of buffer_
-    std::size_t end_ = 0;     // end of the valid bytes in buffer_
-    std::size_t nextLf_ = 0;  // the first LF at or after pos_, or end_ when none
+    std::size_t pos_ = 0;           // start of the unread part of buffer_
+    std::size_t end_ = 0;           // end of the valid bytes in buffer_
+    std::size_t nextLf_ = 0;        // the first LF at or after pos_, or end_ when none
+    std::uintmax_t fileSize_ = 0;   // 0: unknown
+    std::uintmax_t bytesRead_ = 0;  // from the file into buffer_
     bool lfKnown_ = false;
     bool atFileEnd_ = false;
     bool readFailed_ = false;

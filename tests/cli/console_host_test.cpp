@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "database/line_source.h"
 #include "support/test_support.h"
 
 namespace lg {
@@ -29,6 +30,62 @@ TEST(ConsoleHost, MessagesAreUtf8LinesAndCtrlCInterrupts) {
     reporter.EndInterruptible();
     EXPECT_NE(out.str().find("*** Process interrupted by user\n"), std::string::npos);
     std::signal(SIGINT, SIG_DFL);
+}
+
+// A progress line on a clock the test moves.
+struct Watched {
+    explicit Watched(bool terminal) : line(out, terminal, [this] { return now; }) {}
+    void At(double seconds, const std::string& text, int percent = -1) {
+        now = seconds;
+        line.Show(text + std::string(21, ' '), StatusColour::Error, percent);
+    }
+    double now = 0;
+    std::ostringstream out;
+    ProgressLine line;
+};
+
+TEST(ProgressLine, LongWorkShowsItsStagesAtAReadablePace) {
+    Watched pipe(false);
+    pipe.At(0.1, "Gedcom: 300 persons");  // quick work stays silent
+    pipe.At(0.6, "Gedcom: 9000 persons", 12);
+    pipe.At(0.7, "Gedcom: 9300 persons", 13);  // too soon after the last line
+    pipe.At(0.75, "Verifying consistency");    // a new stage shows at once
+    pipe.At(0.8, "Verifying consistency");     // the same text only once
+    pipe.At(1.2, "Gedcom: 9600 persons", 14);
+    pipe.At(1.3, "");
+    EXPECT_EQ(pipe.out.str(),
+              "Gedcom: 9000 persons (12%)\nVerifying consistency\nGedcom: 9600 persons (14%)\n");
+
+    // A terminal keeps one line, rewritten in place, and clears it.
+    Watched terminal(true);
+    terminal.At(0.6, "Gedcom: 9000 persons", 12);
+    terminal.At(0.65, "Gedcom: 9100 persons", 12);
+    terminal.At(0.71, "Gedcom: 9300 persons", 13);
+    terminal.line.Clear();
+    EXPECT_EQ(terminal.out.str(),
+              "\r\033[K\033[31mGedcom: 9000 persons (12%)\033[0m"
+              "\r\033[K\033[31mGedcom: 9300 persons (13%)\033[0m\r\033[K");
+
+    Watched quiet(false);
+    quiet.line.SetQuiet(true);
+    quiet.At(5, "Gedcom: 9000 persons");
+    EXPECT_EQ(quiet.out.str(), "");
+}
+
+TEST(ProgressLine, ReadingReportsTheShareOfTheFileRead) {
+    test::TempDir dir;
+    std::string text = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 0; i < 2000; ++i) text += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME A /B/\n";
+    text += "0 TRLR\n";
+    GedcomLineSource source;
+    ASSERT_TRUE(source.Open(dir.Write("f.ged", text)));
+    std::string_view line;
+    std::size_t consumed = 0;
+    while (consumed < text.size() / 2 && source.Next(line)) consumed += line.size() + 1;
+    EXPECT_NEAR(source.PercentRead(), 50, 1);
+    while (source.Next(line)) {
+    }
+    EXPECT_EQ(source.PercentRead(), 100);
 }
 
 TEST(FileDescriptorBuffer, WritesEverythingOrSaysWhyNot) {
