@@ -7,7 +7,8 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev qt6-webengine-dev libgl-dev xvfb xauth fonts-dejavu-core clang-format
-          clang libclang-rt-dev llvm qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools)
+          clang libclang-rt-dev llvm qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools
+          qt6-svg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -336,6 +336,26 @@
         <translation>HTML-Ausgabe erstellen und anzeigen</translation>
     </message>
     <message>
+        <source>Save as picture...</source>
+        <translation>Als Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Save the whole chart as an SVG or PNG picture</source>
+        <translation>Das ganze Diagramm als SVG- oder PNG-Bild speichern</translation>
+    </message>
+    <message>
+        <source>Save the chart as a picture</source>
+        <translation>Das Diagramm als Bild speichern</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg);;PNG picture (*.png)</source>
+        <translation>SVG-Bild (*.svg);;PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>Pictures are saved as SVG or PNG: name the file .svg or .png.</source>
+        <translation>Bilder werden als SVG oder PNG gespeichert: geben Sie der Datei die Endung .svg oder .png.</translation>
+    </message>
+    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>

@@ -336,6 +336,26 @@
         <translation>Créer et afficher les pages HTML</translation>
     </message>
     <message>
+        <source>Save as picture...</source>
+        <translation>Enregistrer comme image...</translation>
+    </message>
+    <message>
+        <source>Save the whole chart as an SVG or PNG picture</source>
+        <translation>Enregistrer tout le graphique comme image SVG ou PNG</translation>
+    </message>
+    <message>
+        <source>Save the chart as a picture</source>
+        <translation>Enregistrer le graphique comme image</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg);;PNG picture (*.png)</source>
+        <translation>Image SVG (*.svg);;Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Pictures are saved as SVG or PNG: name the file .svg or .png.</source>
+        <translation>Les images sont enregistrées en SVG ou PNG : nommez le fichier .svg ou .png.</translation>
+    </message>
+    <message>
         <source>Help</source>
         <translation>Aide</translation>
     </message>

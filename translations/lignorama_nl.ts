@@ -336,6 +336,26 @@
         <translation>HTML-uitvoer maken en bekijken</translation>
     </message>
     <message>
+        <source>Save as picture...</source>
+        <translation>Opslaan als afbeelding...</translation>
+    </message>
+    <message>
+        <source>Save the whole chart as an SVG or PNG picture</source>
+        <translation>De hele grafiek opslaan als SVG- of PNG-afbeelding</translation>
+    </message>
+    <message>
+        <source>Save the chart as a picture</source>
+        <translation>De grafiek opslaan als afbeelding</translation>
+    </message>
+    <message>
+        <source>SVG picture (*.svg);;PNG picture (*.png)</source>
+        <translation>SVG-afbeelding (*.svg);;PNG-afbeelding (*.png)</translation>
+    </message>
+    <message>
+        <source>Pictures are saved as SVG or PNG: name the file .svg or .png.</source>
+        <translation>Afbeeldingen worden opgeslagen als SVG of PNG: geef het bestand de extensie .svg of .png.</translation>
+    </message>
+    <message>
         <source>Help</source>
         <translation>Help</translation>
     </message>

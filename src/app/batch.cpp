@@ -24,4 +24,20 @@ BatchResult RunBatch(Session& session, const std::filesystem::path& parameterFil
     return result;
 }
 
+BatchResult MakeBatchChart(Session& session, const std::filesystem::path& parameterFile) {
+    BatchResult result;
+    session.autoRun = true;
+    if (!LoadParameterFile(session, parameterFile)) {
+        result.failed = ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport);
+        return result;
+    }
+    bool loadReported = session.viewAction == ViewAction::ShowErrorReport;
+    session.ctrlHeld = true;
+    GoButtonClick(session);
+    result.chartMade =
+        session.viewEnabled && session.Charts(session.settings.options.charttype).Current();
+    result.failed = ReportedErrors(session, loadReported);
+    return result;
+}
+
 }  // namespace lg

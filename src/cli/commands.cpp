@@ -1,7 +1,10 @@
 #include "cli/commands.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <ostream>
 #include <string_view>
 
@@ -17,12 +20,36 @@
 namespace lg::cli {
 namespace {
 
+// A command's arguments once read: the positional ones in order, the
+// options by name (without the dashes) with their values.
+struct Arguments {
+    std::vector<std::string> files;
+    std::map<std::string, std::string, std::less<>> options;
+    bool quiet = false;  // --quiet: no progress on standard error
+
+    bool Has(std::string_view option) const { return options.contains(option); }
+    const std::string& Value(std::string_view option) const {
+        static const std::string none;
+        auto found = options.find(option);
+        return found == options.end() ? none : found->second;
+    }
+};
+
+// Where a command writes, and what it may draw with.
+struct Context {
+    std::ostream& out;
+    std::ostream& err;
+    const PictureWriter& pictures;
+};
+
 struct Command {
     std::string_view name;
-    std::string_view arguments;
-    std::string_view summary;
-    int argumentCount;  // -1: the command checks its arguments itself
-    std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)> run;
+    // The whole help: synopsis, what it does, each option, an example.
+    // The synopsis is its first line; the README quotes the text as it is.
+    std::string_view help;
+    std::size_t files;                      // positional arguments
+    std::vector<std::string_view> options;  // each takes a value
+    std::function<int(const Arguments&, const Context&)> run;
 };
 
 int ExitStatusOf(Session& session) {
@@ -30,168 +57,273 @@ int ExitStatusOf(Session& session) {
                                                                                       : kExitOk;
 }
 
-int Load(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
-    ConsoleHost host(out);
+int Load(const Arguments& args, const Context& c) {
+    ConsoleHost host(c.out, args.quiet);
     Session session(host);
-    LoadGedcom(session, args[0]);
+    LoadGedcom(session, args.files[0]);
     return ExitStatusOf(session);
 }
 
-int Persons(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Persons(const Arguments& args, const Context& c) {
     // The listing is the result; the load messages are not.
-    ConsoleHost host(err);
+    ConsoleHost host(c.err, args.quiet);
     Session session(host);
-    if (!LoadGedcom(session, args[0])) return kExitError;
+    if (!LoadGedcom(session, args.files[0])) return kExitError;
     for (const auto& person : session.Db().persons)
-        out << ToUtf8(person->ID) << '\t' << ToUtf8(person->ListingText()) << '\n';
+        c.out << ToUtf8(person->ID) << '\t' << ToUtf8(person->ListingText()) << '\n';
     return ExitStatusOf(session);
+}
+
+constexpr double kSmallestScale = 0.1;
+constexpr double kLargestScale = 16;
+
+// The picture options of run; false after a usage message.
+bool ReadPictureRequest(const Arguments& args, PictureRequest& request, std::ostream& err) {
+    request.svg = args.Value("svg");
+    request.png = args.Value("png");
+    if (args.Has("scale")) {
+        if (request.png.empty()) {
+            err << "lignorama-cli: run: --scale is for --png\n";
+            return false;
+        }
+        const std::string& text = args.Value("scale");
+        char* end = nullptr;
+        request.scale = std::strtod(text.c_str(), &end);
+        if (text.empty() || *end != '\0' || !(request.scale >= kSmallestScale) ||
+            !(request.scale <= kLargestScale)) {
+            err << "lignorama-cli: run: --scale takes a number from 0.1 to 16, not \"" << text
+                << "\"\n";
+            return false;
+        }
+    }
+    if ((args.Has("svg") && request.svg.empty()) || (args.Has("png") && request.png.empty())) {
+        err << "lignorama-cli: run: --svg and --png take a file name\n";
+        return false;
+    }
+    return true;
 }
 
 // The batch mode: the parameter file's chart without dialogs, its pages
-// written; the page to open is named last.
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream&) {
-    ConsoleHost host(out);
+// written (the page to open is named last), or its pictures instead.
+int Run(const Arguments& args, const Context& c) {
+    PictureRequest request;
+    if (!ReadPictureRequest(args, request, c.err)) return kExitUsage;
+    const bool pictures = !request.svg.empty() || !request.png.empty();
+    if (pictures && !c.pictures) {
+        c.err << "lignorama-cli: run: --svg and --png are not available in this build (it was "
+                 "made without Qt)\n";
+        return kExitError;
+    }
+    ConsoleHost host(c.out, args.quiet);
     Session session(host);
-    BatchResult result = RunBatch(session, args[0]);
-    if (!result.page.empty()) out << "Pages written; open " << result.page << '\n';
+    if (!pictures) {
+        BatchResult result = RunBatch(session, args.files[0]);
+        if (!result.page.empty()) c.out << "Pages written; open " << result.page << '\n';
+        return result.failed ? kExitError : kExitOk;
+    }
+    BatchResult result = MakeBatchChart(session, args.files[0]);
+    if (!result.chartMade) return kExitError;
+    if (!c.pictures(session, request, c.err)) return kExitError;
+    for (const std::string* file : {&request.svg, &request.png})
+        if (!file->empty()) c.out << "Picture written: " << *file << '\n';
     return result.failed ? kExitError : kExitOk;
 }
 
-int Params(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::filesystem::path gedcom = args[0];
+int Params(const Arguments& args, const Context& c) {
+    std::filesystem::path gedcom = args.files[0];
     std::error_code error;
     if (!std::filesystem::is_regular_file(gedcom, error)) {
         std::filesystem::path dir = gedcom.parent_path();
         if (dir.empty()) dir = std::filesystem::current_path(error);
-        err << "*** "
-            << ToUtf8(FillInAll(Msg::GedcomFileDoesNotExist,
-                                {DecodeUtf8(gedcom.filename().string()), DecodeUtf8(dir.string())}))
-            << '\n';
+        c.err << "*** "
+              << ToUtf8(
+                     FillInAll(Msg::GedcomFileDoesNotExist,
+                               {DecodeUtf8(gedcom.filename().string()), DecodeUtf8(dir.string())}))
+              << '\n';
         return kExitError;
     }
     // The parameter file goes to standard output, meant for a file in the
     // current directory: the GEDCOM is named relative to that.
     Settings settings;
     settings.options.gedcom = GedcomNameFor(gedcom, std::filesystem::current_path(error));
-    out << FormatParameterFile(settings);
+    c.out << FormatParameterFile(settings);
     return kExitOk;
 }
 
-struct CheckArguments {
-    std::string file;
+int Check(const Arguments& args, const Context& c) {
     int level = 2;
-    std::string out;
-};
-
-// FILE [--level 0|1|2] [--out DIR], options in any order; false when wrong.
-bool ParseCheckArguments(const std::vector<std::string>& args, CheckArguments& parsed) {
-    bool haveFile = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--level" || arg == "--out") {
-            if (i + 1 >= args.size()) return false;
-            const std::string& value = args[++i];
-            if (arg == "--out") {
-                parsed.out = value;
-            } else {
-                if (value != "0" && value != "1" && value != "2") return false;
-                parsed.level = value[0] - '0';
-            }
-        } else if (!haveFile && !arg.starts_with("--")) {
-            parsed.file = arg;
-            haveFile = true;
-        } else {
-            return false;
+    if (args.Has("level")) {
+        const std::string& value = args.Value("level");
+        if (value != "0" && value != "1" && value != "2") {
+            c.err << "lignorama-cli: check: --level takes 0, 1 or 2, not \"" << value << "\"\n";
+            return kExitUsage;
         }
+        level = value[0] - '0';
     }
-    return haveFile;
-}
-
-int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CheckArguments parsed;
-    if (!ParseCheckArguments(args, parsed)) {
-        err << "lignorama-cli: check takes FILE.ged [--level 0|1|2] [--out DIR]\n";
-        return kExitUsage;
-    }
-    ConsoleHost host(out);
+    ConsoleHost host(c.out, args.quiet);
     Session session(host);
-    session.settings.options.gedcomchecks = parsed.level;
-    session.reportDirectory = parsed.out;
-    LoadGedcom(session, parsed.file);
+    session.settings.options.gedcomchecks = level;
+    session.reportDirectory = args.Value("out");
+    LoadGedcom(session, args.files[0]);
     int status = ExitStatusOf(session);
     if (status != kExitOk) return status;
     // The report is this command's result: without it, the findings are lost.
     if (session.reportNotWritten) return kExitError;
     if (session.viewAction != ViewAction::ShowErrorReport) return kExitOk;
-    out << ErrorReportPath(session).string() << '\n';
+    c.out << ErrorReportPath(session).string() << '\n';
     return kExitFindings;
 }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"load", "FILE.ged", "read a GEDCOM file and print the messages of the load", 1, Load},
-        {"persons", "FILE.ged",
-         "list every person: identifier, a tab, then name and birth year as in selection lists", 1,
+        {"load",
+         "load FILE.ged\n"
+         "  Reads a GEDCOM file and prints the messages of the load: its character\n"
+         "  set, the counts of persons and families, damaged lines.\n"
+         "  Example: lignorama-cli load family.ged\n",
+         1,
+         {},
+         Load},
+        {"persons",
+         "persons FILE.ged\n"
+         "  Lists every person: identifier, a tab, then name and birth year as in\n"
+         "  the selection lists. The messages of the load go to standard error.\n"
+         "  Example: lignorama-cli persons family.ged | grep Berg\n",
+         1,
+         {},
          Persons},
-        {"run", "PARAMS.txt",
-         "load a parameter file and the GEDCOM it names, make the file's chart without dialogs "
-         "(the remembered or the automatic proband) and write its HTML pages beside the "
-         "parameter file",
-         1, Run},
-        {"check", "FILE.ged [--level 0|1|2] [--out DIR]",
-         "load a GEDCOM file, run the link and date checks (level 2 by default) and write "
-         "GedcomErrors.htm into DIR (default: the GEDCOM's directory); prints the messages and "
-         "the report's path",
-         -1, Check},
-        {"params", "FILE.ged",
-         "write a parameter file with factory settings for the GEDCOM to standard output", 1,
+        {"run",
+         "run PARAMS.txt [--svg FILE] [--png FILE [--scale N]]\n"
+         "  Loads a parameter file and the GEDCOM it names, makes the file's chart\n"
+         "  without dialogs (the remembered or the automatic proband) and writes\n"
+         "  its HTML pages beside the parameter file; prints the page to open.\n"
+         "  --svg FILE   write the whole chart as the chart window draws it, as an\n"
+         "               SVG picture, instead of the pages; its names are text\n"
+         "               that a browser can search and select\n"
+         "  --png FILE   the same as a PNG picture; a chart over 32767 pixels a\n"
+         "               side is refused (save it as SVG)\n"
+         "  --scale N    the PNG's size as a multiple of the window's, from 0.1\n"
+         "               to 16 (default 1)\n"
+         "  Example: lignorama-cli run family.params.txt --png family.png --scale 2\n",
+         1,
+         {"svg", "png", "scale"},
+         Run},
+        {"check",
+         "check FILE.ged [--level 0|1|2] [--out DIR]\n"
+         "  Loads a GEDCOM file, runs the link and date checks and writes the\n"
+         "  report GedcomErrors.htm; prints the messages and the report's path.\n"
+         "  Exit status 3 when the checks found something.\n"
+         "  --level 0|1|2   0 links only, 1 also the basic dates, 2 all checks\n"
+         "                  (default 2)\n"
+         "  --out DIR       the report's folder (default: the GEDCOM's)\n"
+         "  Example: lignorama-cli check family.ged --level 1 --out reports\n",
+         1,
+         {"level", "out"},
+         Check},
+        {"params",
+         "params FILE.ged\n"
+         "  Writes a parameter file with factory settings for the GEDCOM to\n"
+         "  standard output.\n"
+         "  Example: lignorama-cli params family.ged > family.params.txt\n",
+         1,
+         {},
          Params},
     };
     return commands;
 }
 
+std::string_view Synopsis(const Command& command) {
+    return command.help.substr(0, command.help.find('\n'));
+}
+
 void PrintUsage(std::ostream& to) {
-    to << "Usage: lignorama-cli COMMAND ARGUMENTS\n\nCommands:\n";
-    for (const Command& command : Commands()) {
-        std::string head = std::string(command.name) + " " + std::string(command.arguments);
-        to << "  " << head << std::string(head.size() < 20 ? 20 - head.size() : 1, ' ')
-           << command.summary << '\n';
-    }
-    to << "\nExit status: 0 success, 1 an error was reported, 2 wrong usage,\n"
+    to << "Usage: lignorama-cli COMMAND ARGUMENTS\n"
+          "       lignorama-cli COMMAND --help   (the command's help)\n\n"
+          "Work that takes longer than half a second shows its progress on standard\n"
+          "error; --quiet, with any command, turns it off.\n\n";
+    for (const Command& command : Commands()) to << command.help << '\n';
+    to << "Exit status: 0 success, 1 an error was reported, 2 wrong usage,\n"
           "3 (check) the checks reported findings.\n"
           "Ctrl-C stops a long read at its next check.\n";
 }
 
-int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+// Reads the command's arguments; false after a usage message naming what
+// is wrong. Options may come before, between or after the files.
+bool ReadArguments(const Command& command, const std::vector<std::string>& args, Arguments& parsed,
+                   std::ostream& err) {
+    const std::string prefix = "lignorama-cli: " + std::string(command.name) + ": ";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.size() < 2 || arg[0] != '-') {
+            parsed.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--quiet") {
+            parsed.quiet = true;
+            continue;
+        }
+        const std::string_view name = std::string_view(arg).substr(arg[1] == '-' ? 2 : 1);
+        if (arg[1] != '-' || std::find(command.options.begin(), command.options.end(), name) ==
+                                 command.options.end()) {
+            err << prefix << "unknown option \"" << arg << "\"\n";
+            return false;
+        }
+        if (i + 1 >= args.size()) {
+            err << prefix << "option \"" << arg << "\" needs a value\n";
+            return false;
+        }
+        parsed.options[std::string(name)] = args[++i];
+    }
+    if (parsed.files.size() != command.files) {
+        err << prefix << "takes " << Synopsis(command).substr(command.name.size() + 1) << '\n';
+        return false;
+    }
+    return true;
+}
+
+int RunCommand(const std::vector<std::string>& args, const Context& c) {
     if (args.empty()) {
-        PrintUsage(err);
+        PrintUsage(c.err);
         return kExitUsage;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintUsage(out);
+        PrintUsage(c.out);
         return kExitOk;
     }
     for (const Command& command : Commands()) {
         if (args[0] != command.name) continue;
         std::vector<std::string> rest(args.begin() + 1, args.end());
-        if (command.argumentCount >= 0 && static_cast<int>(rest.size()) != command.argumentCount) {
-            err << "lignorama-cli: " << command.name << " takes " << command.arguments << "\n\n";
-            PrintUsage(err);
+        if (std::find(rest.begin(), rest.end(), "--help") != rest.end() ||
+            std::find(rest.begin(), rest.end(), "-h") != rest.end()) {
+            c.out << command.help;
+            return kExitOk;
+        }
+        Arguments parsed;
+        if (!ReadArguments(command, rest, parsed, c.err)) {
+            c.err << "(see lignorama-cli " << command.name << " --help)\n";
             return kExitUsage;
         }
-        return command.run(rest, out, err);
+        return command.run(parsed, c);
     }
-    err << "lignorama-cli: unknown command \"" << args[0] << "\"\n\n";
-    PrintUsage(err);
+    c.err << "lignorama-cli: unknown command \"" << args[0] << "\"\n\n";
+    PrintUsage(c.err);
     return kExitUsage;
 }
 
 }  // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+std::vector<std::string_view> CommandNames() {
+    std::vector<std::string_view> names;
+    for (const Command& command : Commands()) names.push_back(command.name);
+    return names;
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const PictureWriter& pictures) {
     // A parameter file redirected into a file on a full disk would
     // otherwise be left empty without a word.
-    return StatusAfterOutput(RunCommand(args, out, err), out, err, "lignorama-cli");
+    return StatusAfterOutput(RunCommand(args, Context{out, err, pictures}), out, err,
+                             "lignorama-cli");
 }
 
 }  // namespace lg::cli

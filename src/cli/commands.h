@@ -1,9 +1,16 @@
 #pragma once
-// The subcommands of lignorama-cli: each a small function over the core.
+// The subcommands of lignorama-cli: each a small function over the core,
+// with one help text that --help prints and the README quotes.
 
+#include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace lg {
+class Session;
+}
 
 namespace lg::cli {
 
@@ -13,10 +20,29 @@ constexpr int kExitError = 1;  // an error line was reported
 constexpr int kExitUsage = 2;
 constexpr int kExitFindings = 3;  // check: the error report was written
 
+// The pictures `run` was asked for.
+struct PictureRequest {
+    std::string svg;  // the SVG file; empty: none
+    std::string png;  // the PNG file; empty: none
+    double scale = 1.0;
+};
+
+// Draws the current chart of the session's chart type into the request's
+// files; false after saying why on `err`. A build with Qt has one
+// (cli/picture_output.h); without it, pictures are not available.
+using PictureWriter =
+    std::function<bool(Session& session, const PictureRequest& request, std::ostream& err)>;
+
 // Runs the command line (without the program name). Normal output goes to
 // `out`, messages that are not the command's result to `err`. When `out`
 // could not be written, the status is kExitError and `err` says so (with
-// the reason when `out` writes through a FileDescriptorBuffer).
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// the reason when `out` writes through a FileDescriptorBuffer). Usage
+// errors (a missing argument, an unknown option, which is named) are
+// kExitUsage; --help anywhere after a command prints that command's help.
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                   const PictureWriter& pictures = {});
+
+// The commands' names, in the order of the help.
+std::vector<std::string_view> CommandNames();
 
 }  // namespace lg::cli

@@ -11,6 +11,9 @@
 #include "base/messages.h"
 #include "cli/commands.h"
 #include "cli/console_host.h"
+#ifdef LG_HAVE_PICTURES
+#include "cli/picture_output.h"
+#endif
 
 int main(int argc, char** argv) {
     lg::ConsoleHost::InstallInterruptHandler();
@@ -18,8 +21,12 @@ int main(int argc, char** argv) {
     // Standard output through a buffer that remembers why a write failed.
     lg::FileDescriptorBuffer stdoutBuffer(STDOUT_FILENO);
     std::ostream out(&stdoutBuffer);
+    lg::cli::PictureWriter pictures;
+#ifdef LG_HAVE_PICTURES
+    pictures = lg::cli::WriteRunPictures;
+#endif
     try {
-        return lg::cli::RunCommandLine(args, out, std::cerr);
+        return lg::cli::RunCommandLine(args, out, std::cerr, pictures);
     } catch (const std::exception& e) {
         std::cerr << "*** " << lg::MessageText(lg::Msg::ErrorTrappedCauseUnknown) << " ("
                   << e.what() << ")\n";

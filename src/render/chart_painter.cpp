@@ -1,6 +1,7 @@
 #include "render/chart_painter.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,20 @@ QColor PenBySex(char sex, bool highlighted) {
 
 QPoint ToPoint(PixelPoint point) {
     return {point.x, point.y};
+}
+
+// Qt's SVG generator writes no clip paths: a name cut by the box's edge
+// would run on over the lines beside it.
+bool ClippingIgnored(QPainter& painter) {
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+}
+
+// The longest beginning of the text no wider than `width`: the letters the
+// clipped name shows whole.
+QString LettersThatFit(const QFontMetrics& metrics, const QString& text, int width) {
+    qsizetype count = text.size();
+    while (count > 0 && metrics.horizontalAdvance(text.left(count)) > width) --count;
+    return text.left(count);
 }
 
 }  // namespace
@@ -91,7 +106,9 @@ void DrawBox(QPainter& painter, QPoint centre, QSize size, const BoxColours& col
         } else {
             painter.save();
             painter.setClipRect(box);
-            painter.drawText(QPoint(box.left() + 1, top + metrics.ascent()), text);
+            painter.drawText(
+                QPoint(box.left() + 1, top + metrics.ascent()),
+                ClippingIgnored(painter) ? LettersThatFit(metrics, text, size.width() - 2) : text);
             painter.restore();
             painter.setPen(colours.pen);
             painter.setBrush(Qt::NoBrush);

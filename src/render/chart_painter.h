@@ -3,8 +3,8 @@
 // bracket lines of pedigrees, the elbow lines of descendant charts with
 // their grey branches, and the red link between a double and its first
 // box. Chart windows paint the exposed part of the surface with it;
-// printing and pictures will paint whole charts the same way, so screen,
-// paper and picture never disagree.
+// pictures (render/chart_picture.h) and printing paint whole charts the
+// same way, so screen, paper and picture never disagree.
 
 #include <QColor>
 #include <QFont>
@@ -50,7 +50,8 @@ QColor LightFemaleColour();
 
 // A box centred on the pixel: the rectangle in the colours, then the text,
 // centred when it fits in the box less two pixels, else from the left edge
-// clipped to the box, whose border is then drawn again. No text when the
+// clipped to the box (in an SVG, which has no clipping, cut to the letters
+// that fit), whose border is then drawn again. No text when the
 // font size is 0. The brush is white afterwards.
 void DrawBox(QPainter& painter, QPoint centre, QSize size, const BoxColours& colours,
              const QString& text, bool drawText = true);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +23,7 @@
 #include "charts/box_menu.h"
 #include "charts/node_names.h"
 #include "html/person_description.h"
+#include "render/chart_picture.h"
 #include "render/qt_text.h"
 #include "text/names.h"
 #include "windows/descendant_window.h"
@@ -106,14 +109,17 @@ void TGCdisplay::BuildToolBar() {
     fPanel_ = Legend(topPanel, tr("F", "female"), render::LightFemaleColour());
     htmlButton_ = ToolButton(topPanel, tr("HTML"), tr("Make and view HTML output"));
     htmlButton_->setObjectName("HTMLButton");
+    pictureButton_ = ToolButton(topPanel, tr("Save as picture..."),
+                                tr("Save the whole chart as an SVG or PNG picture"));
+    pictureButton_->setObjectName("PictureButton");
     helpButton_ = ToolButton(topPanel, tr("Help"), tr("Get a brief explanation"));
     stopButton_ = ToolButton(topPanel, tr("Return"), tr("Return to program"));
     stopButton_->setObjectName("StopButton");
     incompleteLabel_ = new QLabel(topPanel);
     incompleteLabel_->setObjectName("IncompleteLabel");
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{prevButton_, selectBox_, nextButton_, mPanel_, fPanel_,
-                                         htmlButton_, helpButton_, stopButton_, incompleteLabel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{prevButton_, selectBox_, nextButton_, mPanel_,
+                                                      fPanel_, htmlButton_, pictureButton_,
+                                                      helpButton_, stopButton_, incompleteLabel_})
         bar->addWidget(w);
     bar->addStretch(1);
 
@@ -134,6 +140,7 @@ void TGCdisplay::BuildToolBar() {
     connect(nextButton_, &QPushButton::clicked, this, [this] { NextButtonClick(); });
     connect(selectBox_, &QComboBox::activated, this, [this](int i) { SelectBoxSelect(i); });
     connect(htmlButton_, &QPushButton::clicked, this, [this] { HTMLButtonClick(); });
+    connect(pictureButton_, &QPushButton::clicked, this, [this] { PictureButtonClick(); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
     connect(stopButton_, &QPushButton::clicked, this, [this] { close(); });
 }
@@ -164,18 +171,6 @@ TinbredPerson* TGCdisplay::CurrentChart() {
 
 const ChartKind& TGCdisplay::Kind() const {
     return KindOf(type_);
-}
-
-NameOptions TGCdisplay::BoxNames() const {
-    NameOptions names;
-    names.nameLength = session_.settings.current.namelength;
-    names.usePatronym = session_.settings.options.patronym;
-    return names;
-}
-
-std::unique_ptr<render::ChartPainter> TGCdisplay::MakePainter() const {
-    return std::make_unique<render::ChartPainter>(session_.settings.current, BoxNames(),
-                                                  session_.GetClock().CurrentYear());
 }
 
 void TGCdisplay::OpenCharts() {
@@ -249,7 +244,7 @@ void TGCdisplay::FillSelectBox() {
 }
 
 void TGCdisplay::ShowChart() {
-    painter_ = MakePainter();
+    painter_ = render::PainterFor(session_);
     layout_ = {};
     if (TinbredPerson* chart = CurrentChart()) {
         layout_ = LayOutChart(*chart, painter_->Metrics());
@@ -330,9 +325,9 @@ void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
     DescriptionContext context =
         DescriptionContextOf(session_.settings.options, *session_.language, nullptr);
     std::string hint = BoxHint(*node, context);
-    const std::string reason = NoNameReason(*node, session_.settings.current.namingscheme,
-                                            BoxNames(), session_.GetClock().CurrentYear(),
-                                            [](Msg id) { return FromQString(UiText(id)); });
+    const std::string reason = NoNameReason(
+        *node, session_.settings.current.namingscheme, render::BoxNamesOf(session_),
+        session_.GetClock().CurrentYear(), [](Msg id) { return FromQString(UiText(id)); });
     if (!reason.empty()) hint.append("\r\n\r\n").append(WrapAtBlanks(reason, 70));
     hint_ = ToQString(hint);
     QToolTip::showText(globalPos, hint_, canvas_, BoxRect(*node), kHintMilliseconds);
@@ -407,6 +402,32 @@ void TGCdisplay::HTMLButtonClick() {
     std::string page = PublishChart(session_, type_);
     close();
     if (!page.empty() && showPage) showPage(std::filesystem::path(page));
+}
+
+void TGCdisplay::PictureButtonClick() {
+    if (!CurrentChart() || !painter_ || layout_.chart != CurrentChart()) return;
+    const QString title = tr("Save the chart as a picture");
+    const QString filter = tr("SVG picture (*.svg);;PNG picture (*.png)");
+    // Beside the pages, named after them.
+    QString name = QFileInfo(ToQString(session_.settings.current.output)).completeBaseName();
+    if (name.isEmpty()) name = "chart";
+    const QString start = PathToQString(session_.workingDirectory.string()) + "/" + name + ".svg";
+    QString selected;
+    QString file = saveFileDialog
+                       ? saveFileDialog(title, start, filter)
+                       : QFileDialog::getSaveFileName(this, title, start, filter, &selected);
+    if (file.isEmpty()) return;
+    if (QFileInfo(file).suffix().isEmpty()) file += selected.contains("*.png") ? ".png" : ".svg";
+    std::optional<render::PictureFormat> format = render::PictureFormatOf(file);
+    QString error = tr("Pictures are saved as SVG or PNG: name the file .svg or .png.");
+    if (format) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        error = render::WriteChartPicture(*painter_, layout_, Kind().shape, file, *format);
+        QApplication::restoreOverrideCursor();
+    }
+    if (!error.isEmpty())
+        session_.GetHost().ShowMessageBox(
+            FromQString(QString("%1: %2").arg(QFileInfo(file).fileName(), error)));
 }
 
 void TGCdisplay::HelpButtonClick() {

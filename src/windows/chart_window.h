@@ -50,12 +50,19 @@ class TGCdisplay : public QWidget {
     // shows the settings again).
     std::function<void(const std::filesystem::path& page)> showPage;
     std::function<void()> settingsChanged;
+    // The save dialog of "Save as picture..."; tests put answers here. An
+    // empty string means the dialog was cancelled.
+    std::function<QString(const QString& title, const QString& file, const QString& filter)>
+        saveFileDialog;
 
     // The commands, for the tool bar and for tests.
     void PrevButtonClick();
     void NextButtonClick();
     void SelectBoxSelect(int index);
     void HTMLButtonClick();
+    // Asks for a file and writes the whole chart there as SVG or PNG, as
+    // its extension says (SVG without one); a failure is shown in a box.
+    void PictureButtonClick();
     void HelpButtonClick();
     // What the canvas reports, in pixels of the whole drawing.
     void CanvasMouseMove(QPoint pos, QPoint globalPos);
@@ -112,9 +119,6 @@ class TGCdisplay : public QWidget {
     bool IsLaidOut(const TlossPerson& node) const;
     QRect BoxRect(const TlossPerson& node) const;
     void FitCanvas();
-    // How the boxes shorten names: the current settings'.
-    NameOptions BoxNames() const;
-    std::unique_ptr<render::ChartPainter> MakePainter() const;
 
     QPushButton* prevButton_ = nullptr;
     QComboBox* selectBox_ = nullptr;
@@ -122,6 +126,7 @@ class TGCdisplay : public QWidget {
     QLabel* mPanel_ = nullptr;
     QLabel* fPanel_ = nullptr;
     QPushButton* htmlButton_ = nullptr;
+    QPushButton* pictureButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
     QPushButton* stopButton_ = nullptr;
     QLabel* incompleteLabel_ = nullptr;

@@ -362,5 +362,65 @@ TEST(CommandLine, CheckUsageAndErrors) {
               std::string::npos);
 }
 
+// Each command's help names it, exits 0 wherever --help stands, and is
+// quoted in the README word for word (indented as a code block); an unknown
+// option is a usage error naming the option, for every command.
+TEST(CommandLine, HelpOfEachCommandAndUnknownOptions) {
+    const std::string readme = test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "README.md");
+    const std::string overview = Cli({"--help"}).out;
+    ASSERT_FALSE(CommandNames().empty());
+    for (std::string_view name : CommandNames()) {
+        const std::string command(name);
+        SCOPED_TRACE(command);
+        CliRun help = Cli({command, "--help"});
+        EXPECT_EQ(help.status, kExitOk);
+        EXPECT_TRUE(help.out.starts_with(command + " ")) << help.out;
+        EXPECT_NE(help.out.find("Example: lignorama-cli " + command), std::string::npos);
+        EXPECT_EQ(Cli({command, "some.ged", "-h"}).out, help.out);
+        EXPECT_NE(overview.find(help.out), std::string::npos);
+        std::string quoted;
+        std::istringstream lines(help.out);
+        for (std::string line; std::getline(lines, line);)
+            quoted += (line.empty() ? "" : "    ") + line + '\n';
+        EXPECT_NE(readme.find(quoted), std::string::npos) << "README.md lacks:\n" << quoted;
+
+        // --quiet belongs to every command; it only silences the progress.
+        EXPECT_NE(Cli({command, "--quiet", "none.ged"}).status, kExitUsage);
+
+        for (const char* option : {"--frobnicate", "-x"}) {
+            CliRun wrong = Cli({command, "some.ged", option});
+            EXPECT_EQ(wrong.status, kExitUsage);
+            EXPECT_NE(wrong.err.find(std::string("unknown option \"") + option + "\""),
+                      std::string::npos)
+                << wrong.err;
+        }
+    }
+    // An option of another command is unknown here.
+    EXPECT_EQ(Cli({"load", "some.ged", "--level", "1"}).status, kExitUsage);
+}
+
+TEST(CommandLine, RunPictureOptions) {
+    test::TempDir dir;
+    const std::string params = dir.Write("p.txt", ";Gedcom = fam.ged\r\n").string();
+    const std::vector<std::vector<std::string>> wrong = {
+        {"run", params, "--scale", "2"},
+        {"run", params, "--png", "a.png", "--scale", "0"},
+        {"run", params, "--png", "a.png", "--scale", "17"},
+        {"run", params, "--png", "a.png", "--scale", "2x"},
+        {"run", params, "--png", "a.png", "--scale"},
+        {"run", params, "--svg", ""},
+    };
+    for (const auto& args : wrong) {
+        CliRun run = Cli(args);
+        EXPECT_EQ(run.status, kExitUsage) << args.back();
+        EXPECT_FALSE(run.err.empty());
+    }
+    // Without a writer (a build without Qt) the pictures are refused, not skipped.
+    CliRun run = Cli({"run", params, "--png", "a.png", "--scale", "1.5"});
+    EXPECT_EQ(run.status, kExitError);
+    EXPECT_NE(run.err.find("not available in this build"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "a.png"));
+}
+
 }  // namespace
 }  // namespace lg::cli

@@ -23,11 +23,11 @@ grep -q 'database/records.h: includes "app/session.h"' "$work/planted.txt" || {
     exit 1
 }
 
-# Side by side is not downward either: the command line may not use the painter.
+# Side by side is not downward either: the command line may not use widgets.
 cp "$work/records.h.orig" "$planted"
-echo '#include "render/qt_text.h"' >> "$work/src/cli/commands.h"
+echo '#include "windows/ui_texts.h"' >> "$work/src/cli/commands.h"
 if bash "$check" "$work/src" > "$work/side.txt"; then
-    echo "an include from cli/ into render/ was not caught"
+    echo "an include from cli/ into windows/ was not caught"
     exit 1
 fi
 sed -i '$d' "$work/src/cli/commands.h"

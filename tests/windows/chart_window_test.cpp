@@ -14,6 +14,7 @@
 
 #include "charts/node_names.h"
 #include "gui/main_window.h"
+#include "render/chart_picture.h"
 #include "render/qt_text.h"
 #include "support/test_support.h"
 #include "windows/dimensions_form.h"
@@ -285,6 +286,47 @@ TEST(ChartWindow, ANewRunClosesTheWindow) {
     QPointer<TGCdisplay> window = f.window;
     QTest::mouseClick(f.form.findChild<QPushButton*>("GoButton"), Qt::LeftButton);
     EXPECT_TRUE(window.isNull());
+}
+
+// "Save as picture..." writes what the canvas shows, as the extension
+// says; a cancelled dialog writes nothing, another extension is a message.
+TEST(ChartWindow, SavesTheChartAsAPicture) {
+    for (const char* type : {"Pedigree (HTML)", "Genealogy (HTML)"}) {
+        SCOPED_TRACE(type);
+        ChartWindowFixture f(type);
+        ASSERT_NE(f.window, nullptr);
+        ASSERT_NE(f.window->findChild<QPushButton*>("PictureButton"), nullptr);
+        std::vector<std::string> boxes;
+        f.form.GetHost().messageBoxHook = [&](const std::string& text) { boxes.push_back(text); };
+        QString answer;
+        f.window->saveFileDialog = [&](const QString&, const QString& start, const QString&) {
+            EXPECT_TRUE(start.endsWith(".svg")) << start.toStdString();
+            return answer;
+        };
+        f.window->PictureButtonClick();  // cancelled
+        const auto png = f.dir.Path() / "chart.png";
+        answer = QString::fromStdString((f.dir.Path() / "chart").string());  // SVG by default
+        f.window->PictureButtonClick();
+        answer = QString::fromStdString(png.string());
+        f.window->PictureButtonClick();
+        answer = QString::fromStdString((f.dir.Path() / "chart.jpg").string());
+        f.window->PictureButtonClick();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_NE(boxes[0].find("chart.jpg: "), std::string::npos) << boxes[0];
+        EXPECT_FALSE(std::filesystem::exists(f.dir.Path() / "chart.jpg"));
+
+        const std::string svg = test::ReadFile(f.dir.Path() / "chart.svg");
+        const QString proband =
+            render::PainterFor(f.form.GetSession())->BoxText(*f.Chart().proband);
+        EXPECT_NE(svg.find(">" + proband.toHtmlEscaped().toStdString() + "</text>"),
+                  std::string::npos);
+        // The PNG is the canvas's drawing of the chart's extent.
+        const ChartLayout& layout = f.window->Layout();
+        f.window->Canvas().resize(layout.extent.x, layout.extent.y);
+        QImage picture(QString::fromStdString(png.string()));
+        QImage screen = f.window->Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), screen);
+    }
 }
 
 }  // namespace

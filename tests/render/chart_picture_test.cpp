@@ -1,0 +1,164 @@
+#include "render/chart_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <cmath>
+#include <deque>
+#include <map>
+#include <memory>
+
+#include "support/test_support.h"
+
+namespace lg::render {
+namespace {
+
+// A pedigree of a man, his parents and one box without a person, with
+// boxes of 80 x 20 pixels a column every 100 and a row every 30 pixels.
+struct PictureFixture {
+    PictureFixture() {
+        settings.boxwidth = 80;
+        settings.boxheight = 20;
+        settings.xspace = 20;
+        settings.yspace = 10;
+        settings.xoffset = 10;
+        settings.yoffset = 10;
+        settings.fontsize = 8;
+        settings.fontname = "'DejaVu Sans'";
+        settings.namingscheme = "z1";  // by surname
+        names.nameLength = 60;
+        // Bottom row first, as the chart assembly orders them.
+        Box(1, 2, Person('F', "Lef\xE8vre"));
+        Box(0, 1, Person('M', "Berg"));
+        Box(1, 0, Person('M', "Achterberg-Vandenbroucke"));  // wider than its box
+        Box(2, 0, nullptr);
+        chart.nodes[1]->parents = {chart.nodes[2], chart.nodes[0]};
+        painter = std::make_unique<ChartPainter>(settings, names, 2024);
+        Relayout();
+    }
+    void Relayout() { layout = LayOutChart(chart, painter->Metrics()); }
+    Tindividual* Person(char sex, const std::string& surname) {
+        auto& person = *persons.emplace_back(std::make_unique<Tindividual>());
+        person.sex = sex;
+        person.surname = surname;
+        person.givenNames = "Jan";
+        return &person;
+    }
+    void Box(long double column, long double row, Tindividual* person) {
+        TlossPerson& node = boxes.emplace_back();
+        node.person = person;
+        node.index = static_cast<int32_t>(chart.nodes.size());
+        chart.nodes.push_back(&node);
+        chart.coords.push_back({column, row});
+    }
+    QString Write(const QString& name, PictureFormat format, double scale = 1.0) {
+        return WriteChartPicture(*painter, layout, ChartShape::Tree, Path(name), format, scale);
+    }
+    QString Path(const QString& name) const {
+        return QString::fromStdString((dir.Path() / name.toStdString()).string());
+    }
+
+    Tvariables settings;
+    NameOptions names;
+    std::deque<std::unique_ptr<Tindividual>> persons;
+    std::deque<TlossPerson> boxes;
+    TinbredPerson chart;
+    std::unique_ptr<ChartPainter> painter;
+    ChartLayout layout;
+    test::TempDir dir;
+};
+
+TEST(ChartPicture, SvgHoldsEachNameAsOneTextElement) {
+    PictureFixture f;
+    ASSERT_EQ(f.Write("chart.svg", PictureFormat::Svg), "");
+    QFile file(f.Path("chart.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::map<QString, int> texts;
+    QString viewBox;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"svg") viewBox = xml.attributes().value("viewBox").toString();
+        if (xml.name() == u"text") ++texts[xml.readElementText()];
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(viewBox, QString("0 0 %1 %2").arg(f.layout.extent.x).arg(f.layout.extent.y));
+    // One text per box with a person, in the chart's order of names; the
+    // name too long for its box is cut to the letters that fit, as the
+    // window's clipping shows it.
+    std::map<QString, int> expected;
+    for (const TlossPerson* node : f.chart.nodes)
+        if (node->person) ++expected[f.painter->BoxText(*node)];
+    const QString longName = f.painter->BoxText(*f.chart.nodes[2]);
+    ASSERT_EQ(expected.erase(longName), 1u);
+    EXPECT_EQ(texts.size(), expected.size() + 1);
+    for (const auto& [name, count] : expected) EXPECT_EQ(texts[name], count) << name.toStdString();
+    const auto cut = std::find_if(texts.begin(), texts.end(),
+                                  [&](const auto& text) { return !expected.contains(text.first); });
+    ASSERT_NE(cut, texts.end());
+    EXPECT_TRUE(longName.startsWith(cut->first) && cut->first.size() < longName.size() &&
+                cut->first.size() > 3)
+        << cut->first.toStdString();
+}
+
+TEST(ChartPicture, PngIsTheWindowsDrawingAtTheScale) {
+    PictureFixture f;
+    // What the window paints on its canvas.
+    QImage screen(f.layout.extent.x, f.layout.extent.y, QImage::Format_RGB32);
+    {
+        QPainter p(&screen);
+        f.painter->Paint(p, f.layout, ChartShape::Tree, screen.rect(), {});
+    }
+    ASSERT_EQ(f.Write("one.png", PictureFormat::Png), "");
+    QImage one(f.Path("one.png"));
+    EXPECT_EQ(one.size(), QSize(f.layout.extent.x, f.layout.extent.y));
+    EXPECT_EQ(one.convertToFormat(QImage::Format_RGB32), screen);
+
+    for (double scale : {2.0, 0.5, 1.5}) {
+        SCOPED_TRACE(scale);
+        ASSERT_EQ(f.Write("scaled.png", PictureFormat::Png, scale), "");
+        QImage scaled(f.Path("scaled.png"));
+        EXPECT_EQ(scaled.width(), static_cast<int>(std::ceil(f.layout.extent.x * scale)));
+        EXPECT_EQ(scaled.height(), static_cast<int>(std::ceil(f.layout.extent.y * scale)));
+    }
+    // At twice the size a box's border lies at twice its place.
+    QImage two(f.Path("scaled.png"));
+    ASSERT_EQ(f.Write("two.png", PictureFormat::Png, 2.0), "");
+    two.load(f.Path("two.png"));
+    const PixelPoint centre = f.layout.CentreOf(*f.chart.nodes[1]);
+    const int left = centre.x - f.settings.boxwidth / 2;
+    EXPECT_EQ(QColor(screen.pixel(left, centre.y)), QColor(106, 255, 255));
+    EXPECT_EQ(QColor(two.pixel(2 * left, 2 * centre.y)), QColor(106, 255, 255));
+    EXPECT_EQ(QColor(two.pixel(2 * left - 2, 2 * centre.y)), QColor(Qt::white));
+}
+
+TEST(ChartPicture, RefusesPngsTooLargeAndKeepsTheOldFile) {
+    PictureFixture f;
+    // A box 330 columns out makes the chart 33,000 pixels wide.
+    f.Box(330, 2, f.Person('F', "Far"));
+    f.Relayout();
+    ASSERT_GT(f.layout.extent.x, kLargestPngSide);
+    test::TempDir& dir = f.dir;
+    dir.Write("wide.png", "old");
+    const QString refusal = f.Write("wide.png", PictureFormat::Png);
+    EXPECT_TRUE(refusal.contains("32767") && refusal.contains("SVG")) << refusal.toStdString();
+    EXPECT_EQ(test::ReadFile(dir.Path() / "wide.png"), "old");
+    // Half the size fits, and the SVG of any size.
+    EXPECT_EQ(f.Write("wide.png", PictureFormat::Png, 0.5), "");
+    EXPECT_EQ(f.Write("wide.svg", PictureFormat::Svg), "");
+    // A folder that does not exist is a message, not a crash.
+    EXPECT_FALSE(f.Write("none/chart.svg", PictureFormat::Svg).isEmpty());
+    EXPECT_FALSE(f.Write("bad.png", PictureFormat::Png, 0).isEmpty());
+
+    EXPECT_EQ(PictureFormatOf("a/b.SVG"), PictureFormat::Svg);
+    EXPECT_EQ(PictureFormatOf("b.png"), PictureFormat::Png);
+    EXPECT_EQ(PictureFormatOf("b.svg.txt"), std::nullopt);
+    EXPECT_EQ(PictureFormatOf("svg"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace lg::render
