@@ -20,9 +20,7 @@ using test::WritesFailAfter;
 // The example family with its pages published once.
 struct Published {
     Published() {
-        for (const char* name : {"family.ged", "family.params.txt"})
-            dir.Write(name,
-                      test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+        dir.CopyExampleFamily();
         EXPECT_TRUE(LoadParameterFile(session, dir.Path() / "family.params.txt"));
         session.ctrlHeld = true;
         EXPECT_TRUE(GoButtonClick(session)) << host.AllMessages();

@@ -119,7 +119,6 @@ TEST(RunPipeline, LoadParameterFileLoadsTheGedcomBesideIt) {
     ASSERT_NE(std::filesystem::current_path(), f.dir.Path());
 
     EXPECT_TRUE(LoadParameterFile(f.session, params)) << f.host.AllMessages();
-    EXPECT_EQ(f.host.messages.front(), "Data file format: GEDCOM");
     EXPECT_EQ(f.session.Db().persons.Count(), 3u);
     EXPECT_EQ(f.session.workingDirectory, f.dir.Path());
     EXPECT_EQ(f.session.parameterFile, params);
@@ -141,8 +140,6 @@ TEST(RunPipeline, LoadParameterFileLoadsTheGedcomBesideIt) {
     EXPECT_FALSE(settings.changed);
     EXPECT_EQ(f.session.runCount, 0);
     EXPECT_TRUE(f.session.goEnabled);
-    ASSERT_FALSE(f.host.statuses.empty());
-    EXPECT_EQ(f.host.statuses.back().text.substr(0, 18), "Ready to calculate");
 }
 
 TEST(RunPipeline, LoadParameterFileReportsWhatIsWrong) {

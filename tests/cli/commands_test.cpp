@@ -149,16 +149,7 @@ TEST(CommandLine, ParamsWritesAFileThatRunLoads) {
 TEST(CommandLine, ParamsAndRunWorkForAnyFileName) {
     test::TempDir dir;
     std::filesystem::create_directories(dir.Path() / "dir#1" / "\xC5\x81");
-    const char* const names[] = {
-        "a#b.ged",
-        "\xC5\x81\xC3\xB3"
-        "d\xC5\xBA.ged",                                         // Łódź
-        "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0.ged",  // Москва
-        "\xE5\xAE\xB6\xE6\x97\x8F.ged",                          // 家族
-        "dir#1/\xC5\x81/\xC5\x81\xC3\xB3"
-        "d\xC5\xBA #2 \xE5\xAE\xB6.ged",
-    };
-    for (const char* name : names) {
+    for (const std::string& name : test::AwkwardFileNames()) {
         SCOPED_TRACE(name);
         auto gedcom = dir.Write(name, test::Gedcom({"0 @I1@ INDI", "1 NAME Jan /Berg/"}));
         // Beside the GEDCOM, named alone, and from elsewhere by its full path.

@@ -28,9 +28,7 @@ namespace {
 // copied into a fresh directory.
 struct Window {
     Window() {
-        for (const char* name : {"family.ged", "family.params.txt"})
-            dir.Write(name,
-                      test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+        dir.CopyExampleFamily();
         form.GetHost().messageBoxHook = [this](const std::string& text) { boxes.push_back(text); };
         form.GetHost().questionHook = [this](const std::string& text) {
             questions.push_back(text);
@@ -292,15 +290,21 @@ TEST(MainWindow, BothChartTypesLiveSideBySide) {
     EXPECT_EQ(w.pages.size(), 3u);
 }
 
-TEST(MainWindow, NamingSchemeLosesItsHighlightForThePedigreeOnly) {
+// The fields are written back from each type's settings: what was typed
+// stays with its type, and the pedigree's scheme loses its highlight.
+TEST(MainWindow, FieldsFollowEachChartTypesSettings) {
     Window w;
     w.LoadExample();
+    w.Edit("TableauEdit")->setText("mine.htm");
     w.Leave("NamingSchemeEdit", "N2Z1@");
     EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "n2z1");
     EXPECT_TRUE(w.form.GetSession().settings.changed);
     w.SelectType("Genealogy (HTML)");
+    EXPECT_EQ(w.Edit("TableauEdit")->text(), "lgfamchart.htm");
     w.Leave("NamingSchemeEdit", "a0z2@");
     EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "a0z2@");
+    w.SelectType("Pedigree (HTML)");
+    EXPECT_EQ(w.Edit("TableauEdit")->text(), "mine.htm");
 }
 
 TEST(MainWindow, InvalidNumberIsRefusedAndKeepsTheFocus) {
@@ -318,15 +322,6 @@ TEST(MainWindow, InvalidNumberIsRefusedAndKeepsTheFocus) {
     w.Leave("XoffsetEdit", "25");
     EXPECT_EQ(w.boxes.size(), 1u);
     EXPECT_EQ(w.form.GetSession().settings.current.xoffset, 25);
-}
-
-TEST(MainWindow, SwitchingChartTypesKeepsWhatWasTyped) {
-    Window w;
-    w.Edit("TableauEdit")->setText("mine.htm");
-    w.SelectType("Genealogy (HTML)");
-    EXPECT_EQ(w.Edit("TableauEdit")->text(), "lgfamchart.htm");
-    w.SelectType("Pedigree (HTML)");
-    EXPECT_EQ(w.Edit("TableauEdit")->text(), "mine.htm");
 }
 
 TEST(MainWindow, ExitAsksOnlyAfterAChange) {

@@ -163,30 +163,15 @@ TEST_F(PersonDescriptionTest, DescriptionAndMarriageTexts) {
 }
 
 TEST_F(PersonDescriptionTest, MarriagesNumberedWithTheChartMarriageLast) {
-    Load({"0 @I1@ INDI",
-          "1 NAME Kees /Smit/",
-          "1 SEX M",
-          "1 FAMS @F1@",
-          "1 FAMS @F2@",
+    // clang-format off
+    Load({"0 @I1@ INDI", "1 NAME Kees /Smit/", "1 SEX M", "1 FAMS @F1@", "1 FAMS @F2@",
           "1 FAMS @F3@",
-          "0 @I2@ INDI",
-          "1 NAME Marie /Vos/",
-          "1 FAMS @F1@",
-          "0 @I3@ INDI",
-          "1 NAME Anna /Dam/",
-          "1 FAMS @F2@",
-          "0 @F1@ FAM",
-          "1 HUSB @I1@",
-          "1 WIFE @I2@",
-          "1 MARR",
-          "2 DATE 1850",
-          "0 @F2@ FAM",
-          "1 HUSB @I1@",
-          "1 WIFE @I3@",
-          "0 @F3@ FAM",
-          "1 HUSB @I1@",
-          "1 MARR",
-          "2 DATE 1870"});
+          "0 @I2@ INDI", "1 NAME Marie /Vos/", "1 FAMS @F1@",
+          "0 @I3@ INDI", "1 NAME Anna /Dam/", "1 FAMS @F2@",
+          "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@", "1 MARR", "2 DATE 1850",
+          "0 @F2@ FAM", "1 HUSB @I1@", "1 WIFE @I3@",
+          "0 @F3@ FAM", "1 HUSB @I1@", "1 MARR", "2 DATE 1870"});
+    // clang-format on
     Tindividual& kees = Person("I1");
     MarriageVerb verb{"He married", "She married"};
     // The wife-less family does not make him his own spouse.

@@ -37,6 +37,37 @@ std::filesystem::path TempDir::Write(const std::string& name, std::string_view b
     return file;
 }
 
+void TempDir::CopyExampleFamily() const {
+    for (const char* name : {"family.ged", "family.params.txt"})
+        Write(name, ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / name));
+}
+
+const std::vector<std::string>& AwkwardFileNames() {
+    static const std::vector<std::string> names = {
+        "a#b.ged",
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA.ged",                                         // Łódź
+        "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0.ged",  // Москва
+        "\xE5\xAE\xB6\xE6\x97\x8F.ged",                          // 家族
+        "dir#1/\xC5\x81/\xC5\x81\xC3\xB3"
+        "d\xC5\xBA #2 \xE5\xAE\xB6.ged",
+        "#.ged",
+        "x#",
+        " lead.ged",
+        "trail.ged  ",
+        "tab\t.ged",
+        "line\nbreak\r.ged",
+        "a&amp;b.ged",
+        "&#35;.ged",
+        "&#321;.ged",
+        "R&D;x&.ged",
+        "\xC3\x83\xC2\xA9.ged",  // "Ã©": its code page bytes look like UTF-8
+        "Zo\xC3\xAB.ged",
+        "my family.ged",
+    };
+    return names;
+}
+
 std::string Gedcom(const std::vector<std::string>& records, std::string_view charSet,
                    std::string_view lineEnd) {
     std::string text = "0 HEAD";

@@ -88,6 +88,8 @@ class TempDir {
     const std::filesystem::path& Path() const { return path_; }
     // Writes the bytes to a file in the directory and returns its path.
     std::filesystem::path Write(const std::string& name, std::string_view bytes) const;
+    // Copies the example family and its parameter file into the directory.
+    void CopyExampleFamily() const;
 
   private:
     std::filesystem::path path_;
@@ -103,6 +105,11 @@ std::string ReadFile(const std::filesystem::path& file);
 
 // Every page (".htm" file) of the folder by name, with its bytes.
 std::map<std::string, std::string> PagesIn(const std::filesystem::path& dir);
+
+// File names a GEDCOM may have that are awkward to write in a parameter file
+// or on a command line, as the file system spells them (UTF-8). Some are in
+// the folders "dir#1/\xC5\x81" below the one they are written to.
+const std::vector<std::string>& AwkwardFileNames();
 
 // The folder of real-world GEDCOM files beside the repository, or empty when
 // this checkout has none.

@@ -39,7 +39,7 @@ struct DateCase {
     const char* expected;
 };
 
-TEST(TranslateDate, QualifiersRangesAndMonths) {
+TEST(TranslateDate, QualifiersMonthsNumbersAndArticles) {
     const DateCase cases[] = {
         {"english", "12 MAR 1850", "12 March 1850"},
         {"english", "ABT 1850", "about 1850"},
@@ -64,9 +64,7 @@ TEST(TranslateDate, QualifiersRangesAndMonths) {
         {"english", "JANUARY 5 MAR 1850", "january 5 March 1850"},
         {"nederlands", "BEF 3 JAN 1800", "voor 3 jan 1800"},
         {"nederlands", "FROM 1900 TO 1910", "van 1900 tot 1910"},
-        {"nederlands", "BET 1800 AND 1810", "tussen 1800 en 1810"},
         {"deutsch", "12 MAR 1850", "12 M\xE4rz 1850"},
-        {"deutsch", "ABT 1850", "um 1850"},
         {kSpanish, "AFT 1850", "despu\xE9s 1850"},  // accented words survive the case changes
         {kSpanish, "ABT DEC 1850", "cerca de dic 1850"},
         {"suomi", "12 MAR 1850", "12 maaliskuuta 1850"},
@@ -78,18 +76,10 @@ TEST(TranslateDate, QualifiersRangesAndMonths) {
         {"nederlands", "ISLAND 1850", "island 1850"},
         {"polski", "ABT 1850", "oko\xB3o 1850"},
         {"polski", "12 OCT 1850", "12 Pa\x9F 1850"},
-    };
-    for (const DateCase& c : cases)
-        EXPECT_EQ(Lang(c.language).TranslateDate(c.gedcom), c.expected)
-            << c.language << ": " << c.gedcom;
-}
-
-TEST(TranslateDate, LeadingZerosStrayDashesAndText) {
-    const DateCase cases[] = {
+        // Leading zeros, stray dashes and free text.
         {"english", "05 JUN 1901", "5 June 1901"},
         {"english", "0 1850", " 1850"},
         {"english", "1900", "1900"},  // the first zero follows a digit
-        {"english", "10 OCT 1800", "10 Oct 1800"},
         {"english", "1/05/1850", "1/5/1850"},
         {"english", "1-05-1850", "1-5-1850"},
         {"english", "00 1850", " 1850"},
@@ -102,16 +92,8 @@ TEST(TranslateDate, LeadingZerosStrayDashesAndText) {
         // clang-format off
         {"polski", "\xA3" "ATO 1850", "\xB3" "ato 1850"},  // ... and in code page 1250
         // clang-format on
-    };
-    for (const DateCase& c : cases)
-        EXPECT_EQ(Lang(c.language).TranslateDate(c.gedcom), c.expected)
-            << c.language << ": " << c.gedcom;
-}
-
-TEST(TranslateDate, FrenchArticleOnlyBeforeADay) {
-    const DateCase cases[] = {
+        // The French article only before a day.
         {kFrench, "1 MAY 1900", "le 1 mai 1900"},
-        {kFrench, "12 MAR 1850", "le 12 mars 1850"},
         {kFrench, "01 AUG 1850", "le 1 aout 1850"},
         {kFrench, "1 2 1900", "le 1 2 1900"},  // a day before another number
         {kFrench, "MAY 1900", "mai 1900"},
@@ -120,11 +102,10 @@ TEST(TranslateDate, FrenchArticleOnlyBeforeADay) {
         {kFrench, "1 ABCD", "1 abcd"},
         {kFrench, "ABT 1 MAY 1900", "env. 1 mai 1900"},
         {kFrench, "BET 1850 AND 1860", "entre 1850 et 1860"},
-        {kFrench, "AFT 1900", "apr\xE8s 1900"},
-        {"english", "1 MAY 1900", "1 May 1900"},
     };
     for (const DateCase& c : cases)
-        EXPECT_EQ(Lang(c.language).TranslateDate(c.gedcom), c.expected) << c.gedcom;
+        EXPECT_EQ(Lang(c.language).TranslateDate(c.gedcom), c.expected)
+            << c.language << ": " << c.gedcom;
 }
 
 TEST(TranslateDate, NumberedMonthsMakeDashedDates) {
@@ -140,19 +121,14 @@ TEST(Language, FemaleFormsAndSexDependentWords) {
     EXPECT_EQ(english.Married(false), "She married");
     EXPECT_EQ(english.Married(true), "He married");
     EXPECT_EQ(english.SonOrDaughter(false), "daughter");
-    EXPECT_EQ(Lang("nederlands").Died(false), "overleden");
     // clang-format off
     EXPECT_EQ(Lang(kFrench).Died(false), "d\xE9" "c\xE9" "d\xE9" "e");
     EXPECT_EQ(Lang(kFrench).Separated(false), "divorc\xE9" "e");
     EXPECT_EQ(Lang(kFrench).Separated(true), "divorc\xE9");
     EXPECT_EQ(Lang(kIcelandic).Separated(false), "skilinn");  // the male word
     EXPECT_EQ(Lang(kIcelandic).Divorced(false), "skilin");
-    EXPECT_EQ(Lang("italiano").Born(false), "nata");
-    EXPECT_EQ(Lang("furlan").Engaged(false), "imprometude");
-    EXPECT_EQ(Lang("polski").Died(false), "zmar\xB3" "a");
     EXPECT_EQ(Lang("polski").Married(false), "O\xBF" "eni\xB3" "a si\xEA");
     // clang-format on
-    EXPECT_EQ(Lang(kSpanish).Born(false), "nacido");
 
     const std::set<std::string_view> ownFemaleForms = {kFrench, "italiano", "furlan", kIcelandic,
                                                        "polski"};
@@ -173,26 +149,13 @@ TEST(Language, FemaleFormsAndSexDependentWords) {
     }
 }
 
-TEST(Language, DateWordsDefaultToTheCommonOnes) {
-    const Tlanguage& english = Lang("english");
-    EXPECT_EQ(english.dateBef, "before");
-    EXPECT_EQ(english.dateAnd, "and");
-    EXPECT_EQ(english.dateCal, "about");
-    EXPECT_EQ(Lang(kIcelandic).dateEst, "um");
-    EXPECT_EQ(Lang("suomi").dateBet, "");
-}
-
 TEST(Language, OnlySentenceOpeningWordsAreCapitalised) {
+    // Date words a table leaves out are the common ones.
+    EXPECT_EQ(Lang("english").dateCal, "about");
+    EXPECT_EQ(Lang(kIcelandic).dateEst, "um");
     EXPECT_EQ(Lang(kBokmal).generation, "Generasjon");
-    EXPECT_EQ(Lang("english").clickHint, "Click a name for a link to the text.");
-    EXPECT_EQ(Lang("english").generation, "Generation");
     EXPECT_EQ(Lang("english").at, "at");
-    EXPECT_EQ(Lang("english").male, "male");
     EXPECT_EQ(Lang("suomi").clickHint, "Klikkaa nimilaatikkoa linkkin\xE4 tekstiin");
-    EXPECT_EQ(Lang("polski").also, "R\xF3wnie\xBF");
-    EXPECT_EQ(Lang(kFrench).generation, "G\xE9n\xE9ration");
-    EXPECT_EQ(Lang(kIcelandic).engaged, "tr\xFAlofa\xF0ur");
-    EXPECT_EQ(Lang("nederlands").seeHusband, "zie man");
 
     // Apart from those first letters every stored text is the table's own.
     const std::set<PhraseSlot> sentenceWords = {
@@ -226,12 +189,8 @@ TEST(Language, GrammarOperationsAndTheirLanguageRules) {
     EXPECT_EQ(french.OfPhrase(""), "de ");
     EXPECT_EQ(french.ChildOfPhrase(false, "Jean"), "fille de Jean");
     EXPECT_EQ(french.ChildOfPhrase(true, "Anne"), "fils d'Anne");
-    EXPECT_EQ(Lang("english").OfPhrase("Jan"), "of Jan");
-    EXPECT_EQ(Lang("nederlands").OfPhrase("Jan"), "van Jan");
-    EXPECT_EQ(Lang("italiano").OfPhrase("Anna"), "di Anna");
-    EXPECT_EQ(Lang("english").ChildOfPhrase(true, "Jan"), "son of Jan");
+    EXPECT_EQ(Lang("italiano").OfPhrase("Anna"), "di Anna");  // no elision outside French
     EXPECT_EQ(Lang("nederlands").ChildOfPhrase(false, "Piet"), "dochter van Piet");
-    EXPECT_EQ(Lang("suomi").ChildOfPhrase(true, "Matti"), "vanhemmat - Matti");
     EXPECT_EQ(Lang("suomi").ChildOfPhrase(false, "Matti"), "vanhemmat - Matti");
 
     const Tlanguage& spanish = Lang(kSpanish);
@@ -240,8 +199,6 @@ TEST(Language, GrammarOperationsAndTheirLanguageRules) {
     EXPECT_EQ(spanish.AndPhrase("Juan"), "y Juan");
     EXPECT_EQ(spanish.AndPhrase("Hilda"), "y Hilda");
     EXPECT_EQ(spanish.AndPhrase(""), "y ");
-    EXPECT_EQ(spanish.OfPhrase("Ana"), "de Ana");
-    EXPECT_EQ(Lang("english").AndPhrase("Mary"), "and Mary");
     EXPECT_EQ(Lang("italiano").AndPhrase("Ida"), "e Ida");
 }
 
@@ -278,8 +235,6 @@ TEST(CreateLanguage, AcceptsTheListedNamesExactly) {
     const std::vector<std::string>& names = LanguageNames();
     ASSERT_EQ(names.size(), 15u);
     EXPECT_EQ(names.front(), "nederlands");
-    EXPECT_EQ(names[3], kFrench);
-    EXPECT_EQ(names.back(), "polski");
 
     test::FakeHost host;
     Reporter reporter(host);
@@ -294,7 +249,7 @@ TEST(CreateLanguage, AcceptsTheListedNamesExactly) {
     EXPECT_EQ(CreateLanguage("latin", reporter), nullptr);
     EXPECT_EQ(host.messages.back(), "*** Language = \"latin\" is not supported.");
     EXPECT_EQ(reporter.RunState(), kRunError);
-    for (const char* other : {"dutch", "English", "francais", "english ", ""}) {
+    for (const char* other : {"English", "english ", ""}) {
         EXPECT_EQ(CreateLanguage(other, reporter), nullptr) << other;
         EXPECT_EQ(host.messages.back(),
                   "*** Language = \"" + std::string(other) + "\" is not supported.");
