@@ -11,33 +11,38 @@ bool ReportedErrors(Session& session, bool loadReported) {
     return errors > 0;
 }
 
-BatchResult RunBatch(Session& session, const std::filesystem::path& parameterFile) {
+namespace {
+
+// Loads the parameter file for a run without dialogs, then lets `make` do
+// the chart; the failure counts only errors beyond the load's own report.
+template <typename Make>
+BatchResult BatchRun(Session& session, const std::filesystem::path& parameterFile, Make make) {
     BatchResult result;
     session.autoRun = true;
     if (!LoadParameterFile(session, parameterFile)) {
         result.failed = ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport);
         return result;
     }
-    bool loadReported = session.viewAction == ViewAction::ShowErrorReport;
-    result.page = AutoRunChart(session);
+    const bool loadReported = session.viewAction == ViewAction::ShowErrorReport;
+    make(result);
     result.failed = ReportedErrors(session, loadReported);
     return result;
 }
 
+}  // namespace
+
+BatchResult RunBatch(Session& session, const std::filesystem::path& parameterFile) {
+    return BatchRun(session, parameterFile,
+                    [&](BatchResult& result) { result.page = AutoRunChart(session); });
+}
+
 BatchResult MakeBatchChart(Session& session, const std::filesystem::path& parameterFile) {
-    BatchResult result;
-    session.autoRun = true;
-    if (!LoadParameterFile(session, parameterFile)) {
-        result.failed = ReportedErrors(session, session.viewAction == ViewAction::ShowErrorReport);
-        return result;
-    }
-    bool loadReported = session.viewAction == ViewAction::ShowErrorReport;
-    session.ctrlHeld = true;
-    GoButtonClick(session);
-    result.chartMade =
-        session.viewEnabled && session.Charts(session.settings.options.charttype).Current();
-    result.failed = ReportedErrors(session, loadReported);
-    return result;
+    return BatchRun(session, parameterFile, [&](BatchResult& result) {
+        session.ctrlHeld = true;
+        GoButtonClick(session);
+        result.chartMade =
+            session.viewEnabled && session.Charts(session.settings.options.charttype).Current();
+    });
 }
 
 }  // namespace lg

@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "render/hand_made_chart.h"
+
 namespace lg::render {
 namespace {
 
@@ -18,44 +20,9 @@ const QColor kSentinel(10, 200, 30);  // a colour the painter never uses
 const QColor kWhite(Qt::white);
 const QColor kBlack(Qt::black);
 
-// A hand-made chart with round metrics: boxes of 80 x 20 pixels, a column
-// every 100 pixels and a row every 30, so the box at column c, row r is
-// centred on (50 + 100c, 20 + 30r) and its pixels run from the centre less
-// half a box to the centre plus half a box less one.
-struct ChartFixture {
-    ChartFixture() {
-        settings.boxwidth = 80;
-        settings.boxheight = 20;
-        settings.xspace = 20;
-        settings.yspace = 10;
-        settings.xoffset = 10;
-        settings.yoffset = 10;
-        settings.fontsize = 0;
-        settings.fontname = "'DejaVu Sans'";
-        settings.namingscheme = "z1";  // everybody by surname
-        names.nameLength = 60;         // no shortening: the painter has to fit the text
-    }
-
-    Tindividual* Person(char sex, const std::string& surname = "Berg") {
-        auto& person = *persons.emplace_back(std::make_unique<Tindividual>());
-        person.sex = sex;
-        person.surname = surname;
-        person.givenNames = "Jan";
-        return &person;
-    }
-    // Boxes must be added row by row, as the chart assembly orders them.
-    TlossPerson& Box(long double column, long double row, Tindividual* person) {
-        TlossPerson& node = boxes.emplace_back();
-        node.person = person;
-        node.index = static_cast<int32_t>(chart.nodes.size());
-        chart.nodes.push_back(&node);
-        chart.coords.push_back({column, row});
-        return node;
-    }
-    static void Link(TlossPerson& child, TlossPerson& parent) {
-        child.parents.push_back(&parent);
-        parent.children.push_back(&child);
-    }
+// The hand-made chart, painted onto an image of its size.
+struct ChartFixture : HandMadeChart {
+    ChartFixture() : HandMadeChart(0) {}
 
     QImage Paint(ChartShape shape, QRect exposed = {}, DoubleLink link = {}) {
         layout = LayOutChart(chart, ChartMetrics::Of(settings));
@@ -80,11 +47,6 @@ struct ChartFixture {
                 settings.boxheight};
     }
 
-    Tvariables settings;
-    NameOptions names;
-    std::deque<std::unique_ptr<Tindividual>> persons;
-    std::deque<TlossPerson> boxes;
-    TinbredPerson chart;
     ChartLayout layout;
     std::unique_ptr<ChartPainter> painter;
 };

@@ -14,23 +14,15 @@
 
 #include "support/test_support.h"
 
+#include "render/hand_made_chart.h"
+
 namespace lg::render {
 namespace {
 
 // A pedigree of a man, his parents and one box without a person, with
 // boxes of 80 x 20 pixels a column every 100 and a row every 30 pixels.
-struct PictureFixture {
-    PictureFixture() {
-        settings.boxwidth = 80;
-        settings.boxheight = 20;
-        settings.xspace = 20;
-        settings.yspace = 10;
-        settings.xoffset = 10;
-        settings.yoffset = 10;
-        settings.fontsize = 8;
-        settings.fontname = "'DejaVu Sans'";
-        settings.namingscheme = "z1";  // by surname
-        names.nameLength = 60;
+struct PictureFixture : HandMadeChart {
+    PictureFixture() : HandMadeChart(8) {
         // Bottom row first, as the chart assembly orders them.
         Box(1, 2, Person('F', "Lef\xE8vre"));
         Box(0, 1, Person('M', "Berg"));
@@ -41,20 +33,6 @@ struct PictureFixture {
         Relayout();
     }
     void Relayout() { layout = LayOutChart(chart, painter->Metrics()); }
-    Tindividual* Person(char sex, const std::string& surname) {
-        auto& person = *persons.emplace_back(std::make_unique<Tindividual>());
-        person.sex = sex;
-        person.surname = surname;
-        person.givenNames = "Jan";
-        return &person;
-    }
-    void Box(long double column, long double row, Tindividual* person) {
-        TlossPerson& node = boxes.emplace_back();
-        node.person = person;
-        node.index = static_cast<int32_t>(chart.nodes.size());
-        chart.nodes.push_back(&node);
-        chart.coords.push_back({column, row});
-    }
     QString Write(const QString& name, PictureFormat format, double scale = 1.0) {
         return WriteChartPicture(*painter, layout, ChartShape::Tree, Path(name), format, scale);
     }
@@ -62,11 +40,6 @@ struct PictureFixture {
         return QString::fromStdString((dir.Path() / name.toStdString()).string());
     }
 
-    Tvariables settings;
-    NameOptions names;
-    std::deque<std::unique_ptr<Tindividual>> persons;
-    std::deque<TlossPerson> boxes;
-    TinbredPerson chart;
     std::unique_ptr<ChartPainter> painter;
     ChartLayout layout;
     test::TempDir dir;
