@@ -1,9 +1,9 @@
-// Times a pedigree or genealogy from proband to pages, as the batch mode
+// Times a pedigree, genealogy or timeline from proband to pages, as the batch mode
 // makes it: the build (proband, tree), the placement and chart assembly,
 // and the writing of the chart, outline, text and frames pages. The GEDCOM
 // is loaded first, untimed.
 //
-//   bench_chart pedigree|genealogy FILE.ged OUTDIR [PROBAND|-] [RUNS]
+//   bench_chart pedigree|genealogy|timeline FILE.ged OUTDIR [PROBAND|-] [RUNS]
 //
 // With "-" the program picks the proband with the deepest tree (the depth
 // pass is then part of the time).
@@ -27,13 +27,15 @@ double Since(std::chrono::steady_clock::time_point start) {
 
 int main(int argc, char** argv) {
     std::string type = argc > 1 ? argv[1] : "";
-    if (argc < 4 || (type != "pedigree" && type != "genealogy")) {
+    if (argc < 4 || (type != "pedigree" && type != "genealogy" && type != "timeline")) {
         std::fprintf(stderr,
-                     "usage: bench_chart pedigree|genealogy FILE.ged OUTDIR [PROBAND|-] [RUNS]\n");
+                     "usage: bench_chart pedigree|genealogy|timeline FILE.ged OUTDIR "
+                     "[PROBAND|-] [RUNS]\n");
         return 2;
     }
-    lg::ChartType chartType =
-        type == "pedigree" ? lg::ChartType::Pedigree : lg::ChartType::Genealogy;
+    lg::ChartType chartType = type == "pedigree"    ? lg::ChartType::Pedigree
+                              : type == "genealogy" ? lg::ChartType::Genealogy
+                                                    : lg::ChartType::Timeline;
     lg::bench::QuietHost host;
     lg::Session session(host);
     if (!lg::bench::LoadForChart(session, argv[2], chartType, argc > 4 ? argv[4] : nullptr))

@@ -238,6 +238,10 @@
         <source>Pedigree (HTML)</source>
         <translation>Ahnentafel (HTML)</translation>
     </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
 </context>
 <context>
     <name>lg::gui::QtHost</name>

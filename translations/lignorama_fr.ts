@@ -238,6 +238,10 @@
         <source>Pedigree (HTML)</source>
         <translation>Ascendance (HTML)</translation>
     </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Frise chronologique</translation>
+    </message>
 </context>
 <context>
     <name>lg::gui::QtHost</name>

@@ -238,6 +238,10 @@
         <source>Pedigree (HTML)</source>
         <translation>Kwartierstaat (HTML)</translation>
     </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Tijdlijn</translation>
+    </message>
 </context>
 <context>
     <name>lg::gui::QtHost</name>

@@ -5,11 +5,13 @@
 #include "base/help_texts.h"
 #include "charts/descendants.h"
 #include "charts/pedigree.h"
+#include "charts/timeline.h"
 #include "html/frames_page.h"
 #include "html/genealogy_pages.h"
 #include "html/pedigree_tableau.h"
 #include "html/pedigree_text.h"
 #include "html/person_description.h"
+#include "html/timeline_page.h"
 
 namespace lg {
 namespace {
@@ -61,24 +63,43 @@ void PublishGenealogy(const TinbredPerson& chart, PageContext& context) {
     WriteFramesPage(*chart.proband, context);
 }
 
+// The timeline page with the row metrics of the timeline window's HTML
+// command.
+void PublishTimeline(const TinbredPerson& chart, PageContext& context) {
+    WriteTimelineHtml(*chart.proband, 13, 6, context.settings.output, context);
+}
+
 // A type whose computation this version does not have.
 constexpr ChartKind Unavailable(ChartType type, bool analysis) {
-    return {type,    nullptr, nullptr,  nullptr, ChartWindowFamily::None, ChartShape::Tree, Msg{},
-            nullptr, false,   analysis, false};
+    return {type,
+            nullptr,
+            nullptr,
+            nullptr,
+            ChartWindowFamily::None,
+            ChartShape::Tree,
+            Msg{},
+            nullptr,
+            false,
+            analysis,
+            false,
+            false};
 }
 
 // In the order of ChartType.
 const std::array<ChartKind, kChartTypeCount> kChartKinds{{
     {ChartType::Pedigree, BuildPedigree, MakePedigreeChart, PublishPedigree,
      ChartWindowFamily::Tree, ChartShape::Tree, Msg::Ancestors, PedigreeWindowHelp, false, false,
-     true},
+     true, false},
     Unavailable(ChartType::Inbreeding, true),
     Unavailable(ChartType::Kinship, true),
     {ChartType::Genealogy, BuildGenealogy, MakeGenealogyChart, PublishGenealogy,
      ChartWindowFamily::Descendants, ChartShape::Descendants, Msg::Descendants,
-     DescendantWindowHelp, true, false, true},
+     DescendantWindowHelp, true, false, true, false},
     Unavailable(ChartType::Offspring, false),
-    Unavailable(ChartType::Timeline, false),
+    // Shown in the genealogy's window, drawn as the genealogy is.
+    {ChartType::Timeline, BuildGenealogy, MakeTimelineChart, PublishTimeline,
+     ChartWindowFamily::Descendants, ChartShape::Descendants, Msg::Descendants,
+     DescendantWindowHelp, true, false, true, true},
 }};
 
 }  // namespace

@@ -42,6 +42,9 @@ struct ChartKind {
     bool analysis;
     // The batch mode makes and publishes it.
     bool batch;
+    // The publish step writes the one page named by "output" (no frames
+    // page): that is the page to view.
+    bool singlePage = false;
 };
 
 // The row of a chart type.

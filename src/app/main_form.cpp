@@ -49,8 +49,9 @@ FormRules RulesFor(ChartType type, bool gedcomLoaded) {
     bool pedigree = type == ChartType::Pedigree;
     bool genealogy = type == ChartType::Genealogy;
     bool offspring = type == ChartType::Offspring;
+    bool timeline = type == ChartType::Timeline;
     bool graph = type == ChartType::Inbreeding || type == ChartType::Kinship;
-    rules.tableauEdit = pedigree || genealogy || offspring;
+    rules.tableauEdit = pedigree || genealogy || offspring || timeline;
     rules.textEdit = pedigree || genealogy;
     rules.framesEdit = pedigree || genealogy;
     rules.outlineEdit = pedigree || genealogy;
@@ -58,21 +59,22 @@ FormRules RulesFor(ChartType type, bool gedcomLoaded) {
     rules.tableauSpace = pedigree || genealogy;
     rules.nameLength = !graph;
     rules.chartDepthVisible = graph;
-    rules.genealogyVisible = genealogy || offspring;
+    rules.genealogyVisible = genealogy || offspring || timeline;
     rules.namingSchemeVisible = (pedigree && gedcomLoaded) || genealogy || offspring;
     return rules;
 }
 
-const std::array<ChartTypeItem, 5>& ChartTypeItems() {
-    static const std::array<ChartTypeItem, 5> items = [] {
-        std::array<ChartTypeItem, 5> list = {{
+const std::array<ChartTypeItem, 6>& ChartTypeItems() {
+    static const std::array<ChartTypeItem, 6> items = [] {
+        std::array<ChartTypeItem, 6> list = {{
             {"Pedigree (HTML)", ChartType::Pedigree},
             {"Inbreeding (on screen)", ChartType::Inbreeding},
             {"Kinship (on screen)", ChartType::Kinship},
             {"Genealogy (HTML)", ChartType::Genealogy},
             {"Offspring tree", ChartType::Offspring},
+            {"Timeline", ChartType::Timeline},
         }};
-        std::sort(list.begin(), list.end(),
+        std::sort(list.begin(), list.end() - 1,
                   [](const ChartTypeItem& a, const ChartTypeItem& b) { return a.text < b.text; });
         return list;
     }();

@@ -78,13 +78,13 @@ struct FormRules {
 // a GEDCOM is loaded.
 FormRules RulesFor(ChartType type, bool gedcomLoaded);
 
-// The chart types the chart type list offers (no timeline), with their item
-// texts, sorted by text as the list shows them.
+// The chart types the chart type list offers, with their item texts: sorted
+// by text as the list shows them, the timeline, which came last, after them.
 struct ChartTypeItem {
     std::string_view text;
     ChartType type;
 };
-const std::array<ChartTypeItem, 5>& ChartTypeItems();
+const std::array<ChartTypeItem, 6>& ChartTypeItems();
 
 // The language list's items: each language's own name.
 const std::vector<std::string>& LanguageItems();

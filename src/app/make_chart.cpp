@@ -158,7 +158,7 @@ std::string PublishChart(Session& session, ChartType type) {
         reporter.ShowStatus("", StatusColour::Normal);
         return {};
     }
-    std::string view = context.PathOf(s.page.empty() ? s.output : s.page);
+    std::string view = context.PathOf(s.page.empty() || kind.singlePage ? s.output : s.page);
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(view, ignored)) {
         reporter.AddMessage(MessageText(Msg::NoFileToView), true);

@@ -209,9 +209,10 @@ constexpr FlagKey kFlagKeys[] = {
     {"gedcomnotes", &GlobalOptions::gedcomnotes},
 };
 
-constexpr ChartType kSavedChartTypes[] = {ChartType::Pedigree, ChartType::Inbreeding,
-                                          ChartType::Kinship, ChartType::Genealogy,
-                                          ChartType::Offspring};
+// The timeline's block comes last: files without it read as before.
+constexpr ChartType kSavedChartTypes[] = {ChartType::Pedigree,  ChartType::Inbreeding,
+                                          ChartType::Kinship,   ChartType::Genealogy,
+                                          ChartType::Offspring, ChartType::Timeline};
 
 // The chart type whose lower-case name the text equals, or starts with.
 bool ChartTypeFromName(std::string_view lower, bool prefixOnly, ChartType& type) {

@@ -152,8 +152,14 @@ Tvariables FactoryDefaults(ChartType type) {
             return GenealogyDefaults();
         case ChartType::Offspring:
             return OffspringDefaults();
+        case ChartType::Timeline: {
+            // The pedigree's, with a page of its own so that neither
+            // chart overwrites the other's.
+            Tvariables timeline = PedigreeDefaults();
+            timeline.output = "lgtimeline.htm";
+            return timeline;
+        }
         case ChartType::Pedigree:
-        case ChartType::Timeline:
             break;
     }
     return PedigreeDefaults();
@@ -172,7 +178,7 @@ std::string_view ChartTypeName(ChartType type) {
         case ChartType::Offspring:
             return "Offspring";
         case ChartType::Timeline:
-            break;
+            return "Timeline";
     }
     return {};
 }

@@ -18,11 +18,11 @@ namespace lg {
 
 class Host;
 
-// The factory defaults of a chart type; the timeline's are the pedigree's.
+// The factory defaults of a chart type; the timeline's are the pedigree's
+// but for its page's name.
 Tvariables FactoryDefaults(ChartType type);
 
-// The name of a chart type in parameter files ("Pedigree" ... "Offspring");
-// empty for the timeline, which has no block.
+// The name of a chart type in parameter files ("Pedigree" ... "Timeline").
 std::string_view ChartTypeName(ChartType type);
 
 // Every setting of the program.

@@ -24,8 +24,8 @@ enum class ChartType : int32_t {
     Timeline = 5,
 };
 inline constexpr int kChartTypeCount = 6;
-// The chart types with their own block in parameter files: 0 to 4.
-inline constexpr int kSavedChartTypeCount = 5;
+// The chart types with their own block in parameter files: all of them.
+inline constexpr int kSavedChartTypeCount = 6;
 
 // The settings of one chart type.
 struct Tvariables {

@@ -136,6 +136,7 @@ constexpr ChartTypeEntry kChartTypeTexts[] = {
     {ChartType::Kinship, QT_TRANSLATE_NOOP("ChartType", "Kinship (on screen)")},
     {ChartType::Offspring, QT_TRANSLATE_NOOP("ChartType", "Offspring tree")},
     {ChartType::Pedigree, QT_TRANSLATE_NOOP("ChartType", "Pedigree (HTML)")},
+    {ChartType::Timeline, QT_TRANSLATE_NOOP("ChartType", "Timeline")},
 };
 
 QString Translated(const char* context, const QString& english) {

@@ -25,6 +25,7 @@ TEST(MainForm, RulesPerChartType) {
         {ChartType::Kinship, true, false, false, false, true, false, false},
         {ChartType::Genealogy, false, true, true, true, false, true, true},
         {ChartType::Offspring, true, false, true, true, false, true, true},
+        {ChartType::Timeline, true, false, true, true, false, true, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.type));
@@ -38,11 +39,12 @@ TEST(MainForm, RulesPerChartType) {
         EXPECT_EQ(r.genealogyVisible, c.genealogy);
         EXPECT_EQ(r.namingSchemeVisible, c.scheme);
     }
-    // The list is sorted by text and never offers the timeline.
+    // The list is sorted by text, the timeline after the others.
     const auto& items = ChartTypeItems();
     EXPECT_EQ(items.front().text, "Genealogy (HTML)");
-    EXPECT_EQ(items.back().text, "Pedigree (HTML)");
-    for (const ChartTypeItem& item : items) EXPECT_NE(item.type, ChartType::Timeline);
+    EXPECT_EQ(items[items.size() - 2].text, "Pedigree (HTML)");
+    EXPECT_EQ(items.back().type, ChartType::Timeline);
+    EXPECT_EQ(items.back().text, "Timeline");
 }
 
 TEST(MainForm, FormRoundTripMarksOnlyRealChanges) {

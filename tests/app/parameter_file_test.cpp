@@ -28,8 +28,8 @@ Settings Unusual() {
     o.filetype = FileType::Plants;
     o.charttype = ChartType::Genealogy;
     int n = 0;
-    for (ChartType type :
-         {ChartType::Pedigree, ChartType::Kinship, ChartType::Genealogy, ChartType::Offspring}) {
+    for (ChartType type : {ChartType::Pedigree, ChartType::Kinship, ChartType::Genealogy,
+                           ChartType::Offspring, ChartType::Timeline}) {
         Tvariables& v = s.Record(type);
         std::string k = std::to_string(++n);
         v.output = "out" + k + ".htm", v.outline = "outline" + k + ".htm";
@@ -123,10 +123,10 @@ TEST(ParameterFile, LayoutOfTheWrittenFile) {
         if (line.starts_with(";NameCodes          = ")) nameCodeLines.push_back(line.substr(22));
     }
     EXPECT_EQ(settingsLines,
-              (std::vector<std::string>{";Settings = Pedigree ***  #I1 #I21",
-                                        ";Settings = Inbreeding *** ", ";Settings = Kinship *** ",
-                                        ";Settings = Genealogy ***  #I3 #I23",
-                                        ";Settings = Offspring ***  #I4 #I24"}));
+              (std::vector<std::string>{
+                  ";Settings = Pedigree ***  #I1 #I21", ";Settings = Inbreeding *** ",
+                  ";Settings = Kinship *** ", ";Settings = Genealogy ***  #I3 #I23",
+                  ";Settings = Offspring ***  #I4 #I24", ";Settings = Timeline ***  #I5 #I25"}));
     ASSERT_EQ(nameCodeLines.size(), 3u);  // 23 entries: 10, 10 and 3
     EXPECT_EQ(nameCodeLines[0],
               "I100/0#I101/1#I102/2#I103/3#I104/4#I105/5#I106/0#I107/1#I108/2#I109/3#");
@@ -182,11 +182,22 @@ TEST(ParameterFile, OddValues) {
 
     // Values a chart type or file type does not know leave the setting alone.
     s = Read(
-        ";ChartType = Kinship\n;ChartType = timeline\n;ProperDisplay = 1\n"
+        ";ChartType = Kinship\n;ChartType = sundial\n;ProperDisplay = 1\n"
         ";ProperDisplay = Formal\n;FileType = gedcom\n;FileType = csv\n");
     EXPECT_EQ(s.options.charttype, ChartType::Kinship);
     EXPECT_EQ(s.options.properdisplay, NameStyle::Proper);  // not a number gives 0
     EXPECT_EQ(s.options.filetype, FileType::Gedcom);
+
+    // The timeline's type and block; a file without its block leaves its
+    // record at the pedigree's defaults, as before.
+    s = Read(";ChartType = timeline\n;Settings = Timeline *** #I9\n;Output = tl.htm\n");
+    EXPECT_EQ(s.options.charttype, ChartType::Timeline);
+    EXPECT_EQ(s.Record(ChartType::Timeline).probands, std::vector<std::string>{"I9"});
+    EXPECT_EQ(s.Record(ChartType::Timeline).output, "tl.htm");
+    s = Read(";Settings = Offspring *** #I4\n;Output = o.htm\n");
+    Settings fresh;
+    ClearPersonLists(fresh);
+    EXPECT_EQ(s.Record(ChartType::Timeline), fresh.Record(ChartType::Timeline));
 }
 
 TEST(ParameterFile, ABadNumberFailsTheReadButNotTheOtherLines) {

@@ -18,7 +18,10 @@ TEST(Settings, StartUpRecordsComeFromTheFactoryDefaults) {
     Settings settings;
     for (int i = 0; i < kSavedChartTypeCount; ++i)
         EXPECT_EQ(settings.records[i], FactoryDefaults(static_cast<ChartType>(i))) << i;
-    EXPECT_EQ(settings.Record(ChartType::Timeline), FactoryDefaults(ChartType::Pedigree));
+    Tvariables timeline = settings.Record(ChartType::Timeline);
+    EXPECT_EQ(timeline.output, "lgtimeline.htm");
+    timeline.output = FactoryDefaults(ChartType::Pedigree).output;
+    EXPECT_EQ(timeline, FactoryDefaults(ChartType::Pedigree));
     EXPECT_EQ(settings.current, settings.Record(ChartType::Pedigree));
     // Each chart type keeps its own help pages.
     const Tvariables& kinship = settings.Record(ChartType::Kinship);
@@ -100,10 +103,9 @@ TEST(Settings, DefaultsCommandRestoresTheCurrentTypeOnly) {
     EXPECT_TRUE(settings.changed);
     EXPECT_EQ(settings.Record(ChartType::Pedigree).boxheight, 2);
 
-    // The timeline has no defaults of its own.
     settings.options.charttype = ChartType::Timeline;
     ResetToDefaults(settings, persons);
-    EXPECT_EQ(settings.current, FactoryDefaults(ChartType::Pedigree));
+    EXPECT_EQ(settings.current, FactoryDefaults(ChartType::Timeline));
 }
 
 TEST(Settings, ReadNumberEditAcceptsOnlyNumbersInRange) {

@@ -249,6 +249,29 @@ TEST(CommandLine, ParamsGivesTheExampleParameterFile) {
     EXPECT_EQ(params.out, expected.str());
 }
 
+TEST(CommandLine, RunMakesTheTimelineOfTheExampleFamily) {
+    const std::filesystem::path examples = std::filesystem::path(LG_SOURCE_DIR) / "examples";
+    test::TempDir dir;
+    std::filesystem::copy_file(examples / "family.ged", dir.Path() / "family.ged");
+    std::string params = test::ReadFile(examples / "family.params.txt");
+    const std::string type = ";ChartType          = pedigree";
+    ASSERT_NE(params.find(type), std::string::npos);
+    params.replace(params.find(type), type.size(), ";ChartType          = timeline");
+    const std::string block = ";Settings = Timeline *** ";
+    ASSERT_NE(params.find(block), std::string::npos);
+    params.insert(params.find(block) + block.size(), " #I1");
+    CliRun run = Cli({"run", dir.Write("p.txt", params).string()});
+    ASSERT_EQ(run.status, kExitOk) << run.out << run.err;
+    const std::filesystem::path page = dir.Path() / "lgtimeline.htm";
+    EXPECT_NE(run.out.find("Pages written; open " + page.string() + "\n"), std::string::npos)
+        << run.out;
+    const std::string html = test::ReadFile(page);
+    EXPECT_NE(html.find("Johannes"), std::string::npos);
+    EXPECT_NE(html.find("<table class=j100 style=\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "LORB13.gif"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "lg.htm")) << "no frames page";
+}
+
 TEST(CommandLine, RunFailsOnAnErrorLine) {
     test::TempDir dir;
     dir.Write("fam.ged", test::Gedcom({"0 @I1@ INDI"}));

@@ -179,6 +179,18 @@ TEST(ChartWindow, HtmlWritesThePagesAndViewsTheFramesPage) {
     EXPECT_TRUE(window.isNull());
 }
 
+TEST(ChartWindow, TimelineShowsTheDescendantsAndViewsItsPage) {
+    ChartWindowFixture f("Timeline");
+    ASSERT_NE(f.window, nullptr);
+    EXPECT_EQ(f.window->windowTitle(), "Descendants");
+    EXPECT_FALSE(f.Chart().proband->children.empty());
+    f.window->HTMLButtonClick();
+    ASSERT_EQ(f.pages.size(), 1u);
+    EXPECT_EQ(f.pages[0].filename(), "lgtimeline.htm");
+    EXPECT_TRUE(std::filesystem::exists(f.dir.Path() / "LBRO26.gif"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
     ChartWindowFixture f;
     // Wider boxes and rows move the boxes apart once the chart is laid out again.
