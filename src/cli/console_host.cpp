@@ -54,7 +54,11 @@ double ProgressLine::SteadySeconds() {
 }
 
 void ProgressLine::Show(const std::string& text, StatusColour colour, int percent) {
-    if (quiet_) return;
+    // Quick work shows nothing (so there is nothing to clear either); long
+    // work shows its latest state at the pace a reader can follow, not
+    // every one of its thousands of steps.
+    const double now = now_();
+    if (quiet_ || now - start_ < kQuietStart) return;
     std::string shown = ForTerminal(text);
     while (!shown.empty() && shown.back() == ' ') shown.pop_back();
     if (shown.empty()) {
@@ -62,10 +66,6 @@ void ProgressLine::Show(const std::string& text, StatusColour colour, int percen
         return;
     }
     if (percent >= 0) shown += " (" + std::to_string(percent) + "%)";
-    const double now = now_();
-    // Quick work shows nothing; long work shows its latest state at the
-    // pace a reader can follow, not every one of its thousands of steps.
-    if (now - start_ < kQuietStart) return;
     if (shown == lastText_ && (shown_ || !terminal_)) return;
     // A new stage (another text before its figures) shows at once.
     const auto stage = [](const std::string& s) {

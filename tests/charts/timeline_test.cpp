@@ -34,7 +34,7 @@ const std::vector<std::string> kFamily = {
 // clang-format on
 
 struct Timeline : test::LoadedFamily {
-    Timeline() : LoadedFamily(kFamily) {
+    explicit Timeline(const std::vector<std::string>& family = kFamily) : LoadedFamily(family) {
         for (auto& person : db.persons) person->ComputeYears();
     }
     TlossPerson* Build(const std::string& proband) {
@@ -74,7 +74,7 @@ TEST(Timeline, RowsOfAManAndOfAWoman) {
 
 TEST(Timeline, DaughterProbandWifeSon) {
     // clang-format off
-    test::LoadedFamily f({
+    Timeline f({
         "0 @I1@ INDI", "1 NAME Piet /Berg/", "1 SEX M", "1 FAMS @F1@",
         "0 @I2@ INDI", "1 NAME Wil /Dijk/", "1 SEX F", "1 FAMS @F1@",
         "0 @I3@ INDI", "1 NAME Jan /Berg/", "1 SEX M", "1 FAMC @F1@",
@@ -82,13 +82,10 @@ TEST(Timeline, DaughterProbandWifeSon) {
         "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@", "1 CHIL @I3@", "1 CHIL @I4@",
     });
     // clang-format on
-    f.probands = {"I1"};
-    DescendantRequest request;
-    request.probands = &f.probands;
-    TlossPerson* root = MakeDescendantTree(f.db, f.pool, f.reporter, request);
+    TlossPerson* root = f.Build("I1");
     ASSERT_NE(root, nullptr);
     AssignTimelineRows(*root, TimelineRows{});
-    auto row = [&](const char* id) { return f.db.persons.Find(id)->timelineRow; };
+    auto row = [&](const char* id) { return f.Row(id); };
     EXPECT_GT(row("I4"), 0);
     EXPECT_LT(row("I4"), row("I1"));
     EXPECT_LT(row("I1"), row("I2"));
@@ -100,7 +97,7 @@ TEST(Timeline, APersonReachedTwiceTakesTheLaterRow) {
     // and through his son Jan (his son Kees): first met above Piet, then
     // again below him.
     // clang-format off
-    test::LoadedFamily f({
+    Timeline f({
         "0 @I1@ INDI", "1 NAME Piet /Berg/", "1 SEX M", "1 FAMS @F1@",
         "0 @I2@ INDI", "1 NAME Anna /Berg/", "1 SEX F", "1 FAMC @F1@", "1 FAMS @F2@",
         "0 @I3@ INDI", "1 NAME Jan /Berg/", "1 SEX M", "1 FAMC @F1@", "1 FAMS @F3@",
@@ -113,13 +110,10 @@ TEST(Timeline, APersonReachedTwiceTakesTheLaterRow) {
         "0 @F4@ FAM", "1 HUSB @I5@", "1 WIFE @I4@", "1 CHIL @I6@",
     });
     // clang-format on
-    f.probands = {"I1"};
-    DescendantRequest request;
-    request.probands = &f.probands;
-    TlossPerson* root = MakeDescendantTree(f.db, f.pool, f.reporter, request);
+    TlossPerson* root = f.Build("I1");
     ASSERT_NE(root, nullptr);
     AssignTimelineRows(*root, TimelineRows{});
-    auto row = [&](const char* id) { return f.db.persons.Find(id)->timelineRow; };
+    auto row = [&](const char* id) { return f.Row(id); };
     EXPECT_LT(row("I4"), row("I1"));
     EXPECT_LT(row("I1"), row("I5"));
     EXPECT_GT(row("I6"), row("I5"));
