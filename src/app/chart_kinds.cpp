@@ -5,6 +5,7 @@
 #include "base/help_texts.h"
 #include "charts/descendants.h"
 #include "charts/pedigree.h"
+#include "charts/pedigree_loss.h"
 #include "charts/timeline.h"
 #include "html/frames_page.h"
 #include "html/genealogy_pages.h"
@@ -69,6 +70,23 @@ void PublishTimeline(const TinbredPerson& chart, PageContext& context) {
     WriteTimelineHtml(*chart.proband, 13, 6, context.settings.output, context);
 }
 
+void AnalysePedigreeLoss(Session& session, ChartList& charts, bool select) {
+    InbredChoiceDialog dialog = [&session](const std::vector<std::string>& texts,
+                                           const std::vector<std::size_t>& remembered) {
+        return session.GetHost().ChooseInbred(session, texts, remembered);
+    };
+    Tvariables& current = session.settings.current;
+    const std::vector<std::string> before = current.probands;
+    InbreedingRequest request;
+    request.probands = &current.probands;
+    request.dialog = select ? &dialog : nullptr;
+    request.report = select;
+    request.chartDepth = current.chartdepth;
+    request.marriages = MarriagesOf(session);
+    AnalyseInbreeding(session.Db(), charts, session.GetReporter(), request);
+    if (current.probands != before) session.settings.changed = true;
+}
+
 // A type whose computation this version does not have.
 constexpr ChartKind Unavailable(ChartType type, bool analysis) {
     return {type,
@@ -90,7 +108,9 @@ const std::array<ChartKind, kChartTypeCount> kChartKinds{{
     {ChartType::Pedigree, BuildPedigree, MakePedigreeChart, PublishPedigree,
      ChartWindowFamily::Tree, ChartShape::Tree, Msg::Ancestors, PedigreeWindowHelp, false, false,
      true, false},
-    Unavailable(ChartType::Inbreeding, true),
+    {ChartType::Inbreeding, nullptr, nullptr, nullptr, ChartWindowFamily::Inbreeding,
+     ChartShape::Graph, Msg::InbreedingChart, InbreedingWindowHelp, false, true, false, false,
+     AnalysePedigreeLoss},
     Unavailable(ChartType::Kinship, true),
     {ChartType::Genealogy, BuildGenealogy, MakeGenealogyChart, PublishGenealogy,
      ChartWindowFamily::Descendants, ChartShape::Descendants, Msg::Descendants,

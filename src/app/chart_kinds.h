@@ -19,6 +19,7 @@ enum class ChartWindowFamily {
     None,         // no window in this version
     Tree,         // ancestors, doubles linked by a click
     Descendants,  // descendants, with the family-name branches to switch
+    Inbreeding,   // graphs of pedigree loss, the loop of a clicked box in red
 };
 
 // One chart type.
@@ -45,6 +46,9 @@ struct ChartKind {
     // The publish step writes the one page named by "output" (no frames
     // page): that is the page to view.
     bool singlePage = false;
+    // An analysis's whole run into the chart list (asking for the persons
+    // when select); the run state tells how it ended.
+    void (*analyse)(Session& session, ChartList& charts, bool select) = nullptr;
 };
 
 // The row of a chart type.

@@ -11,4 +11,9 @@ ProbandChoice Host::ChooseProband(Session& session) {
     return choice;
 }
 
+std::optional<std::vector<std::size_t>> Host::ChooseInbred(
+    Session&, const std::vector<std::string>&, const std::vector<std::size_t>& remembered) {
+    return remembered;
+}
+
 }  // namespace lg

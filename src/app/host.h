@@ -3,7 +3,10 @@
 // MessageSink plus the dialogs. The desktop program answers with widgets,
 // the command line and the batch mode without them, tests with a fake.
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/collation.h"
 #include "base/reporter.h"
@@ -23,6 +26,14 @@ class Host : public MessageSink {
     // list. Surfaces without dialogs keep the remembered proband (none:
     // the automatic choice), which is what this default does.
     virtual ProbandChoice ChooseProband(Session& session);
+
+    // The selection dialog of the pedigree-loss analysis: the inbred
+    // persons' listing texts and the positions of the remembered ones.
+    // Returns the chosen positions in order (empty: every person), nothing
+    // when cancelled. Surfaces without dialogs answer the remembered ones.
+    virtual std::optional<std::vector<std::size_t>> ChooseInbred(
+        Session& session, const std::vector<std::string>& texts,
+        const std::vector<std::size_t>& remembered);
 
     // The order of the lists the user picks persons from (the proband list,
     // the chart windows' drop-downs). The desktop program follows the

@@ -66,6 +66,29 @@ void RunHtmlChart(Session& session, bool select, ChartType type) {
     }
 }
 
+void RunScreenChart(Session& session, bool select, ChartType type) {
+    Reporter& reporter = session.GetReporter();
+    const ChartKind& kind = KindOf(type);
+    if (!kind.analyse) {
+        reporter.AddMessage(kNotAvailable, true);
+        return;
+    }
+    ++session.runCount;
+    try {
+        // As for the pages: a failed or cancelled run leaves the last charts.
+        ChartList next;
+        reporter.BeginInterruptible();
+        kind.analyse(session, next, select);
+        if (reporter.InInterruptibleSection()) reporter.EndInterruptible();
+        if (reporter.RunState() == kRunError)
+            reporter.ShowStatus(MessageText(Msg::AnErrorWasReported), StatusColour::Error);
+        if (reporter.RunState() == kRunNormal) session.Charts(type) = std::move(next);
+    } catch (const std::exception&) {
+        if (reporter.InInterruptibleSection()) reporter.EndInterruptible();
+        reporter.AddMessage(ProgramErrorText(), true);
+    }
+}
+
 bool GoButtonClick(Session& session) {
     Reporter& reporter = session.GetReporter();
     bool ctrlHeld = session.ctrlHeld;
@@ -89,7 +112,7 @@ bool GoButtonClick(Session& session) {
             if (!KindOf(type).analysis)
                 RunHtmlChart(session, !ctrlHeld, type);
             else
-                reporter.AddMessage(kNotAvailable, true);
+                RunScreenChart(session, !ctrlHeld, type);
         }
         session.goEnabled = true;
         // A cancelled run leaves no progress text standing.

@@ -23,6 +23,11 @@ bool GoButtonClick(Session& session);
 // produce step, the run counter.
 void RunHtmlChart(Session& session, bool select, ChartType type);
 
+// The common run of the on-screen analyses: the run counter, the
+// analysis (with its dialog when select) into a new chart list that
+// replaces the type's charts when the run ended normally.
+void RunScreenChart(Session& session, bool select, ChartType type);
+
 // Writes the HTML pages of the chart the type's window shows (its chart
 // index) into the working directory and returns the path of the page to
 // view: the frames page, or the chart page without one. Returns empty after

@@ -21,6 +21,7 @@ namespace lg {
 enum class ChartShape {
     Tree,         // a pedigree: child on the left, its parents in the next column
     Descendants,  // a descendant chart: parent on the left, children to the right
+    Graph,        // persons reached along several routes: straight lines, older above
 };
 
 // The box size and spacing of the current settings, in pixels.

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -15,6 +16,7 @@
 #include "app/session.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
+#include "charts/pedigree_loss.h"
 #include "cli/console_host.h"
 
 namespace lg::cli {
@@ -50,6 +52,8 @@ struct Command {
     std::size_t files;                      // positional arguments
     std::vector<std::string_view> options;  // each takes a value
     std::function<int(const Arguments&, const Context&)> run;
+    bool moreFiles = false;                 // further positional arguments allowed
+    std::vector<std::string_view> flags{};  // options without a value
 };
 
 int ExitStatusOf(Session& session) {
@@ -72,6 +76,58 @@ int Persons(const Arguments& args, const Context& c) {
     for (const auto& person : session.Db().persons)
         c.out << ToUtf8(person->ID) << '\t' << ToUtf8(person->ListingText()) << '\n';
     return ExitStatusOf(session);
+}
+
+// A CSV field, quoted when it holds a separator, a quote or a line end.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+    return quoted + "\"";
+}
+
+std::string Percent(long double completeness) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(100 * (1 - completeness)));
+    return text;
+}
+
+// The pedigree-loss analysis without dialogs: every inbred person, or the
+// persons named; the report lines, or one CSV row per person.
+int Inbreeding(const Arguments& args, const Context& c) {
+    const bool csv = args.Has("csv");
+    ConsoleHost host(csv ? c.err : c.out, args.quiet);
+    Session session(host);
+    if (!LoadGedcom(session, args.files[0])) return kExitError;
+    std::vector<std::string> ids(args.files.begin() + 1, args.files.end());
+    for (const std::string& id : ids)
+        if (!session.Db().persons.Find(id)) {
+            c.err << "lignorama-cli: inbreeding: no person with the ID \"" << id << "\"\n";
+            return kExitError;
+        }
+    Reporter& reporter = session.GetReporter();
+    InbreedingRequest request;
+    request.probands = &ids;
+    request.report = true;
+    request.chartDepth = session.settings.current.chartdepth;
+    ChartList charts;
+    std::vector<InbreedingEntry> entries;
+    reporter.SetRunState(kRunNormal);
+    reporter.BeginInterruptible();
+    AnalyseInbreeding(session.Db(), charts, reporter, request, &entries);
+    reporter.EndInterruptible();
+    if (reporter.RunState() != kRunNormal) return kExitError;
+    if (csv) {
+        c.out << "ID,name,pedigree loss %,group size,chart\n";
+        for (const InbreedingEntry& entry : entries) {
+            const Tindividual& person = *entry.node->person;
+            c.out << CsvField(ToUtf8(person.ID)) << ','
+                  << CsvField(ToUtf8(person.FullName(NameStyle::Proper))) << ','
+                  << Percent(entry.node->completeness) << ',' << entry.groupSize << ','
+                  << (entry.chart >= 0 ? std::to_string(entry.chart + 1) : std::string()) << '\n';
+        }
+    }
+    return kExitOk;
 }
 
 constexpr double kSmallestScale = 0.1;
@@ -220,6 +276,20 @@ const std::vector<Command>& Commands() {
          1,
          {"level", "out"},
          Check},
+        {"inbreeding",
+         "inbreeding FILE.ged [ID ...] [--csv]\n"
+         "  Finds the persons whose parents are related and prints the pedigree\n"
+         "  loss report: loss in percent, the size of the group of ancestors that\n"
+         "  causes it, the name. With IDs, the report of those persons only.\n"
+         "  --csv   one row per person instead: ID, name, pedigree loss in percent\n"
+         "          with two decimals, group size, the number of the chart that\n"
+         "          shows the group; the messages go to standard error\n"
+         "  Example: lignorama-cli inbreeding royals.ged --csv > loss.csv\n",
+         1,
+         {},
+         Inbreeding,
+         true,
+         {"csv"}},
         {"params",
          "params FILE.ged\n"
          "  Writes a parameter file with factory settings for the GEDCOM to\n"
@@ -263,6 +333,11 @@ bool ReadArguments(const Command& command, const std::vector<std::string>& args,
             continue;
         }
         const std::string_view name = std::string_view(arg).substr(arg[1] == '-' ? 2 : 1);
+        if (arg[1] == '-' &&
+            std::find(command.flags.begin(), command.flags.end(), name) != command.flags.end()) {
+            parsed.options[std::string(name)] = "";
+            continue;
+        }
         if (arg[1] != '-' || std::find(command.options.begin(), command.options.end(), name) ==
                                  command.options.end()) {
             err << prefix << "unknown option \"" << arg << "\"\n";
@@ -274,7 +349,8 @@ bool ReadArguments(const Command& command, const std::vector<std::string>& args,
         }
         parsed.options[std::string(name)] = args[++i];
     }
-    if (parsed.files.size() != command.files) {
+    if (command.moreFiles ? parsed.files.size() < command.files
+                          : parsed.files.size() != command.files) {
         err << prefix << "takes " << Synopsis(command).substr(command.name.size() + 1) << '\n';
         return false;
     }

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "render/qt_text.h"
+#include "windows/inbreeding_form.h"
 #include "windows/selection_form.h"
 #include "windows/ui_texts.h"
 
@@ -148,6 +149,16 @@ ProbandChoice QtHost::ChooseProband(Session& session) {
     FilterPause pause(*this);
     TSelectionForm form(window_);
     return form.Choose(session);
+}
+
+std::optional<std::vector<std::size_t>> QtHost::ChooseInbred(
+    Session&, const std::vector<std::string>& texts, const std::vector<std::size_t>& remembered) {
+    if (inbredHook) return inbredHook(texts, remembered);
+    FilterPause pause(*this);
+    TInbreedingForm form(texts, remembered, window_);
+    SetStatus("", StatusColour::Normal);
+    form.exec();
+    return form.Result();
 }
 
 }  // namespace lg::gui

@@ -46,6 +46,11 @@ class QtHost final : public QObject, public Host {
     // although the computation that asks is still running.
     ProbandChoice ChooseProband(Session& session) override;
 
+    // The pedigree-loss selection dialog, modal over the window.
+    std::optional<std::vector<std::size_t>> ChooseInbred(
+        Session& session, const std::vector<std::string>& texts,
+        const std::vector<std::size_t>& remembered) override;
+
     // The collator of the user's locale.
     const Collation& PersonOrder() const override { return personOrder_; }
 
@@ -53,6 +58,9 @@ class QtHost final : public QObject, public Host {
     std::function<void(const std::string&)> messageBoxHook;
     std::function<QMessageBox::StandardButton(const std::string&)> questionHook;
     std::function<ProbandChoice(Session&)> probandHook;
+    std::function<std::optional<std::vector<std::size_t>>(const std::vector<std::string>& texts,
+                                                          const std::vector<std::size_t>&)>
+        inbredHook;
 
     // The Cancel command outside the event filter (Esc pressed while the
     // main window has the focus): marks the running computation.

@@ -128,7 +128,9 @@ ChartPainter::ChartPainter(const Tvariables& settings, const NameOptions& names,
     if (settings.fontsize > 0) font_.setPointSize(settings.fontsize);
 }
 
-QString ChartPainter::BoxText(const TlossPerson& node) const {
+QString ChartPainter::BoxText(const TlossPerson& node, ChartShape shape) const {
+    // The graphs of the analyses name every box alike, as the index does.
+    if (shape == ChartShape::Graph) return node.person ? ToQString(node.person->IndexName()) : "";
     return ToQString(NameForNode(node, settings_.namingscheme, names_, currentYear_));
 }
 
@@ -141,7 +143,7 @@ void ChartPainter::Paint(QPainter& painter, const ChartLayout& layout, ChartShap
         painter.drawLine(ToPoint(layout.CentreOf(*link.from)), ToPoint(layout.CentreOf(*link.to)));
     }
     PaintLines(painter, LinesOf(layout, shape), exposed);
-    PaintBoxes(painter, layout, exposed);
+    PaintBoxes(painter, layout, shape, exposed);
 }
 
 namespace {
@@ -175,9 +177,32 @@ void DescendantLines(const ChartPainter::ShapeContext& c, std::vector<ChartPaint
     }
 }
 
+// Straight from each box to each of its parents in the chart: red where
+// a click marked both ends, silver otherwise.
+void GraphLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::Line>& lines) {
+    for (const TlossPerson* node : c.layout.chart->nodes) {
+        const QPoint start = ToPoint(c.layout.CentreOf(*node));
+        for (const TlossPerson* parent : node->parents) {
+            if (!parent) continue;
+            const QPoint end = ToPoint(c.layout.CentreOf(*parent));
+            ChartPainter::Line line;
+            line.points[0] = start;
+            line.points[1] = end;
+            line.count = 2;
+            line.left = std::min(start.x(), end.x());
+            line.right = std::max(start.x(), end.x());
+            line.top = std::min(start.y(), end.y());
+            line.bottom = std::max(start.y(), end.y());
+            line.colour = node->expanded && parent->expanded ? QColor(Qt::red) : kSilver;
+            lines.push_back(line);
+        }
+    }
+}
+
 // The line-making function of every shape, in the order of ChartShape.
 constexpr void (*kShapeLines[])(const ChartPainter::ShapeContext&,
-                                std::vector<ChartPainter::Line>&) = {TreeLines, DescendantLines};
+                                std::vector<ChartPainter::Line>&) = {TreeLines, DescendantLines,
+                                                                     GraphLines};
 
 }  // namespace
 
@@ -230,7 +255,8 @@ void ChartPainter::PaintLines(QPainter& painter, const std::vector<Line>& lines,
     }
 }
 
-void ChartPainter::PaintBoxes(QPainter& painter, const ChartLayout& layout, QRect exposed) const {
+void ChartPainter::PaintBoxes(QPainter& painter, const ChartLayout& layout, ChartShape shape,
+                              QRect exposed) const {
     if (!layout.chart) return;
     const TinbredPerson& chart = *layout.chart;
     const ChartMetrics& metrics = layout.metrics;
@@ -243,7 +269,8 @@ void ChartPainter::PaintBoxes(QPainter& painter, const ChartLayout& layout, QRec
         const QPoint centre = ToPoint(layout.centres[i]);
         if (centre.x() + halfWidth < exposed.left() || centre.x() - halfWidth > exposed.right())
             continue;
-        DrawBox(painter, centre, size, SetBoxColors(node), text ? BoxText(node) : QString(), text);
+        DrawBox(painter, centre, size, SetBoxColors(node), text ? BoxText(node, shape) : QString(),
+                text);
     }
 }
 

@@ -72,8 +72,9 @@ class ChartPainter {
     const QFont& Font() const { return font_; }
     const ChartMetrics& Metrics() const { return metrics_; }
 
-    // The name in the box, as the naming scheme and name codes say.
-    QString BoxText(const TlossPerson& node) const;
+    // The name in the box, as the naming scheme and name codes say; in
+    // the graphs of the analyses the index name.
+    QString BoxText(const TlossPerson& node, ChartShape shape = ChartShape::Tree) const;
 
     // One line between two boxes: a polyline and the rectangle it spans.
     struct Line {
@@ -110,7 +111,8 @@ class ChartPainter {
     const std::vector<Line>& LinesOf(const ChartLayout& layout, ChartShape shape) const;
 
     void PaintLines(QPainter& painter, const std::vector<Line>& lines, QRect exposed) const;
-    void PaintBoxes(QPainter& painter, const ChartLayout& layout, QRect exposed) const;
+    void PaintBoxes(QPainter& painter, const ChartLayout& layout, ChartShape shape,
+                    QRect exposed) const;
 
     const Tvariables& settings_;
     NameOptions names_;

@@ -30,6 +30,7 @@
 #include "windows/details_window.h"
 #include "windows/dimensions_form.h"
 #include "windows/explain_form.h"
+#include "windows/graph_window.h"
 #include "windows/tree_window.h"
 #include "windows/ui_texts.h"
 
@@ -107,6 +108,10 @@ void TGCdisplay::BuildToolBar() {
     nextButton_->setFixedWidth(32);
     mPanel_ = Legend(topPanel, tr("M", "male"), render::LightMaleColour());
     fPanel_ = Legend(topPanel, tr("F", "female"), render::LightFemaleColour());
+    // Printing is still to come; the button holds its place.
+    printButton_ = ToolButton(topPanel, tr("Print"), tr("Send this graph to a printer"));
+    printButton_->setObjectName("PrintButton");
+    printButton_->setEnabled(false);
     htmlButton_ = ToolButton(topPanel, tr("HTML"), tr("Make and view HTML output"));
     htmlButton_->setObjectName("HTMLButton");
     pictureButton_ = ToolButton(topPanel, tr("Save as picture..."),
@@ -117,9 +122,9 @@ void TGCdisplay::BuildToolBar() {
     stopButton_->setObjectName("StopButton");
     incompleteLabel_ = new QLabel(topPanel);
     incompleteLabel_->setObjectName("IncompleteLabel");
-    for (QWidget* w : std::initializer_list<QWidget*>{prevButton_, selectBox_, nextButton_, mPanel_,
-                                                      fPanel_, htmlButton_, pictureButton_,
-                                                      helpButton_, stopButton_, incompleteLabel_})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             prevButton_, selectBox_, nextButton_, mPanel_, fPanel_, printButton_, htmlButton_,
+             pictureButton_, helpButton_, stopButton_, incompleteLabel_})
         bar->addWidget(w);
     bar->addStretch(1);
 
@@ -174,7 +179,7 @@ const ChartKind& TGCdisplay::Kind() const {
 }
 
 void TGCdisplay::OpenCharts() {
-    htmlButton_->setEnabled(!session_.settings.current.output.empty());
+    htmlButton_->setEnabled(Kind().publish && !session_.settings.current.output.empty());
     ChartList& charts = session_.Charts(type_);
     bool several = charts.charts.size() > 1;
     prevButton_->setVisible(several);
@@ -223,7 +228,13 @@ void TGCdisplay::FitCanvas() {
 }
 
 void TGCdisplay::FillSelectBox() {
-    const std::vector<SelectionEntry>& entries = session_.Charts(type_).selection;
+    std::vector<SelectionEntry> boxes;
+    if (ListsChartBoxes())
+        if (TinbredPerson* chart = CurrentChart())
+            for (TlossPerson* node : chart->nodes)
+                if (node->person) boxes.push_back({node->person->ListingText(), node});
+    const std::vector<SelectionEntry>& entries =
+        ListsChartBoxes() ? boxes : session_.Charts(type_).selection;
     std::vector<std::string_view> names;
     names.reserve(entries.size());
     for (const SelectionEntry& entry : entries) names.push_back(entry.text);
@@ -250,7 +261,13 @@ void TGCdisplay::ShowChart() {
         layout_ = LayOutChart(*chart, painter_->Metrics());
         painter_->Prepare(layout_, Kind().shape);
         FitCanvas();
+        if (Kind().analysis) {
+            incompleteLabel_->setText(chart->complete ? QString() : tr("Truncated chart"));
+            incompleteLabel_->setToolTip(chart->complete ? QString()
+                                                         : tr("Check last paragraph of help"));
+        }
     }
+    if (ListsChartBoxes()) FillSelectBox();
     UpdateStepButtons();
     canvas_->update();
 }
@@ -282,6 +299,10 @@ void TGCdisplay::NextButtonClick() {
 void TGCdisplay::ClearMarks() {
     if (TinbredPerson* chart = CurrentChart())
         for (TlossPerson* node : chart->nodes) node->visited = false;
+}
+
+void TGCdisplay::RefreshLines() {
+    if (painter_ && layout_.chart) painter_->Prepare(layout_, Kind().shape);
 }
 
 void TGCdisplay::Redraw() {
@@ -325,9 +346,14 @@ void TGCdisplay::CanvasMouseMove(QPoint pos, QPoint globalPos) {
     DescriptionContext context =
         DescriptionContextOf(session_.settings.options, *session_.language, nullptr);
     std::string hint = BoxHint(*node, context);
-    const std::string reason = NoNameReason(
-        *node, session_.settings.current.namingscheme, render::BoxNamesOf(session_),
-        session_.GetClock().CurrentYear(), [](Msg id) { return FromQString(UiText(id)); });
+    const std::string extra = ExtraHint(*node);
+    if (!extra.empty()) hint.append("\r\n").append(extra);
+    const std::string reason =
+        Kind().shape == ChartShape::Graph
+            ? std::string()
+            : NoNameReason(*node, session_.settings.current.namingscheme,
+                           render::BoxNamesOf(session_), session_.GetClock().CurrentYear(),
+                           [](Msg id) { return FromQString(UiText(id)); });
     if (!reason.empty()) hint.append("\r\n\r\n").append(WrapAtBlanks(reason, 70));
     hint_ = ToQString(hint);
     QToolTip::showText(globalPos, hint_, canvas_, BoxRect(*node), kHintMilliseconds);
@@ -341,11 +367,15 @@ void TGCdisplay::CanvasMouseDown(QPoint pos, QPoint globalPos, Qt::MouseButton b
         auto found = selectIndex_.find(node);
         selectBox_->setCurrentIndex(found == selectIndex_.end() ? -1 : found->second);
     }
+    if (!node && button == Qt::RightButton) {
+        OpenDimensions(globalPos);
+        return;
+    }
+    ChartMouseDown(node, button);
+}
+
+void TGCdisplay::ChartMouseDown(TlossPerson* node, Qt::MouseButton button) {
     if (!node) {
-        if (button == Qt::RightButton) {
-            OpenDimensions(globalPos);
-            return;
-        }
         if (button == Qt::LeftButton && link_.IsSet()) {
             link_ = {};
             ClearMarks();
@@ -533,6 +563,9 @@ TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent) {
         },
         [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
             return new TgenealogyDisplay(s, t, p);
+        },
+        [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
+            return new TinbreedingDisplay(s, t, p);
         },
     };
     return kMakers[static_cast<std::size_t>(KindOf(type).window)](session, type, parent);

@@ -93,6 +93,20 @@ class TGCdisplay : public QWidget {
     // What the window family adds: the sixth popup item for the box.
     virtual void PrepareHighlightItem(QAction& item, const TlossPerson& node) = 0;
     virtual void HighlightItemChosen(TlossPerson& node) = 0;
+    // A click on the chart (node null: empty space) after the common part
+    // (the drop-down follows the box, a right click on empty space opens
+    // the dimensions). The trees open the naming popup on a right click
+    // and link a double to its first box on a left one.
+    virtual void ChartMouseDown(TlossPerson* node, Qt::MouseButton button);
+    // Clears the marks of the current chart's boxes.
+    virtual void ClearMarks();
+    // What the family adds to a box's hint, after a blank line; empty: nothing.
+    virtual std::string ExtraHint(const TlossPerson&) const { return {}; }
+    // The drop-down lists the boxes of the chart shown rather than the
+    // entries of the whole run.
+    virtual bool ListsChartBoxes() const { return false; }
+    // Works the lines out again after marks changed their colours.
+    void RefreshLines();
 
     // The row of the window's chart type: shape, title, help.
     const ChartKind& Kind() const;
@@ -109,7 +123,6 @@ class TGCdisplay : public QWidget {
     void FillSelectBox();
     void ShowChart();
     void UpdateStepButtons();
-    void ClearMarks();
     void CentreOn(const TlossPerson& node);
     void Redraw();
     void ScrollPage(bool down, bool horizontal);
@@ -125,6 +138,7 @@ class TGCdisplay : public QWidget {
     QPushButton* nextButton_ = nullptr;
     QLabel* mPanel_ = nullptr;
     QLabel* fPanel_ = nullptr;
+    QPushButton* printButton_ = nullptr;
     QPushButton* htmlButton_ = nullptr;
     QPushButton* pictureButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;

@@ -44,6 +44,15 @@ class FakeHost final : public Host {
         return probandAnswer ? *probandAnswer : Host::ChooseProband(session);
     }
 
+    // The scripted answer of the pedigree-loss dialog, else the default.
+    std::optional<std::vector<std::size_t>> ChooseInbred(
+        Session& session, const std::vector<std::string>& texts,
+        const std::vector<std::size_t>& remembered) override {
+        ++inbredDialogs;
+        inbredTexts = texts;
+        return inbredAnswer ? *inbredAnswer : Host::ChooseInbred(session, texts, remembered);
+    }
+
     // True when some message line equals the text exactly.
     bool HasMessage(std::string_view text) const;
     std::string AllMessages() const;  // joined with "\n", for failure output
@@ -55,6 +64,9 @@ class FakeHost final : public Host {
     int cancelAtPoll = 0;  // 0: never
     std::optional<ProbandChoice> probandAnswer;
     int probandDialogs = 0;
+    std::optional<std::optional<std::vector<std::size_t>>> inbredAnswer;
+    std::vector<std::string> inbredTexts;
+    int inbredDialogs = 0;
     int sectionsBegun = 0;
     int sectionsEnded = 0;
 };

@@ -1,0 +1,59 @@
+#pragma once
+// The selection dialog of the pedigree-loss analysis: every inbred person
+// in the left list, the chosen ones (at most ten) in the right list. An
+// empty right list means every person gets his chart.
+
+#include <QDialog>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace lg::gui {
+
+class TInbreedingForm : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr int kMaxChosen = 10;
+
+    // The listing texts of the left list and the positions that start in
+    // the right list.
+    TInbreedingForm(const std::vector<std::string>& texts,
+                    const std::vector<std::size_t>& remembered, QWidget* parent = nullptr);
+
+    // After OK the right list's positions in order (empty: all); after
+    // Cancel, Esc or closing nothing.
+    std::optional<std::vector<std::size_t>> Result() const { return result_; }
+
+    // The commands, for the buttons, the keys and tests.
+    void AddButtonClick();
+    void DeleteButtonClick();
+    void ClearButtonClick();
+    void OKButtonClick();
+    void CancelButtonClick();
+
+    QListWidget& GedcomList() { return *left_; }
+    QListWidget& MatrixList() { return *right_; }
+    QPushButton& OKButton() { return *okButton_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+
+  private:
+    void AddRight(int leftRow);
+    void UpdateOKCaption();
+
+    QListWidget* left_ = nullptr;
+    QListWidget* right_ = nullptr;
+    QPlainTextEdit* memo_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    std::optional<std::vector<std::size_t>> result_;
+};
+
+}  // namespace lg::gui
