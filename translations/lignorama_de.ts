@@ -375,6 +375,22 @@
         <source>Return to program</source>
         <translation>Zurück zum Programm</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Send this graph to a printer</source>
+        <translation>Diese Grafik an einen Drucker senden</translation>
+    </message>
+    <message>
+        <source>Truncated chart</source>
+        <translation>Gekürzte Grafik</translation>
+    </message>
+    <message>
+        <source>Check last paragraph of help</source>
+        <translation>Siehe letzten Absatz der Hilfe</translation>
+    </message>
 </context>
 <context>
     <name>lg::gui::THelpForm</name>
@@ -393,6 +409,25 @@
     <message>
         <source>Close Help</source>
         <translation>Hilfe schließen</translation>
+    </message>
+</context>
+<context>
+    <name>lg::gui::TInbreedingForm</name>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK / All</source>
+        <translation>OK / Alle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>Boxes without a name: the naming scheme (the &quot;Naming Scheme&quot; field of the main window) picks the name form of each box, and the digit 0 shows no name. The genealogy&apos;s default scheme &quot;a0n3z2@&quot; shows persons who may still be alive (born less than 100 years ago, without a date of death) without a name, so that pages put on the web do not name living persons. Change the scheme to show them, or choose a name form for a single box with the right mouse button. The hint of an empty box says why it is empty.</source>
-        <translation>Cases sans nom : l'affichage des noms (le champ « Affichage des noms » de la fenêtre principale) choisit la forme du nom de chaque case, et le chiffre 0 n'affiche aucun nom. Le schéma par défaut de la généalogie, « a0n3z2@ », affiche sans nom les personnes peut-être encore vivantes (nées il y a moins de 100 ans, sans date de décès), afin que les pages publiées sur le web ne nomment pas de personnes vivantes. Modifiez le schéma pour les afficher, ou choisissez une forme de nom pour une seule case avec le bouton droit de la souris. L'info-bulle d'une case vide explique pourquoi elle est vide.</translation>
+        <translation>Cases sans nom : l&apos;affichage des noms (le champ « Affichage des noms » de la fenêtre principale) choisit la forme du nom de chaque case, et le chiffre 0 n&apos;affiche aucun nom. Le schéma par défaut de la généalogie, « a0n3z2@ », affiche sans nom les personnes peut-être encore vivantes (nées il y a moins de 100 ans, sans date de décès), afin que les pages publiées sur le web ne nomment pas de personnes vivantes. Modifiez le schéma pour les afficher, ou choisissez une forme de nom pour une seule case avec le bouton droit de la souris. L&apos;info-bulle d&apos;une case vide explique pourquoi elle est vide.</translation>
     </message>
     <message>
         <source>No name is shown: the naming scheme &quot;%scheme&quot; gives the condition &quot;%condition&quot; (%pair) no name. Change the Naming Scheme in the main window, or choose a name form for this box with the right mouse button.</source>
-        <translation>Aucun nom affiché : l'affichage des noms « %scheme » ne donne aucun nom à la condition « %condition » (%pair). Modifiez l'Affichage des noms dans la fenêtre principale, ou choisissez une forme de nom pour cette case avec le bouton droit de la souris.</translation>
+        <translation>Aucun nom affiché : l&apos;affichage des noms « %scheme » ne donne aucun nom à la condition « %condition » (%pair). Modifiez l&apos;Affichage des noms dans la fenêtre principale, ou choisissez une forme de nom pour cette case avec le bouton droit de la souris.</translation>
     </message>
     <message>
         <source>No name is shown: &lt;blank&gt; was chosen for this person with the right mouse button, where another name form can be chosen.</source>
@@ -375,6 +375,22 @@
         <source>Return to program</source>
         <translation>Retour au programme</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Send this graph to a printer</source>
+        <translation>Envoyer ce graphique à une imprimante</translation>
+    </message>
+    <message>
+        <source>Truncated chart</source>
+        <translation>Graphique tronqué</translation>
+    </message>
+    <message>
+        <source>Check last paragraph of help</source>
+        <translation>Voir le dernier paragraphe de l&apos;aide</translation>
+    </message>
 </context>
 <context>
     <name>lg::gui::THelpForm</name>
@@ -393,6 +409,25 @@
     <message>
         <source>Close Help</source>
         <translation>Fermer l&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>lg::gui::TInbreedingForm</name>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK / All</source>
+        <translation>OK / Tous</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

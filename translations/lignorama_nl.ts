@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>Boxes without a name: the naming scheme (the &quot;Naming Scheme&quot; field of the main window) picks the name form of each box, and the digit 0 shows no name. The genealogy&apos;s default scheme &quot;a0n3z2@&quot; shows persons who may still be alive (born less than 100 years ago, without a date of death) without a name, so that pages put on the web do not name living persons. Change the scheme to show them, or choose a name form for a single box with the right mouse button. The hint of an empty box says why it is empty.</source>
-        <translation>Vakken zonder naam: de naamweergave (het veld "Naamweergave" in het hoofdvenster) bepaalt de naamvorm van elk vak, en het cijfer 0 toont geen naam. De standaardweergave van de genealogie, "a0n3z2@", toont personen die mogelijk nog leven (minder dan 100 jaar geleden geboren, zonder overlijdensdatum) zonder naam, zodat pagina's op het web geen levende personen noemen. Wijzig de naamweergave om hen te tonen, of kies met de rechtermuisknop een naamvorm voor een enkel vak. De hint van een leeg vak zegt waarom het leeg is.</translation>
+        <translation>Vakken zonder naam: de naamweergave (het veld &quot;Naamweergave&quot; in het hoofdvenster) bepaalt de naamvorm van elk vak, en het cijfer 0 toont geen naam. De standaardweergave van de genealogie, &quot;a0n3z2@&quot;, toont personen die mogelijk nog leven (minder dan 100 jaar geleden geboren, zonder overlijdensdatum) zonder naam, zodat pagina&apos;s op het web geen levende personen noemen. Wijzig de naamweergave om hen te tonen, of kies met de rechtermuisknop een naamvorm voor een enkel vak. De hint van een leeg vak zegt waarom het leeg is.</translation>
     </message>
     <message>
         <source>No name is shown: the naming scheme &quot;%scheme&quot; gives the condition &quot;%condition&quot; (%pair) no name. Change the Naming Scheme in the main window, or choose a name form for this box with the right mouse button.</source>
-        <translation>Er wordt geen naam getoond: de naamweergave "%scheme" geeft de voorwaarde "%condition" (%pair) geen naam. Wijzig de Naamweergave in het hoofdvenster, of kies met de rechtermuisknop een naamvorm voor dit vak.</translation>
+        <translation>Er wordt geen naam getoond: de naamweergave &quot;%scheme&quot; geeft de voorwaarde &quot;%condition&quot; (%pair) geen naam. Wijzig de Naamweergave in het hoofdvenster, of kies met de rechtermuisknop een naamvorm voor dit vak.</translation>
     </message>
     <message>
         <source>No name is shown: &lt;blank&gt; was chosen for this person with the right mouse button, where another name form can be chosen.</source>
@@ -375,6 +375,22 @@
         <source>Return to program</source>
         <translation>Terug naar het programma</translation>
     </message>
+    <message>
+        <source>Print</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Send this graph to a printer</source>
+        <translation>Deze grafiek naar een printer sturen</translation>
+    </message>
+    <message>
+        <source>Truncated chart</source>
+        <translation>Afgekapte grafiek</translation>
+    </message>
+    <message>
+        <source>Check last paragraph of help</source>
+        <translation>Zie de laatste alinea van de hulp</translation>
+    </message>
 </context>
 <context>
     <name>lg::gui::THelpForm</name>
@@ -393,6 +409,25 @@
     <message>
         <source>Close Help</source>
         <translation>Help sluiten</translation>
+    </message>
+</context>
+<context>
+    <name>lg::gui::TInbreedingForm</name>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>OK / All</source>
+        <translation>OK / Allen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -87,8 +87,8 @@ class Generations {
         for (std::size_t c = 0; c < starts.size(); ++c) {
             std::vector<int>& pending = starts[c];
             while (!pending.empty()) {
-                reporter_.ShowStatus(std::string(MessageText(Msg::CalculatingVerticalPlacements)) + ": " +
-                                         FillInNumber(Msg::GroupNr, group),
+                reporter_.ShowStatus(std::string(MessageText(Msg::CalculatingVerticalPlacements)) +
+                                         ": " + FillInNumber(Msg::GroupNr, group),
                                      StatusColour::Error);
                 for (int i : members[c]) {
                     generation_[i] = kUnset;
@@ -368,9 +368,9 @@ class Columns {
                 waiting.erase(waiting.begin() + static_cast<std::ptrdiff_t>(k));
             }
             if (front.empty()) break;
-            reporter_.ShowStatus(large ? status + " (w = " + RightAligned(front.size(), 3) + ")"
-                                       : status,
-                                 StatusColour::Error);
+            reporter_.ShowStatus(
+                large ? status + " (w = " + RightAligned(front.size(), 3) + ")" : status,
+                StatusColour::Error);
             SpreadFront(front);
             ResolveOverlaps(placed);
             std::vector<char> fixed(graph_.Size(), 0);
@@ -602,11 +602,11 @@ class Columns {
 
     // Every box pulled towards the mean of its placed relatives, with some
     // damping, moved in blocks; the fixed boxes stay.
-    void RelaxPlaced(const std::vector<int>& set, const std::vector<char>* fixed, double tolerance) {
+    void RelaxPlaced(const std::vector<int>& set, const std::vector<char>* fixed,
+                     double tolerance) {
         std::vector<double>& velocity = scratch_;
         velocity.assign(graph_.Size(), 0);
-        const std::size_t passes =
-            std::max<std::size_t>(1, fixed ? set.size() / 10 : set.size());
+        const std::size_t passes = std::max<std::size_t>(1, fixed ? set.size() / 10 : set.size());
         for (std::size_t pass = 0; pass < passes; ++pass) {
             for (int node : set) {
                 if (fixed && (*fixed)[node]) {
@@ -777,8 +777,7 @@ bool PrepareGroup(std::vector<TlossPerson*>& group, std::vector<TlossPerson*>& y
                 next.push_back(p);
                 top = std::max(top, static_cast<double>(group[p]->y));
             }
-        while (nextWaiting < waiting.size() &&
-               group[waiting[nextWaiting]]->y < top + 0.3) {
+        while (nextWaiting < waiting.size() && group[waiting[nextWaiting]]->y < top + 0.3) {
             const int node = waiting[nextWaiting++];
             next.push_back(node);
             inFront[node] = 1;
@@ -815,7 +814,8 @@ bool PrepareGroup(std::vector<TlossPerson*>& group, std::vector<TlossPerson*>& y
 
 bool PlaceGroup(const std::vector<TlossPerson*>& group, const std::vector<TlossPerson*>& youngest,
                 int32_t chartNumber, int32_t chartsToGo, Reporter& reporter) {
-    const std::string status = FillInNumbers(MessageText(Msg::BuildingChartIndexTo), {chartNumber, chartsToGo});
+    const std::string status =
+        FillInNumbers(MessageText(Msg::BuildingChartIndexTo), {chartNumber, chartsToGo});
     reporter.ShowStatus(status, StatusColour::Error);
     Columns columns(group, reporter);
     return columns.Run(youngest, status);

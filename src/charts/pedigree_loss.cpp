@@ -41,8 +41,7 @@ void ReportChainLoop(Tindividual* start, Reporter& reporter) {
 
 // p was reached a second time, now from the child q: both routes from p
 // down to the first person they share become relevant.
-void RegisterMeeting(Tindividual* q, Tindividual* p, std::size_t personCount,
-                     Reporter& reporter) {
+void RegisterMeeting(Tindividual* q, Tindividual* p, std::size_t personCount, Reporter& reporter) {
     std::unordered_map<const Tindividual*, std::size_t> chain;
     std::vector<Tindividual*> route;
     for (Tindividual* person = q; person; person = person->chainNext) {
@@ -201,8 +200,8 @@ bool Contains(const std::unordered_set<const TlossPerson*>& chart,
 // The chart of a placed group: copies of its boxes that link only to each
 // other, so that boxes shared with another chart keep their own places
 // and marks in each.
-TinbredPerson& AssembleGraphChart(const std::vector<TlossPerson*>& group, const TlossPerson& proband,
-                                  bool complete, ChartList& charts) {
+TinbredPerson& AssembleGraphChart(const std::vector<TlossPerson*>& group,
+                                  const TlossPerson& proband, bool complete, ChartList& charts) {
     auto chart = std::make_unique<TinbredPerson>();
     std::unordered_map<const TlossPerson*, TlossPerson*> copies;
     copies.reserve(group.size());
@@ -310,8 +309,9 @@ bool ComputePedigreeLoss(const std::vector<TlossPerson*>& nodes, Reporter& repor
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         TlossPerson& node = *nodes[i];
         if (i % 100 == 0 && i > 0) {
-            reporter.ShowStatus(FillInNumber(Msg::CalculatingPedigreeLossN, static_cast<int32_t>(i)),
-                                StatusColour::Error);
+            reporter.ShowStatus(
+                FillInNumber(Msg::CalculatingPedigreeLossN, static_cast<int32_t>(i)),
+                StatusColour::Error);
             if (reporter.CheckInterrupted()) return false;
         }
         if (node.parents.size() == 1) continue;
@@ -548,9 +548,8 @@ void AnalyseInbreeding(Database& db, ChartList& charts, Reporter& reporter,
         owned->shade = ShadeOf(owned->completeness);
         owned->visited = false;
     }
-    reporter.ShowStatus(
-        FillInNumber(Msg::ReadyToViewN, static_cast<int32_t>(charts.charts.size())),
-        StatusColour::Normal);
+    reporter.ShowStatus(FillInNumber(Msg::ReadyToViewN, static_cast<int32_t>(charts.charts.size())),
+                        StatusColour::Normal);
     if (entriesOut) *entriesOut = std::move(entries);
 }
 

@@ -116,7 +116,8 @@ void TInbreedingForm::ClearButtonClick() {
 void TInbreedingForm::OKButtonClick() {
     std::vector<std::size_t> chosen;
     for (int i = 0; i < right_->count(); ++i)
-        chosen.push_back(static_cast<std::size_t>(right_->item(i)->data(kPositionRole).toULongLong()));
+        chosen.push_back(
+            static_cast<std::size_t>(right_->item(i)->data(kPositionRole).toULongLong()));
     result_ = std::move(chosen);
     accept();
 }

@@ -96,8 +96,8 @@ TEST(GraphLayout, WideFrontsAreTruncatedByChartDepth) {
     for (const TlossPerson* node : g.group) ++perLevel[std::llround(static_cast<double>(node->y))];
     for (auto [level, count] : perLevel) EXPECT_LE(count, 4) << "level " << level;
     EXPECT_LT(g.group.size(), g.nodes.size());
-    for (const TlossPerson* node : g.nodes) EXPECT_EQ(node->inGroup, g.group.end() != std::find(
-                                                                          g.group.begin(), g.group.end(), node));
+    for (const TlossPerson* node : g.nodes)
+        EXPECT_EQ(node->inGroup, g.group.end() != std::find(g.group.begin(), g.group.end(), node));
     ExpectApart(g.group);
 
     Graph wide;

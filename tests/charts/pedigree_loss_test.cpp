@@ -77,7 +77,8 @@ TEST(PedigreeLoss, HalfSiblingParentsLoseAQuarterInAGroupOfFour) {
     ASSERT_EQ(a.entries.size(), 1u) << a.host.AllMessages();
     EXPECT_EQ(a.entries[0].node->completeness, 0.75L);
     EXPECT_EQ(a.entries[0].groupSize, 4u);
-    EXPECT_TRUE(a.host.HasMessage("Pedigree loss and group size for persons with gene-related parents"));
+    EXPECT_TRUE(
+        a.host.HasMessage("Pedigree loss and group size for persons with gene-related parents"));
     EXPECT_TRUE(a.host.HasMessage("    25%          4   Berg; Piet")) << a.host.AllMessages();
     EXPECT_EQ(a.dialogTexts, std::vector<std::string>{"Berg; Piet"});
     ASSERT_EQ(a.charts.charts.size(), 1u);
@@ -161,12 +162,11 @@ TEST(PedigreeLoss, UnrelatedParentsAndLoopsAreReported) {
     }
     {
         // I1 is the father of his own grandfather's parent.
-        Analysis a({"0 @I1@ INDI", "1 NAME A /X/", "1 FAMC @F1@", "1 FAMS @F2@",
-                    "0 @I2@ INDI", "1 NAME B /X/", "1 FAMS @F1@", "1 FAMC @F2@",
-                    "0 @I3@ INDI", "1 NAME C /X/", "1 FAMS @F1@",
-                    "0 @I4@ INDI", "1 NAME D /X/", "1 FAMS @F2@",
-                    "0 @F1@ FAM", "1 HUSB @I2@", "1 WIFE @I3@", "1 CHIL @I1@",
-                    "0 @F2@ FAM", "1 HUSB @I1@", "1 WIFE @I4@", "1 CHIL @I2@"});
+        Analysis a({"0 @I1@ INDI",  "1 NAME A /X/", "1 FAMC @F1@",  "1 FAMS @F2@", "0 @I2@ INDI",
+                    "1 NAME B /X/", "1 FAMS @F1@",  "1 FAMC @F2@",  "0 @I3@ INDI", "1 NAME C /X/",
+                    "1 FAMS @F1@",  "0 @I4@ INDI",  "1 NAME D /X/", "1 FAMS @F2@", "0 @F1@ FAM",
+                    "1 HUSB @I2@",  "1 WIFE @I3@",  "1 CHIL @I1@",  "0 @F2@ FAM",  "1 HUSB @I1@",
+                    "1 WIFE @I4@",  "1 CHIL @I2@"});
         a.Run();
         EXPECT_EQ(a.reporter.RunState(), kRunError);
         EXPECT_TRUE(a.host.HasMessage("*** There is an infinite loop in your family data."))
@@ -289,9 +289,8 @@ TEST(PedigreeLoss, AChainOfAHundredThousandGenerations) {
     std::vector<TlossPerson*> line;
     for (TlossPerson* node : nodes)
         if (node->person->ID[0] == 'P') line.push_back(node);
-    for (TlossPerson* node : line) std::erase_if(node->parents, [](TlossPerson* p) {
-            return p->person->ID[0] == 'M';
-        });
+    for (TlossPerson* node : line)
+        std::erase_if(node->parents, [](TlossPerson* p) { return p->person->ID[0] == 'M'; });
     ASSERT_TRUE(PlaceGenerations(line, reporter));
     for (TlossPerson* node : line)
         for (TlossPerson* parent : node->parents)

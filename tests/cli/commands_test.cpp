@@ -272,6 +272,35 @@ TEST(CommandLine, RunMakesTheTimelineOfTheExampleFamily) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "lg.htm")) << "no frames page";
 }
 
+TEST(CommandLine, InbreedingReportsOrListsThePedigreeLoss) {
+    test::TempDir dir;
+    dir.CopyExampleFamily();
+    const std::string family = (dir.Path() / "family.ged").string();
+    const std::string line = "    25%          7   Berg, van der; Johannes Hendrik [1861]\n";
+    CliRun report = Cli({"inbreeding", family, "--quiet"});
+    EXPECT_EQ(report.status, kExitOk) << report.err;
+    EXPECT_NE(report.out.find(
+                  "Pedigree loss and group size for persons with gene-related parents\n" + line),
+              std::string::npos)
+        << report.out;
+    CliRun csv = Cli({"inbreeding", "--csv", family, "--quiet"});
+    EXPECT_EQ(csv.status, kExitOk);
+    EXPECT_EQ(csv.out,
+              "ID,name,pedigree loss %,group size,chart\n"
+              "I14,Johannes Hendrik van der Berg,25.00,7,1\n");
+    EXPECT_NE(csv.err.find("42 persons"), std::string::npos);
+    // A person named: his line, whether inbred or not.
+    CliRun named = Cli({"inbreeding", family, "I14", "I1", "--csv", "--quiet"});
+    EXPECT_EQ(named.status, kExitOk);
+    EXPECT_NE(named.out.find("I14,"), std::string::npos);
+    CliRun unknown = Cli({"inbreeding", family, "I999", "--quiet"});
+    EXPECT_EQ(unknown.status, kExitError);
+    EXPECT_NE(unknown.err.find("no person with the ID \"I999\""), std::string::npos);
+    EXPECT_EQ(Cli({"inbreeding"}).status, kExitUsage);
+    // --csv takes no value: "x" is a person to look for.
+    EXPECT_EQ(Cli({"inbreeding", family, "--csv", "x", "--quiet"}).status, kExitError);
+}
+
 TEST(CommandLine, RunFailsOnAnErrorLine) {
     test::TempDir dir;
     dir.Write("fam.ged", test::Gedcom({"0 @I1@ INDI"}));
