@@ -931,4 +931,11 @@ diese Diagrammart</translation>
         <translation>Zurück</translation>
     </message>
 </context>
+<context>
+    <name>lg::gui::TinbreedingDisplay</name>
+    <message>
+        <source>Inbreeding coefficient F: %1%</source>
+        <translation>Inzuchtkoeffizient F: %1%</translation>
+    </message>
+</context>
 </TS>

@@ -931,4 +931,11 @@ ce type de graphique</translation>
         <translation>Retour</translation>
     </message>
 </context>
+<context>
+    <name>lg::gui::TinbreedingDisplay</name>
+    <message>
+        <source>Inbreeding coefficient F: %1%</source>
+        <translation>Coefficient de consanguinité F : %1%</translation>
+    </message>
+</context>
 </TS>

@@ -931,4 +931,11 @@ dit soort diagram</translation>
         <translation>Terug</translation>
     </message>
 </context>
+<context>
+    <name>lg::gui::TinbreedingDisplay</name>
+    <message>
+        <source>Inbreeding coefficient F: %1%</source>
+        <translation>Inteeltcoëfficiënt F: %1%</translation>
+    </message>
+</context>
 </TS>

@@ -4,6 +4,7 @@
 
 #include "base/help_texts.h"
 #include "charts/descendants.h"
+#include "charts/kinship.h"
 #include "charts/pedigree.h"
 #include "charts/pedigree_loss.h"
 #include "charts/timeline.h"
@@ -87,6 +88,28 @@ void AnalysePedigreeLoss(Session& session, ChartList& charts, bool select) {
     if (current.probands != before) session.settings.changed = true;
 }
 
+void AnalyseKinshipRun(Session& session, ChartList& charts, bool select) {
+    Tvariables& current = session.settings.current;
+    KinshipChoiceDialog dialog = [&session](const std::vector<std::string>& texts,
+                                            const std::vector<std::size_t>& remembered) {
+        return session.GetHost().ChooseKinship(session, texts, remembered, session.largeKinship);
+    };
+    KinshipFileDialog saveFile = [&session] {
+        return session.GetHost().AskSaveFile(std::string(MessageText(Msg::SaveKinshipCoefficients)),
+                                             session.workingDirectory.string(), "kinship.txt");
+    };
+    const std::vector<std::string> before = current.probands;
+    KinshipRequest request;
+    request.probands = &current.probands;
+    request.dialog = select || current.probands.size() < 2 ? &dialog : nullptr;
+    request.largeKinship = session.largeKinship;
+    request.saveFile = &saveFile;
+    request.chartDepth = current.chartdepth;
+    request.marriages = MarriagesOf(session);
+    AnalyseKinship(session.Db(), charts, session.GetReporter(), request);
+    if (current.probands != before) session.settings.changed = true;
+}
+
 // A type whose computation this version does not have.
 constexpr ChartKind Unavailable(ChartType type, bool analysis) {
     return {type,
@@ -111,7 +134,8 @@ const std::array<ChartKind, kChartTypeCount> kChartKinds{{
     {ChartType::Inbreeding, nullptr, nullptr, nullptr, ChartWindowFamily::Inbreeding,
      ChartShape::Graph, Msg::InbreedingChart, InbreedingWindowHelp, false, true, false, false,
      AnalysePedigreeLoss},
-    Unavailable(ChartType::Kinship, true),
+    {ChartType::Kinship, nullptr, nullptr, nullptr, ChartWindowFamily::Kinship, ChartShape::Graph,
+     Msg::Kinship, KinshipWindowHelp, false, true, false, false, AnalyseKinshipRun},
     {ChartType::Genealogy, BuildGenealogy, MakeGenealogyChart, PublishGenealogy,
      ChartWindowFamily::Descendants, ChartShape::Descendants, Msg::Descendants,
      DescendantWindowHelp, true, false, true, false},

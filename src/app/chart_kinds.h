@@ -20,6 +20,7 @@ enum class ChartWindowFamily {
     Tree,         // ancestors, doubles linked by a click
     Descendants,  // descendants, with the family-name branches to switch
     Inbreeding,   // graphs of pedigree loss, the loop of a clicked box in red
+    Kinship,      // the common ancestors, a clicked box's descent and ancestry in red
 };
 
 // One chart type.

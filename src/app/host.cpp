@@ -16,4 +16,13 @@ std::optional<std::vector<std::size_t>> Host::ChooseInbred(
     return remembered;
 }
 
+std::optional<std::vector<std::size_t>> Host::ChooseKinship(
+    Session&, const std::vector<std::string>&, const std::vector<std::size_t>& remembered, bool) {
+    return remembered;
+}
+
+std::string Host::AskSaveFile(const std::string&, const std::string&, const std::string&) {
+    return {};
+}
+
 }  // namespace lg

@@ -35,6 +35,17 @@ class Host : public MessageSink {
         Session& session, const std::vector<std::string>& texts,
         const std::vector<std::size_t>& remembered);
 
+    // The selection dialog of the kinship analysis over every person: at
+    // most ten unless unlimited. Answers as ChooseInbred.
+    virtual std::optional<std::vector<std::size_t>> ChooseKinship(
+        Session& session, const std::vector<std::string>& texts,
+        const std::vector<std::size_t>& remembered, bool unlimited);
+
+    // A save dialog starting at the folder and file name; the chosen path,
+    // empty when cancelled (which surfaces without dialogs always answer).
+    virtual std::string AskSaveFile(const std::string& title, const std::string& directory,
+                                    const std::string& name);
+
     // The order of the lists the user picks persons from (the proband list,
     // the chart windows' drop-downs). The desktop program follows the
     // user's locale; this default folds accents and case.

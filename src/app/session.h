@@ -72,6 +72,9 @@ class Session {
     bool viewEnabled = false;
     bool ctrlHeld = false;
     bool autoRun = false;
+    // "largekinship" on the command line: any number of persons, their
+    // coefficients into kinship.txt instead of a chart.
+    bool largeKinship = false;
 
   private:
     static const Clock& DefaultClock();

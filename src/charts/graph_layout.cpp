@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <numeric>
 #include <string>
 #include <unordered_map>
@@ -810,6 +811,44 @@ bool PrepareGroup(std::vector<TlossPerson*>& group, std::vector<TlossPerson*>& y
     group = std::move(kept);
     for (TlossPerson* node : group) node->inGroup = true;
     return complete;
+}
+
+TinbredPerson& AssembleGraphChart(const std::vector<TlossPerson*>& group,
+                                  const TlossPerson& proband, bool complete, ChartList& charts) {
+    auto chart = std::make_unique<TinbredPerson>();
+    std::unordered_map<const TlossPerson*, TlossPerson*> copies;
+    copies.reserve(group.size());
+    for (const TlossPerson* node : group) {
+        auto copy = std::make_unique<TlossPerson>();
+        copy->index = static_cast<int32_t>(chart->nodes.size());
+        copy->name = node->name;
+        copy->isDouble = node->isDouble;
+        copy->lineFlag = node->lineFlag;
+        copy->personIndex = node->personIndex;
+        copy->completeness = node->completeness;
+        copy->inGroup = true;
+        copy->x = node->x;
+        copy->y = node->y;
+        copy->person = node->person;
+        TlossPerson& added = charts.pool.Add(std::move(copy));
+        copies.emplace(node, &added);
+        chart->nodes.push_back(&added);
+    }
+    for (const TlossPerson* node : group) {
+        TlossPerson* copy = copies[node];
+        for (const TlossPerson* parent : node->parents) {
+            auto found = copies.find(parent);
+            if (found == copies.end()) continue;
+            copy->parents.push_back(found->second);
+            found->second->children.push_back(copy);
+        }
+    }
+    chart->proband = copies.count(&proband) ? copies[&proband] : chart->nodes.front();
+    chart->complete = complete;
+    chart->chartIndex = static_cast<int32_t>(charts.charts.size());
+    NormaliseChart(*chart);
+    charts.charts.push_back(std::move(chart));
+    return *charts.charts.back();
 }
 
 bool PlaceGroup(const std::vector<TlossPerson*>& group, const std::vector<TlossPerson*>& youngest,

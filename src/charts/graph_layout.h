@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "base/reporter.h"
-#include "charts/chart_records.h"
+#include "charts/chart_list.h"
 
 namespace lg {
 
@@ -47,5 +47,12 @@ bool PrepareGroup(std::vector<TlossPerson*>& group, std::vector<TlossPerson*>& y
 // interrupted (Esc or run state 2).
 bool PlaceGroup(const std::vector<TlossPerson*>& group, const std::vector<TlossPerson*>& youngest,
                 int32_t chartNumber, int32_t chartsToGo, Reporter& reporter);
+
+// Appends the chart of a placed group to the list: copies of its boxes
+// that link only to each other (so that a box shared with another chart
+// keeps its own place and marks in each), owned by the list's pool, with
+// their normalised coordinates. The proband's copy is the chart's proband.
+TinbredPerson& AssembleGraphChart(const std::vector<TlossPerson*>& group,
+                                  const TlossPerson& proband, bool complete, ChartList& charts);
 
 }  // namespace lg

@@ -16,6 +16,7 @@
 #include "app/session.h"
 #include "base/encoding.h"
 #include "base/fill_in.h"
+#include "charts/kinship.h"
 #include "charts/pedigree_loss.h"
 #include "cli/console_host.h"
 
@@ -86,6 +87,12 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
+std::string Number(long double value, const char* format) {
+    char text[48];
+    std::snprintf(text, sizeof text, format, static_cast<double>(value));
+    return text;
+}
+
 std::string Percent(long double completeness) {
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", static_cast<double>(100 * (1 - completeness)));
@@ -118,16 +125,80 @@ int Inbreeding(const Arguments& args, const Context& c) {
     reporter.EndInterruptible();
     if (reporter.RunState() != kRunNormal) return kExitError;
     if (csv) {
-        c.out << "ID,name,pedigree loss %,group size,chart\n";
+        // Wright's coefficient beside the loss, from the kinship engine.
+        KinshipEngine engine;
+        c.out << "ID,name,pedigree loss %,group size,chart,F %\n";
         for (const InbreedingEntry& entry : entries) {
             const Tindividual& person = *entry.node->person;
             c.out << CsvField(ToUtf8(person.ID)) << ','
                   << CsvField(ToUtf8(person.FullName(NameStyle::Proper))) << ','
                   << Percent(entry.node->completeness) << ',' << entry.groupSize << ','
-                  << (entry.chart >= 0 ? std::to_string(entry.chart + 1) : std::string()) << '\n';
+                  << (entry.chart >= 0 ? std::to_string(entry.chart + 1) : std::string()) << ','
+                  << Number(100 * engine.Inbreeding(person), "%.4f") << '\n';
         }
     }
     return kExitOk;
+}
+
+// The persons of the IDs, or a message naming the first unknown one.
+bool FindPersons(Session& session, const std::vector<std::string>& ids, std::string_view command,
+                 std::vector<const Tindividual*>& persons, std::ostream& err) {
+    for (const std::string& id : ids) {
+        const Tindividual* person = session.Db().persons.Find(id);
+        if (!person) {
+            err << "lignorama-cli: " << command << ": no person with the ID \"" << id << "\"\n";
+            return false;
+        }
+        persons.push_back(person);
+    }
+    return true;
+}
+
+// The kinship of every pair of the persons named: the report, or the
+// whole matrix (coefficients or generation distances) as CSV.
+int Kinship(const Arguments& args, const Context& c) {
+    const bool csv = args.Has("csv");
+    const bool generations = args.Has("generations");
+    if (generations && !csv) {
+        c.err << "lignorama-cli: kinship: --generations is for --csv\n";
+        return kExitUsage;
+    }
+    ConsoleHost host(csv ? c.err : c.out, args.quiet);
+    Session session(host);
+    if (!LoadGedcom(session, args.files[0])) return kExitError;
+    std::vector<const Tindividual*> persons;
+    if (!FindPersons(session, {args.files.begin() + 1, args.files.end()}, "kinship", persons,
+                     c.err))
+        return kExitError;
+    Reporter& reporter = session.GetReporter();
+    reporter.SetRunState(kRunNormal);
+    reporter.BeginInterruptible();
+    KinshipEngine engine(&reporter);
+    bool done = true;
+    if (!csv) {
+        done = KinshipReport(persons, engine, reporter).has_value();
+    } else {
+        c.out << "ID";
+        for (const Tindividual* person : persons) c.out << ',' << CsvField(ToUtf8(person->ID));
+        c.out << '\n';
+        for (const Tindividual* a : persons) {
+            c.out << CsvField(ToUtf8(a->ID));
+            for (const Tindividual* b : persons) {
+                const long double value = engine.Kinship(*a, *b);
+                if (engine.Interrupted()) break;
+                c.out << ',';
+                if (!generations)
+                    c.out << Number(value, "%.15g");
+                else if (std::optional<long double> g = GenerationDistance(value))
+                    c.out << Number(*g, "%.6g");
+            }
+            c.out << '\n';
+            if (engine.Interrupted()) break;
+        }
+        done = !engine.Interrupted();
+    }
+    reporter.EndInterruptible();
+    return done && reporter.RunState() != kRunError ? kExitOk : kExitError;
 }
 
 constexpr double kSmallestScale = 0.1;
@@ -283,13 +354,29 @@ const std::vector<Command>& Commands() {
          "  causes it, the name. With IDs, the report of those persons only.\n"
          "  --csv   one row per person instead: ID, name, pedigree loss in percent\n"
          "          with two decimals, group size, the number of the chart that\n"
-         "          shows the group; the messages go to standard error\n"
+         "          shows the group, Wright's inbreeding coefficient F in percent;\n"
+         "          the messages go to standard error\n"
          "  Example: lignorama-cli inbreeding royals.ged --csv > loss.csv\n",
          1,
          {},
          Inbreeding,
          true,
          {"csv"}},
+        {"kinship",
+         "kinship FILE.ged ID ID [ID ...] [--csv [--generations]]\n"
+         "  The kinship coefficient of every pair of the persons named (25 % for\n"
+         "  full siblings, 12.5 % for half-siblings) and the common ancestors, as\n"
+         "  two lower-triangular matrices: in percent and in generations.\n"
+         "  --csv           the whole symmetric matrix of coefficients instead,\n"
+         "                  the IDs as header row and first column\n"
+         "  --generations   with --csv: the generation distances (1 for parent\n"
+         "                  and child, 2 for half-siblings), empty when unrelated\n"
+         "  Example: lignorama-cli kinship royals.ged I1 I2 I3 --csv > kinship.csv\n",
+         3,
+         {},
+         Kinship,
+         true,
+         {"csv", "generations"}},
         {"params",
          "params FILE.ged\n"
          "  Writes a parameter file with factory settings for the GEDCOM to\n"

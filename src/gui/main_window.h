@@ -44,7 +44,8 @@ class TMainForm : public QWidget {
     QtHost& GetHost() { return host_; }
 
     // Start-up: a first argument naming an existing file is loaded as the
-    // parameter file.
+    // parameter file; the word "largekinship" anywhere lifts the kinship
+    // analysis's limit of ten persons and writes kinship.txt instead.
     void ProcessCommandLine(const QStringList& arguments);
 
     // The file and colour dialogs; tests put answers here. An empty string

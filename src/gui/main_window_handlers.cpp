@@ -203,6 +203,7 @@ void TMainForm::LoadParameters(const std::filesystem::path& file) {
 }
 
 void TMainForm::ProcessCommandLine(const QStringList& arguments) {
+    session_.largeKinship = arguments.contains("largekinship", Qt::CaseInsensitive);
     if (arguments.isEmpty() || !QFileInfo(arguments.front()).isFile()) return;
     LoadParameters(PathOf(QFileInfo(arguments.front()).absoluteFilePath()));
 }

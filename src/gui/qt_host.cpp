@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -159,6 +161,26 @@ std::optional<std::vector<std::size_t>> QtHost::ChooseInbred(
     SetStatus("", StatusColour::Normal);
     form.exec();
     return form.Result();
+}
+
+std::optional<std::vector<std::size_t>> QtHost::ChooseKinship(
+    Session&, const std::vector<std::string>& texts, const std::vector<std::size_t>& remembered,
+    bool unlimited) {
+    if (kinshipHook) return kinshipHook(texts, remembered);
+    FilterPause pause(*this);
+    TKinshipForm form(texts, remembered, unlimited, window_);
+    SetStatus("", StatusColour::Normal);
+    form.exec();
+    return form.Result();
+}
+
+std::string QtHost::AskSaveFile(const std::string& title, const std::string& directory,
+                                const std::string& name) {
+    if (saveFileHook) return saveFileHook(name);
+    FilterPause pause(*this);
+    const QString file = QFileDialog::getSaveFileName(
+        window_, UiText(title), PathToQString(directory) + "/" + ToQString(name));
+    return file.isEmpty() ? std::string() : QFile::encodeName(file).toStdString();
 }
 
 }  // namespace lg::gui

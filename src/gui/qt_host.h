@@ -51,6 +51,14 @@ class QtHost final : public QObject, public Host {
         Session& session, const std::vector<std::string>& texts,
         const std::vector<std::size_t>& remembered) override;
 
+    // The kinship selection dialog, modal over the window.
+    std::optional<std::vector<std::size_t>> ChooseKinship(
+        Session& session, const std::vector<std::string>& texts,
+        const std::vector<std::size_t>& remembered, bool unlimited) override;
+    // The platform's save dialog.
+    std::string AskSaveFile(const std::string& title, const std::string& directory,
+                            const std::string& name) override;
+
     // The collator of the user's locale.
     const Collation& PersonOrder() const override { return personOrder_; }
 
@@ -61,6 +69,10 @@ class QtHost final : public QObject, public Host {
     std::function<std::optional<std::vector<std::size_t>>(const std::vector<std::string>& texts,
                                                           const std::vector<std::size_t>&)>
         inbredHook;
+    std::function<std::optional<std::vector<std::size_t>>(const std::vector<std::string>& texts,
+                                                          const std::vector<std::size_t>&)>
+        kinshipHook;
+    std::function<std::string(const std::string& name)> saveFileHook;
 
     // The Cancel command outside the event filter (Esc pressed while the
     // main window has the focus): marks the running computation.

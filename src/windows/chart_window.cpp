@@ -567,6 +567,9 @@ TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent) {
         [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
             return new TinbreedingDisplay(s, t, p);
         },
+        [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
+            return new TkinshipDisplay(s, t, p);
+        },
     };
     return kMakers[static_cast<std::size_t>(KindOf(type).window)](session, type, parent);
 }

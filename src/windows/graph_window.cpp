@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "charts/pedigree_loss.h"
+#include "render/qt_text.h"
 #include "text/language.h"
 
 namespace lg::gui {
@@ -80,7 +81,39 @@ void TinbreedingDisplay::ClearMarks() {
 
 std::string TinbreedingDisplay::ExtraHint(const TlossPerson& node) const {
     if (!session_.language) return {};
-    return LossHint(node.completeness, session_.language->Slot(PhraseSlot::pedigreeLoss));
+    std::string hint =
+        LossHint(node.completeness, session_.language->Slot(PhraseSlot::pedigreeLoss));
+    if (!node.person || !node.person->mother || !node.person->father) return hint;
+    const long double f = kinship_.Inbreeding(*node.person);
+    QString percent = QString::number(static_cast<double>(100 * f), 'f', 2).replace('.', ',');
+    if (f > 0 && percent == "0,00") percent = "<0,01";
+    if (!hint.empty()) hint += "\r\n";
+    return hint + FromQString(tr("Inbreeding coefficient F: %1%").arg(percent));
+}
+
+TkinshipDisplay::TkinshipDisplay(Session& session, ChartType type, QWidget* parent)
+    : TchartDisplay(session, type, parent) {}
+
+void TkinshipDisplay::MarkNode(TlossPerson& start) {
+    for (Links links : {&TlossPerson::children, &TlossPerson::parents}) {
+        std::vector<TlossPerson*> stack{&start};
+        while (!stack.empty()) {
+            TlossPerson* node = stack.back();
+            stack.pop_back();
+            node->expanded = true;
+            for (TlossPerson* relative : node->*links)
+                if (!relative->expanded) stack.push_back(relative);
+        }
+    }
+}
+
+void TkinshipDisplay::ClearMarks() {
+    if (TinbredPerson* chart = CurrentChart())
+        for (TlossPerson* node : chart->nodes) {
+            node->expanded = false;
+            if (!node->highlight) node->visited = false;
+            if (node->shade < 255) node->shade = 220;
+        }
 }
 
 }  // namespace lg::gui

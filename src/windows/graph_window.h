@@ -4,6 +4,7 @@
 // explains about the box: in the pedigree-loss charts, the loop of the
 // ancestry through it, in red.
 
+#include "charts/kinship.h"
 #include "windows/chart_window.h"
 
 namespace lg::gui {
@@ -37,8 +38,27 @@ class TinbreedingDisplay final : public TchartDisplay {
 
   protected:
     void ClearMarks() override;
-    // The box's pedigree loss, "12,05% pedigree loss."
+    // The box's pedigree loss, "12,05% pedigree loss.", and Wright's
+    // inbreeding coefficient F of the person.
     std::string ExtraHint(const TlossPerson& node) const override;
+
+  private:
+    // The coefficients met so far, for the hints of the boxes to come.
+    mutable KinshipEngine kinship_;
+};
+
+class TkinshipDisplay final : public TchartDisplay {
+    Q_OBJECT
+
+  public:
+    TkinshipDisplay(Session& session, ChartType type, QWidget* parent = nullptr);
+
+    // The box and its descent and ancestry within the chart: their lines red.
+    void MarkNode(TlossPerson& node) override;
+
+  protected:
+    // The chosen persons stay marked, the common ancestors grey.
+    void ClearMarks() override;
 };
 
 }  // namespace lg::gui

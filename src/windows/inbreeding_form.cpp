@@ -26,18 +26,34 @@ QPushButton* DialogButton(QWidget* parent, const QString& caption, const char* n
 
 TInbreedingForm::TInbreedingForm(const std::vector<std::string>& texts,
                                  const std::vector<std::size_t>& remembered, QWidget* parent)
-    : QDialog(parent) {
+    : TInbreedingForm(texts, remembered, {Msg::SelectedForInbreeding, kMaxChosen, true}, parent) {
     setObjectName("InbreedingForm");
-    setModal(true);
     setWindowTitle(UiText(Msg::InbreedingChart));
+}
+
+TKinshipForm::TKinshipForm(const std::vector<std::string>& texts,
+                           const std::vector<std::size_t>& remembered, bool unlimited,
+                           QWidget* parent)
+    : TInbreedingForm(texts, remembered,
+                      {Msg::SelectedForKinship, unlimited ? 0 : kMaxChosen, false}, parent) {
+    setObjectName("KinshipForm");
+    setWindowTitle(UiText(Msg::Kinship));
+}
+
+TInbreedingForm::TInbreedingForm(const std::vector<std::string>& texts,
+                                 const std::vector<std::size_t>& remembered, const Purpose& purpose,
+                                 QWidget* parent)
+    : QDialog(parent), purpose_(purpose) {
+    setModal(true);
     resize(760, 560);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName("InstructionMemo");
     memo_->setReadOnly(true);
     memo_->setMaximumHeight(110);
-    memo_->setPlainText(UiText(Msg::SelectANameIn) + "\n\n" + UiText(Msg::TheLeftListContains) +
-                        " " + UiText(Msg::SelectedForInbreeding) + " " +
-                        UiText(Msg::AnEmptyListMeans));
+    QString memo = UiText(Msg::SelectANameIn) + "\n\n" + UiText(Msg::TheLeftListContains) + " " +
+                   UiText(purpose.about);
+    if (purpose.emptyMeansAll) memo += " " + UiText(Msg::AnEmptyListMeans);
+    memo_->setPlainText(memo);
     left_ = new QListWidget(this);
     left_->setObjectName("GedcomList");
     right_ = new QListWidget(this);
@@ -86,7 +102,7 @@ TInbreedingForm::TInbreedingForm(const std::vector<std::string>& texts,
 
 void TInbreedingForm::AddRight(int leftRow) {
     QListWidgetItem* source = left_->item(leftRow);
-    if (!source || right_->count() >= kMaxChosen) return;
+    if (!source || (purpose_.maxChosen > 0 && right_->count() >= purpose_.maxChosen)) return;
     const QVariant position = source->data(kPositionRole);
     for (int i = 0; i < right_->count(); ++i)
         if (right_->item(i)->data(kPositionRole) == position) return;
@@ -95,7 +111,7 @@ void TInbreedingForm::AddRight(int leftRow) {
 }
 
 void TInbreedingForm::UpdateOKCaption() {
-    okButton_->setText(right_->count() == 0 ? tr("OK / All") : tr("OK"));
+    okButton_->setText(right_->count() == 0 && purpose_.emptyMeansAll ? tr("OK / All") : tr("OK"));
 }
 
 void TInbreedingForm::AddButtonClick() {

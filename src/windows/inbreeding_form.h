@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "base/messages.h"
+
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -25,6 +27,7 @@ class TInbreedingForm : public QDialog {
     // the right list.
     TInbreedingForm(const std::vector<std::string>& texts,
                     const std::vector<std::size_t>& remembered, QWidget* parent = nullptr);
+    ~TInbreedingForm() override = default;
 
     // After OK the right list's positions in order (empty: all); after
     // Cancel, Esc or closing nothing.
@@ -42,6 +45,17 @@ class TInbreedingForm : public QDialog {
     QPushButton& OKButton() { return *okButton_; }
 
   protected:
+    // What a derived dialog asks for: the memo's sentence on the right
+    // list, the most it holds (0: no limit), whether an empty right list
+    // means all.
+    struct Purpose {
+        Msg about;
+        int maxChosen;
+        bool emptyMeansAll;
+    };
+    TInbreedingForm(const std::vector<std::string>& texts,
+                    const std::vector<std::size_t>& remembered, const Purpose& purpose,
+                    QWidget* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
 
@@ -49,11 +63,24 @@ class TInbreedingForm : public QDialog {
     void AddRight(int leftRow);
     void UpdateOKCaption();
 
+    Purpose purpose_;
+
     QListWidget* left_ = nullptr;
     QListWidget* right_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
     QPushButton* okButton_ = nullptr;
     std::optional<std::vector<std::size_t>> result_;
+};
+
+// The selection dialog of the kinship analysis: every person in the left
+// list, at least two of them (at most ten, any number with "largekinship")
+// in the right one.
+class TKinshipForm final : public TInbreedingForm {
+    Q_OBJECT
+
+  public:
+    TKinshipForm(const std::vector<std::string>& texts, const std::vector<std::size_t>& remembered,
+                 bool unlimited, QWidget* parent = nullptr);
 };
 
 }  // namespace lg::gui

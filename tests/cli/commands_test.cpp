@@ -286,8 +286,8 @@ TEST(CommandLine, InbreedingReportsOrListsThePedigreeLoss) {
     CliRun csv = Cli({"inbreeding", "--csv", family, "--quiet"});
     EXPECT_EQ(csv.status, kExitOk);
     EXPECT_EQ(csv.out,
-              "ID,name,pedigree loss %,group size,chart\n"
-              "I14,Johannes Hendrik van der Berg,25.00,7,1\n");
+              "ID,name,pedigree loss %,group size,chart,F %\n"
+              "I14,Johannes Hendrik van der Berg,25.00,7,1,6.2500\n");
     EXPECT_NE(csv.err.find("42 persons"), std::string::npos);
     // A person named: his line, whether inbred or not.
     CliRun named = Cli({"inbreeding", family, "I14", "I1", "--csv", "--quiet"});
@@ -299,6 +299,31 @@ TEST(CommandLine, InbreedingReportsOrListsThePedigreeLoss) {
     EXPECT_EQ(Cli({"inbreeding"}).status, kExitUsage);
     // --csv takes no value: "x" is a person to look for.
     EXPECT_EQ(Cli({"inbreeding", family, "--csv", "x", "--quiet"}).status, kExitError);
+}
+
+TEST(CommandLine, KinshipMatricesAsReportOrCsv) {
+    test::TempDir dir;
+    dir.CopyExampleFamily();
+    const std::string family = (dir.Path() / "family.ged").string();
+    CliRun report = Cli({"kinship", family, "I14", "I1", "--quiet"});
+    EXPECT_EQ(report.status, kExitOk) << report.err;
+    EXPECT_NE(report.out.find("Kinship coefficients (in %):"), std::string::npos);
+    EXPECT_NE(report.out.find("  B :   12.500          *"), std::string::npos) << report.out;
+    CliRun csv = Cli({"kinship", family, "I14", "I1", "I2", "--csv", "--quiet"});
+    EXPECT_EQ(csv.out,
+              "ID,I14,I1,I2\n"
+              "I14,0.53125,0.125,0.125\n"
+              "I1,0.125,0.5,0\n"
+              "I2,0.125,0,0.5\n");
+    CliRun generations = Cli({"kinship", family, "I1", "I14", "I2", "--csv", "--generations"});
+    EXPECT_EQ(generations.out,
+              "ID,I1,I14,I2\n"
+              "I1,0,2,\n"
+              "I14,2,-0.0874628,2\n"
+              "I2,,2,0\n");
+    EXPECT_EQ(Cli({"kinship", family, "I1"}).status, kExitUsage);
+    EXPECT_EQ(Cli({"kinship", family, "I1", "I2", "--generations"}).status, kExitUsage);
+    EXPECT_EQ(Cli({"kinship", family, "I1", "I999"}).status, kExitError);
 }
 
 TEST(CommandLine, RunFailsOnAnErrorLine) {
@@ -428,7 +453,9 @@ TEST(CommandLine, HelpOfEachCommandAndUnknownOptions) {
         EXPECT_NE(readme.find(quoted), std::string::npos) << "README.md lacks:\n" << quoted;
 
         // --quiet belongs to every command; it only silences the progress.
-        EXPECT_NE(Cli({command, "--quiet", "none.ged"}).status, kExitUsage);
+        std::vector<std::string> quiet{command, "--quiet", "none.ged"};
+        if (command == "kinship") quiet.insert(quiet.end(), {"I1", "I2"});
+        EXPECT_NE(Cli(quiet).status, kExitUsage);
 
         for (const char* option : {"--frobnicate", "-x"}) {
             CliRun wrong = Cli({command, "some.ged", option});

@@ -73,6 +73,8 @@ TEST(InbreedingWindow, ShowsTheGroupShadedWithItsLossInTheHint) {
         "25,00% " + f.form.GetSession().language->Slot(PhraseSlot::pedigreeLoss) + ".";
     EXPECT_TRUE(f.window->CurrentHint().contains(ToQString(loss)))
         << f.window->CurrentHint().toStdString();
+    // Children of first cousins: F = 1/16.
+    EXPECT_TRUE(f.window->CurrentHint().contains("Inbreeding coefficient F: 6,25%"));
     // The oldest box is drawn above the inbred one.
     const TlossPerson* top = chart.nodes.back();
     EXPECT_LT(f.Centre(*top).y(), f.Centre(proband).y());
@@ -119,6 +121,48 @@ TEST(InbreedingWindow, TheDialogRunReportsAndRemembersTheChoice) {
     }
 }
 
+TEST(KinshipWindow, TheChosenPersonsAndTheirCommonAncestors) {
+    test::TempDir dir;
+    dir.CopyExampleFamily();
+    TMainForm form;
+    form.ProcessCommandLine({QString::fromStdString((dir.Path() / "family.params.txt").string())});
+    const TindividualList& persons = form.GetSession().Db().persons;
+    std::vector<std::size_t> chosen;
+    for (std::size_t i = 0; i < persons.Count(); ++i)
+        if (persons[i].ID == "I14" || persons[i].ID == "I1") chosen.push_back(i);
+    std::size_t offered = 0;
+    form.GetHost().kinshipHook = [&](const std::vector<std::string>& texts,
+                                     const std::vector<std::size_t>&) {
+        offered = texts.size();
+        return std::optional<std::vector<std::size_t>>(chosen);
+    };
+    auto* types = form.findChild<QComboBox*>("TypeBox");
+    form.TypeBoxSelect(types->findText("Kinship (on screen)"));
+    QTest::mouseClick(form.findChild<QPushButton*>("GoButton"), Qt::LeftButton);
+    EXPECT_EQ(offered, persons.Count());
+    const std::string messages =
+        FromQString(form.findChild<QPlainTextEdit*>("MessagesMemo")->toPlainText());
+    EXPECT_NE(messages.find("  B :   12.500          *"), std::string::npos) << messages;
+    form.ViewButtonClick();
+    TGCdisplay* window = form.ChartWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle(), "Kinship");
+    TinbredPerson& chart = *window->CurrentChart();
+    TlossPerson* grandchild = nullptr;
+    for (TlossPerson* node : chart.nodes)
+        if (node->person->ID == "I14") grandchild = node;
+    ASSERT_NE(grandchild, nullptr);
+    EXPECT_TRUE(grandchild->visited && grandchild->highlight);
+    const PixelPoint at = window->Layout().CentreOf(*grandchild);
+    window->CanvasMouseDown({at.x, at.y}, {}, Qt::LeftButton);
+    // His ancestry in the chart turns red; the chosen stay marked.
+    for (const TlossPerson* node : chart.nodes) EXPECT_TRUE(node->expanded) << node->person->ID;
+    window->CanvasMouseDown({1, 1}, {}, Qt::LeftButton);
+    EXPECT_TRUE(grandchild->visited);
+    for (const TlossPerson* node : chart.nodes) EXPECT_FALSE(node->expanded);
+    EXPECT_EQ(form.GetSession().settings.current.probands, (std::vector<std::string>{"I1", "I14"}));
+}
+
 TEST(InbreedingForm, ChoosesUpToTenPersons) {
     std::vector<std::string> texts;
     for (int i = 0; i < 12; ++i) texts.push_back("Person " + std::to_string(i));
@@ -149,6 +193,14 @@ TEST(InbreedingForm, ChoosesUpToTenPersons) {
     EXPECT_EQ(cleared.OKButton().text(), "OK / All");
     cleared.OKButtonClick();
     EXPECT_TRUE(cleared.Result()->empty());
+
+    TKinshipForm unlimited(texts, {}, true);
+    for (int row = 0; row < 12; ++row) {
+        unlimited.GedcomList().setCurrentRow(row);
+        unlimited.AddButtonClick();
+    }
+    EXPECT_EQ(unlimited.MatrixList().count(), 12);
+    EXPECT_EQ(unlimited.OKButton().text(), "OK");
 
     TInbreedingForm cancelled(texts, {1});
     cancelled.CancelButtonClick();
