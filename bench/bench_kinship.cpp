@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
             sum += static_cast<double>(value);
             related += a != b && value > 0;
         }
-    std::printf("kinship: %zu persons of %zu, %zu related pairs, %zu common ancestors: %.3f s\n",
-                n, persons.Count(), related / 2, engine.CommonAncestors().size(), Since(start));
+    std::printf("kinship: %zu persons of %zu, %zu related pairs, %zu common ancestors: %.3f s\n", n,
+                persons.Count(), related / 2, engine.CommonAncestors().size(), Since(start));
     return sum > 0 ? 0 : 1;
 }

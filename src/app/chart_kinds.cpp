@@ -5,11 +5,13 @@
 #include "base/help_texts.h"
 #include "charts/descendants.h"
 #include "charts/kinship.h"
+#include "charts/offspring.h"
 #include "charts/pedigree.h"
 #include "charts/pedigree_loss.h"
 #include "charts/timeline.h"
 #include "html/frames_page.h"
 #include "html/genealogy_pages.h"
+#include "html/offspring_page.h"
 #include "html/pedigree_tableau.h"
 #include "html/pedigree_text.h"
 #include "html/person_description.h"
@@ -110,25 +112,27 @@ void AnalyseKinshipRun(Session& session, ChartList& charts, bool select) {
     if (current.probands != before) session.settings.changed = true;
 }
 
-// A type whose computation this version does not have.
-constexpr ChartKind Unavailable(ChartType type, bool analysis) {
-    return {type,
-            nullptr,
-            nullptr,
-            nullptr,
-            ChartWindowFamily::None,
-            ChartShape::Tree,
-            Msg{},
-            nullptr,
-            false,
-            analysis,
-            false,
-            false};
+// The picture first: the page lays its boxes over it.
+void PublishOffspring(const TinbredPerson& chart, PageContext& context) {
+    WriteOffspringImage(chart, context);
+    WriteOffspringPage(chart, context);
+}
+
+void ProduceOffspring(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter&,
+                      const Tvariables& settings) {
+    MakeOffspringChart(root, pool, charts, ChartMetrics::Of(settings));
+}
+
+// A producer whose layout does not depend on the box size.
+template <void (*make)(TlossPerson*, NodePool&, ChartList&, Reporter&)>
+void WithoutSettings(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter,
+                     const Tvariables&) {
+    make(root, pool, charts, reporter);
 }
 
 // In the order of ChartType.
 const std::array<ChartKind, kChartTypeCount> kChartKinds{{
-    {ChartType::Pedigree, BuildPedigree, MakePedigreeChart, PublishPedigree,
+    {ChartType::Pedigree, BuildPedigree, WithoutSettings<MakePedigreeChart>, PublishPedigree,
      ChartWindowFamily::Tree, ChartShape::Tree, Msg::Ancestors, PedigreeWindowHelp, false, false,
      true, false},
     {ChartType::Inbreeding, nullptr, nullptr, nullptr, ChartWindowFamily::Inbreeding,
@@ -136,12 +140,15 @@ const std::array<ChartKind, kChartTypeCount> kChartKinds{{
      AnalysePedigreeLoss},
     {ChartType::Kinship, nullptr, nullptr, nullptr, ChartWindowFamily::Kinship, ChartShape::Graph,
      Msg::Kinship, KinshipWindowHelp, false, true, false, false, AnalyseKinshipRun},
-    {ChartType::Genealogy, BuildGenealogy, MakeGenealogyChart, PublishGenealogy,
+    {ChartType::Genealogy, BuildGenealogy, WithoutSettings<MakeGenealogyChart>, PublishGenealogy,
      ChartWindowFamily::Descendants, ChartShape::Descendants, Msg::Descendants,
      DescendantWindowHelp, true, false, true, false},
-    Unavailable(ChartType::Offspring, false),
+    // The genealogy's tree bent into a fan; one page over its picture.
+    {ChartType::Offspring, BuildGenealogy, ProduceOffspring, PublishOffspring,
+     ChartWindowFamily::Fan, ChartShape::Fan, Msg::Descendants, OffspringWindowHelp, true, false,
+     true, true},
     // Shown in the genealogy's window, drawn as the genealogy is.
-    {ChartType::Timeline, BuildGenealogy, MakeTimelineChart, PublishTimeline,
+    {ChartType::Timeline, BuildGenealogy, WithoutSettings<MakeTimelineChart>, PublishTimeline,
      ChartWindowFamily::Descendants, ChartShape::Descendants, Msg::Descendants,
      DescendantWindowHelp, true, false, true, true},
 }};

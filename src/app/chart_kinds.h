@@ -21,6 +21,7 @@ enum class ChartWindowFamily {
     Descendants,  // descendants, with the family-name branches to switch
     Inbreeding,   // graphs of pedigree loss, the loop of a clicked box in red
     Kinship,      // the common ancestors, a clicked box's descent and ancestry in red
+    Fan,          // the offspring fan: the descendants' window, boxes found anywhere
 };
 
 // One chart type.
@@ -30,8 +31,10 @@ struct ChartKind {
     // select); null after an error or a cancelled dialog. Null: the type is
     // not available in this version.
     TlossPerson* (*build)(Session& session, NodePool& pool, bool select);
-    // Lays the tree out and assembles its charts into the list.
-    void (*produce)(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter);
+    // Lays the tree out and assembles its charts into the list, with the
+    // current settings' box size and spacing where the layout needs them.
+    void (*produce)(TlossPerson* root, NodePool& pool, ChartList& charts, Reporter& reporter,
+                    const Tvariables& settings);
     // Writes the HTML pages of one chart; null for the on-screen analyses.
     void (*publish)(const TinbredPerson& chart, PageContext& context);
     ChartWindowFamily window;

@@ -19,10 +19,12 @@ namespace {
 constexpr std::string_view kNotAvailable = "This chart type is not available in this version.";
 
 PageContext PageContextOf(Session& session) {
-    return PageContext{session.settings.current, session.settings.options,
-                       *session.language,        session.workingDirectory.string(),
-                       session.GetReporter(),    session.GetClock(),
-                       session.chartTitle};
+    PageContext context{session.settings.current, session.settings.options,
+                        *session.language,        session.workingDirectory.string(),
+                        session.GetReporter(),    session.GetClock(),
+                        session.chartTitle};
+    context.chartImage = session.chartImage;
+    return context;
 }
 
 }  // namespace
@@ -55,7 +57,7 @@ void RunHtmlChart(Session& session, bool select, ChartType type) {
         TlossPerson* root = kind.build(session, next.pool, select);
         reporter.EndInterruptible();
         if (reporter.RunState() != kRunNormal) return;
-        kind.produce(root, next.pool, next, reporter);
+        kind.produce(root, next.pool, next, reporter, session.settings.current);
         session.Charts(type) = std::move(next);
         ++session.runCount;
         reporter.ShowStatus(FillInNumber(Msg::RunNCompleted, session.runCount),

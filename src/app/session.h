@@ -14,6 +14,7 @@
 #include "base/reporter.h"
 #include "charts/chart_list.h"
 #include "database/records.h"
+#include "html/page_common.h"
 #include "text/language.h"
 
 namespace lg {
@@ -57,6 +58,9 @@ class Session {
     void ClearCharts() {
         for (ChartList& charts : chartLists) charts.Clear();
     }
+    // Draws the offspring page's picture; the surfaces that can paint set
+    // it (render::MakeOffspringImage), the others leave it null.
+    ChartImageMaker chartImage = nullptr;
     // The title of the last pedigree pages written; the outline and text
     // pages repeat what the tableau set.
     std::string chartTitle;

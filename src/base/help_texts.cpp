@@ -77,6 +77,13 @@ std::string DescendantWindowHelp() {
                     Msg::DropDownShowsEverybody});
 }
 
+std::string OffspringWindowHelp() {
+    return Compose({Msg::Genealogy, kParagraph, Msg::ChartShowsAllOffspring, std::string_view("."),
+                    kBreak, Msg::GrayishBoxesIndicateThat, kParagraph, Msg::RightClickABox, kBreak,
+                    Msg::IfBlankNoName, kParagraph, Msg::DropDownShowsEverybody, kParagraph,
+                    Msg::NavigationUsePgUpPgDn});
+}
+
 std::string PedigreeWindowHelp() {
     return Compose({Msg::AGrayishBoxIndicates, kParagraph, Msg::RightClickABox, kParagraph,
                     Msg::EmptyBoxesHelp, kParagraph, Msg::DropDownShowsEverybody});

@@ -15,6 +15,7 @@ std::string ErrorReportHint();
 std::string TruncationNote();
 std::string ChartDepthWarning();
 std::string DescendantWindowHelp();
+std::string OffspringWindowHelp();
 std::string PedigreeWindowHelp();
 std::string InbreedingWindowHelp();
 std::string KinshipWindowHelp();

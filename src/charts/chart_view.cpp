@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "charts/offspring.h"
+
 namespace lg {
 namespace {
 
@@ -36,7 +38,7 @@ PixelPoint BoxCentre(const ChartPoint& point, const ChartMetrics& metrics) {
             metrics.yoffset + metrics.boxheight / 2 + Scaled(point.y, metrics.RowStep())};
 }
 
-ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics) {
+ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics, ChartShape shape) {
     ChartLayout layout;
     layout.chart = &chart;
     layout.metrics = metrics;
@@ -44,6 +46,7 @@ ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics)
     for (const ChartPoint& point : chart.coords)
         layout.centres.push_back(BoxCentre(point, metrics));
     layout.extent = ChartExtent(chart, metrics);
+    if (shape == ChartShape::Fan) FitFanLayout(layout);
     return layout;
 }
 

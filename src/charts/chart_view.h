@@ -22,6 +22,7 @@ enum class ChartShape {
     Tree,         // a pedigree: child on the left, its parents in the next column
     Descendants,  // a descendant chart: parent on the left, children to the right
     Graph,        // persons reached along several routes: straight lines, older above
+    Fan,          // the offspring fan: straight lines out from the foot, ellipses, spokes
 };
 
 // The box size and spacing of the current settings, in pixels.
@@ -62,8 +63,10 @@ struct ChartLayout {
     }
 };
 
-// Lays the chart out in pixels for the metrics.
-ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics);
+// Lays the chart out in pixels for the metrics; the fan's shape is fitted
+// to its ellipses (FitFanLayout), the others' extent is ChartExtent.
+ChartLayout LayOutChart(const TinbredPerson& chart, const ChartMetrics& metrics,
+                        ChartShape shape = ChartShape::Tree);
 
 // The size of the drawing: the largest box centre plus a box size.
 PixelPoint ChartExtent(const TinbredPerson& chart, const ChartMetrics& metrics);

@@ -43,6 +43,7 @@ struct Context {
     std::ostream& out;
     std::ostream& err;
     const PictureWriter& pictures;
+    ChartImageMaker images;
 };
 
 struct Command {
@@ -243,6 +244,7 @@ int Run(const Arguments& args, const Context& c) {
     }
     ConsoleHost host(c.out, args.quiet);
     Session session(host);
+    session.chartImage = c.images;
     if (!pictures) {
         BatchResult result = RunBatch(session, args.files[0]);
         if (!result.page.empty()) c.out << "Pages written; open " << result.page << '\n';
@@ -482,10 +484,10 @@ std::vector<std::string_view> CommandNames() {
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureWriter& pictures) {
+                   const PictureWriter& pictures, ChartImageMaker images) {
     // A parameter file redirected into a file on a full disk would
     // otherwise be left empty without a word.
-    return StatusAfterOutput(RunCommand(args, Context{out, err, pictures}), out, err,
+    return StatusAfterOutput(RunCommand(args, Context{out, err, pictures, images}), out, err,
                              "lignorama-cli");
 }
 

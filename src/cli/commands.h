@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "html/page_common.h"
+
 namespace lg {
 class Session;
 }
@@ -39,8 +41,10 @@ using PictureWriter =
 // the reason when `out` writes through a FileDescriptorBuffer). Usage
 // errors (a missing argument, an unknown option, which is named) are
 // kExitUsage; --help anywhere after a command prints that command's help.
+// `images` draws the offspring page's picture (none: the page is written
+// without it, and an error line says so).
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureWriter& pictures = {});
+                   const PictureWriter& pictures = {}, ChartImageMaker images = nullptr);
 
 // The commands' names, in the order of the help.
 std::vector<std::string_view> CommandNames();

@@ -13,6 +13,7 @@
 #include "cli/console_host.h"
 #ifdef LG_HAVE_PICTURES
 #include "cli/picture_output.h"
+#include "render/offspring_image.h"
 #endif
 
 int main(int argc, char** argv) {
@@ -22,11 +23,13 @@ int main(int argc, char** argv) {
     lg::FileDescriptorBuffer stdoutBuffer(STDOUT_FILENO);
     std::ostream out(&stdoutBuffer);
     lg::cli::PictureWriter pictures;
+    lg::ChartImageMaker images = nullptr;
 #ifdef LG_HAVE_PICTURES
     pictures = lg::cli::WriteRunPictures;
+    images = lg::render::MakeOffspringImage;
 #endif
     try {
-        return lg::cli::RunCommandLine(args, out, std::cerr, pictures);
+        return lg::cli::RunCommandLine(args, out, std::cerr, pictures, images);
     } catch (const std::exception& e) {
         std::cerr << "*** " << lg::MessageText(lg::Msg::ErrorTrappedCauseUnknown) << " ("
                   << e.what() << ")\n";

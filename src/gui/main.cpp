@@ -18,6 +18,7 @@
 #include "cli/console_host.h"
 #include "gui/main_window.h"
 #include "gui/ui_locale.h"
+#include "render/offspring_image.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ int RunHidden(const std::vector<std::string>& args) {
     std::ostream out(&stdoutBuffer);
     lg::ConsoleHost host(out);
     lg::Session session(host);
+    session.chartImage = lg::render::MakeOffspringImage;
     lg::BatchResult result = lg::RunBatch(session, args.front());
     if (!result.page.empty()) out << "Pages written; open " << result.page << '\n';
     return lg::StatusAfterOutput(result.failed ? 1 : 0, out, std::cerr, "lignorama");

@@ -25,6 +25,7 @@
 #include "base/help_texts.h"
 #include "base/messages.h"
 #include "html/page_common.h"
+#include "render/offspring_image.h"
 #include "render/qt_text.h"
 #include "windows/ui_texts.h"
 #include "windows/widget_helpers.h"
@@ -59,6 +60,7 @@ QSlider* NewBar(QWidget* parent, const char* name, int minimum, int maximum, int
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent), session_(host_) {
     setObjectName("MainForm");
+    session_.chartImage = render::MakeOffspringImage;
     setWindowTitle(QString("Lignorama (V %1)").arg(ToQString(kProgramVersion)));
     BuildControls();
     SetCaptionsAndHints();

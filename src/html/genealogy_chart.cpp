@@ -8,9 +8,8 @@
 // growing to the children, with grey boxes and lines off the family line.
 
 namespace lg {
-namespace {
 
-std::string GenealogyTitle(const TlossPerson& root, const PageContext& context) {
+std::string GenealogyTitle(const TlossPerson& root, const PageContext& context, bool withType) {
     const Tvariables& s = context.settings;
     if (!s.title.empty()) return context.FileText(s.title);
     const Tlanguage& words = context.language;
@@ -20,11 +19,14 @@ std::string GenealogyTitle(const TlossPerson& root, const PageContext& context) 
     else if (root.person)
         name = context.FileText(root.person->FullName(context.options.properdisplay));
     std::string title = words.genealogyTitle + " " + words.OfPhrase(name);
+    if (!withType) return title;
     if (s.genealogytype == 'm') title += " (" + words.maleLine + ")";
     if (s.genealogytype == 'n' && !words.sameNamesOnly.empty())
         title += " (" + words.sameNamesOnly + ")";
     return title;
 }
+
+namespace {
 
 // The genealogy's boxes: coloured by sex (white when it is not recorded),
 // with grey borders off the family line when the naming scheme asks for
@@ -72,7 +74,7 @@ class GenealogyBoxes final : public ChartBoxes {
 
 void WriteGenealogyPage(const TinbredPerson& chart, const GenealogyRows& rows,
                         PageContext& context) {
-    context.chartTitle = GenealogyTitle(*chart.proband, context);
+    context.chartTitle = GenealogyTitle(*chart.proband, context, true);
     const GenealogyBoxes boxes(context, rows);
     WriteChartPage(chart, context, {ChartDirection::Descendants, boxes});
 }

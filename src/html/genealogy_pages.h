@@ -47,6 +47,15 @@ bool IsUnnamed(const Tindividual& person);
 // when the sex is not recorded.
 std::string UnnamedWord(const Tindividual& person, const Tlanguage& language);
 
+// The title of a descendant chart's page: the title setting, else
+// "Genealogy of" the proband, with the genealogy type when withType.
+std::string GenealogyTitle(const TlossPerson& root, const PageContext& context, bool withType);
+
+// The person's marriages as the text page writes them, but every spouse
+// described in full and no children tables: what a box's hint on the
+// offspring page says besides the person's own description.
+std::string MarriagesBlock(const Tindividual& person, const PageContext& context);
+
 // Writes the chart page (setting "output") of the descendant chart at its
 // coordinates, with the rows' numbers in the hints. Sets the chart title.
 // Nothing is written when the proband has no children. May raise

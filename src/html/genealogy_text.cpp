@@ -207,7 +207,7 @@ std::string ChildrenTable(const Tfamily& family, const TextRows& rows) {
     return table + "</table>";
 }
 
-std::string FamilyBlock(const Tindividual& person, const TextRows& rows) {
+std::string FamilyBlock(const Tindividual& person, const TextRows& rows, bool childrenTables) {
     const bool male = person.sex == 'M';
     const bool numbered = person.famsList.size() > 1;
     std::string block;
@@ -228,7 +228,7 @@ std::string FamilyBlock(const Tindividual& person, const TextRows& rows) {
             if (numbered) prefix.append("(").append(std::to_string(++k)).append(") ");
             block += MarriageLine(*spouse, *family, prefix, rows);
         }
-        if (!family->children.empty()) block += ChildrenTable(*family, rows);
+        if (childrenTables && !family->children.empty()) block += ChildrenTable(*family, rows);
     }
     return block;
 }
@@ -254,7 +254,7 @@ void WriteRow(PageFile& file, const TlossPerson& node, const TextRows& rows) {
     if (rows.context.options.gedcomnotes)
         description = JoinWith(description, " ", rows.descriptions.FileText(person.notes));
     file.Line(number + "<td><td class=s>" + description + "<br>");
-    file.Line(FamilyBlock(person, rows));
+    file.Line(FamilyBlock(person, rows, true));
     file.Line("<br></tr>");
 }
 
@@ -269,6 +269,12 @@ TextPageHeadStyle GenealogyHeadStyle(const Tvariables& settings) {
 }
 
 }  // namespace
+
+std::string MarriagesBlock(const Tindividual& person, const PageContext& context) {
+    const GenealogyRows none;
+    const TextRows rows{context, none, context.Descriptions(), {}, {}};
+    return FamilyBlock(person, rows, false);
+}
 
 void WriteGenealogyTextPage(const TinbredPerson& chart, const GenealogyRows& rows,
                             PageContext& context) {

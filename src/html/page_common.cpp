@@ -98,10 +98,15 @@ void ReportBoxedNote(Reporter& reporter, Msg heading, int blanksBefore, int blan
 
 }  // namespace
 
-bool MayReplacePage(const PageContext& context, std::string_view fileName, std::string_view what) {
-    if (GeneratedByUs(context.PathOf(fileName))) return true;
+void ReportNotGeneratedByUs(const PageContext& context, std::string_view fileName,
+                            std::string_view what) {
     ReportBoxedNote(context.reporter, Msg::Warning, 10, 10,
                     FillInAll(Msg::FileNotGeneratedByUs, {fileName, what}));
+}
+
+bool MayReplacePage(const PageContext& context, std::string_view fileName, std::string_view what) {
+    if (GeneratedByUs(context.PathOf(fileName))) return true;
+    ReportNotGeneratedByUs(context, fileName, what);
     return false;
 }
 

@@ -26,6 +26,16 @@ inline constexpr std::string_view kProgramVersion = "4.1.3b";
 inline constexpr std::string_view kAuthorName = "Lignorama team";
 inline constexpr std::string_view kHomePageUrl = "https://lignorama.org/";
 
+struct PageContext;
+
+// A chart drawn as a picture file's bytes (a JPEG), or the reason it could
+// not be; only the surfaces that can paint have a maker (render/).
+struct ChartImage {
+    std::string bytes;
+    std::string error;
+};
+using ChartImageMaker = ChartImage (*)(const TinbredPerson& chart, const PageContext& context);
+
 // Everything a page writer reads besides the chart. The references must
 // outlive the writer call.
 struct PageContext {
@@ -40,6 +50,8 @@ struct PageContext {
     // The pages of the chart being published, put in place together once
     // all are written; null: each page takes its place when it is closed.
     SafeFileSet* pages = nullptr;
+    // Draws the offspring page's picture; null where nothing can paint.
+    ChartImageMaker chartImage = nullptr;
 
     NameOptions Names() const { return {settings.namelength, options.patronym}; }
     int CurrentYear() const { return clock.CurrentYear(); }
@@ -122,6 +134,11 @@ class PageFile {
 // a file the program did not write. A refusal is reported as a boxed warning
 // in the message list (not an error) that names `what` was not produced.
 bool MayReplacePage(const PageContext& context, std::string_view fileName, std::string_view what);
+
+// Reports the boxed warning of MayReplacePage: the file `fileName` is not
+// the program's, so `what` was not produced.
+void ReportNotGeneratedByUs(const PageContext& context, std::string_view fileName,
+                            std::string_view what);
 
 // Whether a text page may be written to the links file: not when links
 // holds "#" (the user supplies a collection of files) and not over a file

@@ -377,7 +377,9 @@ std::string BoxHint(const TlossPerson& node, const DescriptionContext& context) 
         hint.append("(").append(context.language->also).append(": ").append(node.key).append(".)");
     else
         hint += node.name;
-    if (node.isDouble) hint.append("\r\n\r\n").append(MessageText(Msg::DoubleClickForLink));
+    // A double whose other box is not in the chart has no link to click for.
+    if (node.isDouble && node.twin)
+        hint.append("\r\n\r\n").append(MessageText(Msg::DoubleClickForLink));
     return hint;
 }
 

@@ -8,6 +8,7 @@
 
 #include "base/text_helpers.h"
 #include "charts/node_names.h"
+#include "charts/offspring.h"
 #include "render/qt_text.h"
 
 namespace lg::render {
@@ -134,16 +135,30 @@ QString ChartPainter::BoxText(const TlossPerson& node, ChartShape shape) const {
     return ToQString(NameForNode(node, settings_.namingscheme, names_, currentYear_));
 }
 
+namespace {
+
+// Whether the box is one of the laid-out chart's (a fan leaves the boxes of
+// the generations beyond it out).
+bool LaidOut(const ChartLayout& layout, const TlossPerson& node) {
+    return layout.chart && node.index >= 0 &&
+           static_cast<std::size_t>(node.index) < layout.centres.size() &&
+           layout.chart->nodes[static_cast<std::size_t>(node.index)] == &node;
+}
+
+}  // namespace
+
 void ChartPainter::Paint(QPainter& painter, const ChartLayout& layout, ChartShape shape,
-                         QRect exposed, const DoubleLink& link) const {
-    painter.fillRect(exposed, Qt::white);
+                         QRect exposed, const DoubleLink& link, const Parts& parts) const {
+    painter.fillRect(exposed, parts.ground);
     painter.setFont(font_);
-    if (link.IsSet()) {
+    const std::vector<Line>& lines = LinesOf(layout, shape);
+    PaintEllipses(painter, exposed);
+    if (link.IsSet() && LaidOut(layout, *link.from) && LaidOut(layout, *link.to)) {
         painter.setPen(Qt::red);
         painter.drawLine(ToPoint(layout.CentreOf(*link.from)), ToPoint(layout.CentreOf(*link.to)));
     }
-    PaintLines(painter, LinesOf(layout, shape), exposed);
-    PaintBoxes(painter, layout, shape, exposed);
+    PaintLines(painter, lines, exposed);
+    if (parts.boxes) PaintBoxes(painter, layout, exposed);
 }
 
 namespace {
@@ -177,24 +192,75 @@ void DescendantLines(const ChartPainter::ShapeContext& c, std::vector<ChartPaint
     }
 }
 
+ChartPainter::Line StraightLine(QPoint from, QPoint to, const QColor& colour, int width) {
+    ChartPainter::Line line;
+    line.points[0] = from;
+    line.points[1] = to;
+    line.count = 2;
+    const int reach = (width + 1) / 2;
+    line.left = std::min(from.x(), to.x()) - reach;
+    line.right = std::max(from.x(), to.x()) + reach;
+    line.top = std::min(from.y(), to.y()) - reach;
+    line.bottom = std::max(from.y(), to.y()) + reach;
+    line.colour = colour;
+    line.width = width;
+    return line;
+}
+
 // Straight from each box to each of its parents in the chart: red where
 // a click marked both ends, silver otherwise.
 void GraphLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::Line>& lines) {
     for (const TlossPerson* node : c.layout.chart->nodes) {
         const QPoint start = ToPoint(c.layout.CentreOf(*node));
-        for (const TlossPerson* parent : node->parents) {
-            if (!parent) continue;
-            const QPoint end = ToPoint(c.layout.CentreOf(*parent));
-            ChartPainter::Line line;
-            line.points[0] = start;
-            line.points[1] = end;
-            line.count = 2;
-            line.left = std::min(start.x(), end.x());
-            line.right = std::max(start.x(), end.x());
-            line.top = std::min(start.y(), end.y());
-            line.bottom = std::max(start.y(), end.y());
-            line.colour = node->expanded && parent->expanded ? QColor(Qt::red) : kSilver;
-            lines.push_back(line);
+        for (const TlossPerson* parent : node->parents)
+            if (parent)
+                lines.push_back(StraightLine(
+                    start, ToPoint(c.layout.CentreOf(*parent)),
+                    node->expanded && parent->expanded ? QColor(Qt::red) : kSilver, 1));
+    }
+}
+
+// The fan's branches, depth first from the root: from each child's centre
+// to its parent's, thick near the foot and thin at the rim; then at every
+// box of the outermost generation that has children (not shown) a grey
+// spoke per child, 10 degrees apart, pointing away from the root.
+void FanLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::Line>& lines) {
+    const TinbredPerson& chart = *c.layout.chart;
+    if (!chart.proband || !LaidOut(c.layout, *chart.proband)) return;
+    const int32_t levels = FanLevels(chart);
+    const QPoint root = ToPoint(c.layout.CentreOf(*chart.proband));
+    std::vector<const TlossPerson*> work{chart.proband};
+    std::vector<const TlossPerson*> rim;
+    while (!work.empty()) {
+        const TlossPerson& node = *work.back();
+        work.pop_back();
+        if (node.generation >= levels) {
+            if (!node.children.empty()) rim.push_back(&node);
+            continue;
+        }
+        const QPoint centre = ToPoint(c.layout.CentreOf(node));
+        for (auto it = node.children.rbegin(); it != node.children.rend(); ++it)
+            if (*it && LaidOut(c.layout, **it)) work.push_back(*it);
+        for (const TlossPerson* child : node.children)
+            if (child && LaidOut(c.layout, *child))
+                lines.push_back(StraightLine(ToPoint(c.layout.CentreOf(*child)), centre, Qt::black,
+                                             levels - node.generation));
+    }
+    const long double length = 0.75L * c.layout.metrics.boxwidth;
+    const long double pi = 3.14159265358979323846L;
+    for (const TlossPerson* node : rim) {
+        const QPoint centre = ToPoint(c.layout.CentreOf(*node));
+        const long double direction =
+            centre.x() == root.x() ? -pi / 2
+                                   : std::atan2(centre.y() - root.y(), centre.x() - root.x());
+        const std::size_t n = node->children.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const long double angle = direction + (static_cast<long double>(i) * 10 -
+                                                   (static_cast<long double>(n) - 1) * 5) *
+                                                      pi / 180;
+            const QPoint end(static_cast<int>(std::lround(centre.x() + length * std::cos(angle))),
+                             static_cast<int>(std::lround(centre.y() + length * std::sin(angle))));
+            lines.push_back(StraightLine(end, centre, kGreyPen, 1));
         }
     }
 }
@@ -202,7 +268,7 @@ void GraphLines(const ChartPainter::ShapeContext& c, std::vector<ChartPainter::L
 // The line-making function of every shape, in the order of ChartShape.
 constexpr void (*kShapeLines[])(const ChartPainter::ShapeContext&,
                                 std::vector<ChartPainter::Line>&) = {TreeLines, DescendantLines,
-                                                                     GraphLines};
+                                                                     GraphLines, FanLines};
 
 }  // namespace
 
@@ -230,6 +296,48 @@ void ChartPainter::Prepare(const ChartLayout& layout, ChartShape shape) const {
     lines_.reserve(2 * layout.chart->nodes.size());
     const ShapeContext context{layout, greyBranches_};
     kShapeLines[static_cast<std::size_t>(shape)](context, lines_);
+    ellipses_.clear();
+    boxOrder_.clear();
+    if (shape == ChartShape::Fan) PrepareFan(layout);
+}
+
+void ChartPainter::PrepareFan(const ChartLayout& layout) const {
+    const TinbredPerson& chart = *layout.chart;
+    if (!chart.proband || !LaidOut(layout, *chart.proband)) return;
+    const int32_t levels = FanLevels(chart);
+    // Generation after generation, so that the smaller ellipses further out
+    // lie over the larger ones within.
+    std::vector<const TlossPerson*> generation{chart.proband};
+    for (int32_t g = 1; g <= levels && !generation.empty(); ++g) {
+        const FanEllipse ellipse = FanEllipseOf(g, levels, layout.metrics);
+        const QColor colour(ellipse.colour.red, ellipse.colour.green, ellipse.colour.blue);
+        std::vector<const TlossPerson*> next;
+        for (const TlossPerson* node : generation) {
+            ellipses_.push_back(
+                {ToPoint(layout.CentreOf(*node)), ellipse.radiusX, ellipse.radiusY, colour});
+            for (const TlossPerson* child : node->children)
+                if (child && LaidOut(layout, *child)) next.push_back(child);
+        }
+        generation = std::move(next);
+    }
+    // Each box after those of its descendants: the root's last.
+    struct Visit {
+        const TlossPerson* node;
+        bool childrenDone;
+    };
+    std::vector<Visit> work{{chart.proband, false}};
+    while (!work.empty()) {
+        Visit visit = work.back();
+        work.pop_back();
+        if (visit.childrenDone) {
+            boxOrder_.push_back(static_cast<std::size_t>(visit.node->index));
+            continue;
+        }
+        work.push_back({visit.node, true});
+        if (visit.node->generation >= levels) continue;
+        for (auto it = visit.node->children.rbegin(); it != visit.node->children.rend(); ++it)
+            if (*it && LaidOut(layout, **it)) work.push_back({*it, false});
+    }
 }
 
 const std::vector<ChartPainter::Line>& ChartPainter::LinesOf(const ChartLayout& layout,
@@ -243,35 +351,62 @@ void ChartPainter::PaintLines(QPainter& painter, const std::vector<Line>& lines,
     const int left = exposed.left() - 1, right = exposed.right() + 1;
     const int top = exposed.top() - 1, bottom = exposed.bottom() + 1;
     QColor current = Qt::black;
+    int width = 1;
     painter.setPen(current);
     for (const Line& line : lines) {
         if (line.right < left || line.left > right || line.bottom < top || line.top > bottom)
             continue;
-        if (line.colour != current) {
-            painter.setPen(line.colour);
+        if (line.colour != current || line.width != width) {
+            QPen pen(line.colour, line.width);
+            // Thick branches meet at the boxes' centres without corners.
+            if (line.width > 1) pen.setCapStyle(Qt::RoundCap);
+            painter.setPen(pen);
             current = line.colour;
+            width = line.width;
         }
         painter.drawPolyline(line.points, line.count);
     }
 }
 
-void ChartPainter::PaintBoxes(QPainter& painter, const ChartLayout& layout, ChartShape shape,
-                              QRect exposed) const {
-    if (!layout.chart) return;
-    const TinbredPerson& chart = *layout.chart;
-    const ChartMetrics& metrics = layout.metrics;
-    const QSize size(metrics.boxwidth, metrics.boxheight);
-    const int halfWidth = metrics.boxwidth / 2;
-    const bool text = settings_.fontsize > 0;
-    auto [first, last] = NodesInRows(chart, metrics, exposed.top(), exposed.bottom());
-    for (std::size_t i = first; i < last; ++i) {
-        const TlossPerson& node = *chart.nodes[i];
-        const QPoint centre = ToPoint(layout.centres[i]);
-        if (centre.x() + halfWidth < exposed.left() || centre.x() - halfWidth > exposed.right())
-            continue;
-        DrawBox(painter, centre, size, SetBoxColors(node), text ? BoxText(node, shape) : QString(),
-                text);
+void ChartPainter::PaintEllipses(QPainter& painter, QRect exposed) const {
+    for (const Ellipse& e : ellipses_) {
+        const QRect bounds(e.centre.x() - e.radiusX, e.centre.y() - e.radiusY, 2 * e.radiusX + 1,
+                           2 * e.radiusY + 1);
+        if (!bounds.intersects(exposed)) continue;
+        painter.setPen(e.colour);
+        painter.setBrush(e.colour);
+        painter.drawEllipse(e.centre, e.radiusX, e.radiusY);
     }
+    painter.setBrush(Qt::white);
+}
+
+void ChartPainter::PaintBox(QPainter& painter, const ChartLayout& layout, std::size_t i,
+                            QRect exposed) const {
+    const ChartMetrics& metrics = layout.metrics;
+    const int halfWidth = metrics.boxwidth / 2;
+    const QPoint centre = ToPoint(layout.centres[i]);
+    if (centre.x() + halfWidth < exposed.left() || centre.x() - halfWidth > exposed.right()) return;
+    const bool text = settings_.fontsize > 0;
+    const TlossPerson& node = *layout.chart->nodes[i];
+    DrawBox(painter, centre, QSize(metrics.boxwidth, metrics.boxheight), SetBoxColors(node),
+            text ? BoxText(node, linesShape_) : QString(), text);
+}
+
+void ChartPainter::PaintBoxes(QPainter& painter, const ChartLayout& layout, QRect exposed) const {
+    if (!layout.chart) return;
+    if (linesShape_ == ChartShape::Fan) {
+        // Few boxes, in no row order: each is looked at.
+        const int halfHeight = layout.metrics.boxheight / 2;
+        for (std::size_t i : boxOrder_) {
+            const int y = layout.centres[i].y;
+            if (y + halfHeight >= exposed.top() && y - halfHeight <= exposed.bottom())
+                PaintBox(painter, layout, i, exposed);
+        }
+        return;
+    }
+    auto [first, last] =
+        NodesInRows(*layout.chart, layout.metrics, exposed.top(), exposed.bottom());
+    for (std::size_t i = first; i < last; ++i) PaintBox(painter, layout, i, exposed);
 }
 
 }  // namespace lg::render

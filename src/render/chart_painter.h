@@ -1,10 +1,10 @@
 #pragma once
 // The one painter of charts: boxes with their colours and names, the
 // bracket lines of pedigrees, the elbow lines of descendant charts with
-// their grey branches, and the red link between a double and its first
-// box. Chart windows paint the exposed part of the surface with it;
-// pictures (render/chart_picture.h) and printing paint whole charts the
-// same way, so screen, paper and picture never disagree.
+// their grey branches, the offspring fan's ellipses, branches and spokes,
+// and the red link between a double and its first box. Chart windows paint the exposed part of the
+// surface with it; pictures (render/chart_picture.h) and printing paint whole charts the same way,
+// so screen, paper and picture never disagree.
 
 #include <QColor>
 #include <QFont>
@@ -82,6 +82,13 @@ class ChartPainter {
         int count = 0;
         int left = 0, top = 0, right = 0, bottom = 0;
         QColor colour;
+        int width = 1;  // the pen's, in pixels
+    };
+    // A filled ellipse around a box (the fan's generations).
+    struct Ellipse {
+        QPoint centre;
+        int radiusX = 0, radiusY = 0;
+        QColor colour;
     };
     // An elbow line: from start along its row to the column `middle`, then
     // to end's row and along it to end.
@@ -97,22 +104,37 @@ class ChartPainter {
     // does it for a layout it has not seen).
     void Prepare(const ChartLayout& layout, ChartShape shape) const;
 
+    // What a paint covers besides the lines: the ground's colour and
+    // whether the boxes are drawn (the offspring page's picture has
+    // neither white ground nor boxes: the page lays its own boxes over it).
+    struct Parts {
+        QColor ground = Qt::white;
+        bool boxes = true;
+    };
+
     // Paints the part of the laid-out chart inside `exposed` (pixels of the
-    // whole drawing): white ground, the double link, the lines, then the
-    // boxes. Only boxes and lines that reach into the rectangle are drawn,
-    // so a window showing a huge chart repaints in time proportional to
-    // what it shows.
+    // whole drawing): the ground, the fan's ellipses, the double link (when
+    // both its boxes are in the chart), the lines, then the boxes. Only
+    // boxes and lines that reach into the rectangle are drawn, so a window
+    // showing a huge chart repaints in time proportional to what it shows.
     void Paint(QPainter& painter, const ChartLayout& layout, ChartShape shape, QRect exposed,
-               const DoubleLink& link) const;
+               const DoubleLink& link, const Parts& parts) const;
+    // ... on white ground, with the boxes.
+    void Paint(QPainter& painter, const ChartLayout& layout, ChartShape shape, QRect exposed,
+               const DoubleLink& link) const {
+        Paint(painter, layout, shape, exposed, link, Parts());
+    }
 
   private:
     // The lines of the chart, worked out once per layout: a repaint only
     // compares whole numbers to find what reaches into the exposed part.
     const std::vector<Line>& LinesOf(const ChartLayout& layout, ChartShape shape) const;
 
+    void PrepareFan(const ChartLayout& layout) const;
     void PaintLines(QPainter& painter, const std::vector<Line>& lines, QRect exposed) const;
-    void PaintBoxes(QPainter& painter, const ChartLayout& layout, ChartShape shape,
-                    QRect exposed) const;
+    void PaintEllipses(QPainter& painter, QRect exposed) const;
+    void PaintBoxes(QPainter& painter, const ChartLayout& layout, QRect exposed) const;
+    void PaintBox(QPainter& painter, const ChartLayout& layout, std::size_t i, QRect exposed) const;
 
     const Tvariables& settings_;
     NameOptions names_;
@@ -123,6 +145,10 @@ class ChartPainter {
     mutable const ChartLayout* linesLayout_ = nullptr;
     mutable ChartShape linesShape_ = ChartShape::Tree;
     mutable std::vector<Line> lines_;
+    // The fan's: its ellipses in drawing order, and its boxes' indices in
+    // drawing order (each box after the boxes of its descendants).
+    mutable std::vector<Ellipse> ellipses_;
+    mutable std::vector<std::size_t> boxOrder_;
 };
 
 }  // namespace lg::render

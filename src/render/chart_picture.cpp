@@ -68,6 +68,24 @@ QString WritePng(const ChartPainter& painter, const ChartLayout& layout, ChartSh
 
 }  // namespace
 
+std::unique_ptr<QGuiApplication> StartOffscreenQt() {
+    if (QCoreApplication::instance()) return nullptr;
+    // A script's standard error is for the run's messages: Qt's note that
+    // it picked a runtime folder of its own (no XDG_RUNTIME_DIR under cron
+    // or ssh) is none of the user's business.
+    static const QtMessageHandler qtHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (type == QtWarningMsg && text.startsWith("QStandardPaths:")) return;
+            qtHandler(type, context, text);
+        });
+    static int argc = 3;
+    static char program[] = "lignorama";
+    static char option[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {program, option, platform, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 NameOptions BoxNamesOf(const Session& session) {
     NameOptions names;
     names.nameLength = session.settings.current.namelength;

@@ -5,6 +5,7 @@
 // layout, so a picture shows exactly what the window shows. Neither needs
 // a display, only a QGuiApplication (the offscreen platform will do).
 
+#include <QGuiApplication>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -20,6 +21,12 @@ enum class PictureFormat { Svg, Png };
 
 // The longest side of a PNG: what image readers and Qt's painter take.
 constexpr int kLargestPngSide = 32767;
+
+// A QGuiApplication for fonts and painting, on the offscreen platform
+// whatever QT_QPA_PLATFORM says (a script may run where no display is);
+// null when the process has one already. Qt's note that it picked a
+// runtime folder of its own is kept off standard error.
+std::unique_ptr<QGuiApplication> StartOffscreenQt();
 
 // How the boxes shorten names under the session's current settings.
 NameOptions BoxNamesOf(const Session& session);

@@ -258,7 +258,7 @@ void TGCdisplay::ShowChart() {
     painter_ = render::PainterFor(session_);
     layout_ = {};
     if (TinbredPerson* chart = CurrentChart()) {
-        layout_ = LayOutChart(*chart, painter_->Metrics());
+        layout_ = LayOutChart(*chart, painter_->Metrics(), Kind().shape);
         painter_->Prepare(layout_, Kind().shape);
         FitCanvas();
         if (Kind().analysis) {
@@ -318,10 +318,14 @@ void TGCdisplay::SelectBoxSelect(int index) {
     Redraw();
 }
 
+int TGCdisplay::FindNode(const ChartLayout& layout, QPoint pos) const {
+    return FindNodeAt(*layout.chart, layout.metrics, pos.x(), pos.y());
+}
+
 TlossPerson* TGCdisplay::NodeAt(QPoint pos) {
     TinbredPerson* chart = CurrentChart();
     if (!chart || !painter_ || layout_.chart != chart) return nullptr;
-    int i = FindNodeAt(*chart, layout_.metrics, pos.x(), pos.y());
+    int i = FindNode(layout_, pos);
     return i < 0 ? nullptr : chart->nodes[static_cast<std::size_t>(i)];
 }
 
@@ -569,6 +573,9 @@ TGCdisplay* MakeChartWindow(Session& session, ChartType type, QWidget* parent) {
         },
         [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
             return new TkinshipDisplay(s, t, p);
+        },
+        [](Session& s, ChartType t, QWidget* p) -> TGCdisplay* {
+            return new ToffspringDisplay(s, t, p);
         },
     };
     return kMakers[static_cast<std::size_t>(KindOf(type).window)](session, type, parent);

@@ -107,6 +107,9 @@ class TGCdisplay : public QWidget {
     virtual bool ListsChartBoxes() const { return false; }
     // Works the lines out again after marks changed their colours.
     void RefreshLines();
+    // The index of the box under the pixel of the laid-out chart, -1 for
+    // none (FindNodeAt: the boxes are ordered by row).
+    virtual int FindNode(const ChartLayout& layout, QPoint pos) const;
 
     // The row of the window's chart type: shape, title, help.
     const ChartKind& Kind() const;

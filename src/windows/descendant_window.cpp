@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "charts/box_menu.h"
+#include "charts/offspring.h"
 #include "render/qt_text.h"
 #include "windows/ui_texts.h"
 
@@ -22,6 +23,10 @@ void TgenealogyDisplay::HighlightItemChosen(TlossPerson& node) {
     bool changed = false;
     ToggleBranch(node, session_.settings.current, session_.settings.options.patronym, changed);
     if (changed) session_.settings.changed = true;
+}
+
+int ToffspringDisplay::FindNode(const ChartLayout& layout, QPoint pos) const {
+    return FindFanNodeAt(layout, pos.x(), pos.y());
 }
 
 }  // namespace lg::gui

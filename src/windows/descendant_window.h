@@ -6,7 +6,7 @@
 
 namespace lg::gui {
 
-class TgenealogyDisplay final : public TGCdisplay {
+class TgenealogyDisplay : public TGCdisplay {
     Q_OBJECT
 
   public:
@@ -15,6 +15,18 @@ class TgenealogyDisplay final : public TGCdisplay {
   protected:
     void PrepareHighlightItem(QAction& item, const TlossPerson& node) override;
     void HighlightItemChosen(TlossPerson& node) override;
+};
+
+// The offspring fan's window: the genealogy's, but its boxes lie anywhere,
+// so the box under the pointer is looked for among all of them.
+class ToffspringDisplay final : public TgenealogyDisplay {
+    Q_OBJECT
+
+  public:
+    using TgenealogyDisplay::TgenealogyDisplay;
+
+  protected:
+    int FindNode(const ChartLayout& layout, QPoint pos) const override;
 };
 
 }  // namespace lg::gui

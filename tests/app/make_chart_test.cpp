@@ -177,6 +177,27 @@ TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
 }
 
+TEST(MakeChart, OffspringFanWritesItsPageOverItsPicture) {
+    Example e;
+    ASSERT_TRUE(MakeChart(e, ChartType::Offspring)) << e.host.AllMessages();
+    const TinbredPerson* chart = e.session.Charts(ChartType::Offspring).Current();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_GT(chart->nodes.size(), 1u);
+    // Where nothing can paint, the page is written and the picture is missing.
+    EXPECT_EQ(PublishChart(e.session, ChartType::Offspring),
+              (e.dir.Path() / "lgfamtree.htm").string());
+    EXPECT_TRUE(
+        e.host.HasMessage("*** The picture lgfamtree.jpg was not made: this build cannot draw."));
+    EXPECT_FALSE(std::filesystem::exists(e.dir.Path() / "lgfamtree.jpg"));
+    e.session.chartImage = [](const TinbredPerson&, const PageContext&) {
+        return ChartImage{"picture", {}};
+    };
+    EXPECT_FALSE(PublishChart(e.session, ChartType::Offspring).empty());
+    EXPECT_EQ(test::ReadFile(e.dir.Path() / "lgfamtree.jpg"), "picture");
+    EXPECT_NE(test::ReadFile(e.dir.Path() / "lgfamtree.htm").find("src=lgfamtree.jpg>"),
+              std::string::npos);
+}
+
 TEST(MakeChart, CancelledRunKeepsTheLastChart) {
     Example e;
     ASSERT_TRUE(MakeChart(e, ChartType::Genealogy));

@@ -191,6 +191,28 @@ TEST(ChartWindow, TimelineShowsTheDescendantsAndViewsItsPage) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+TEST(ChartWindow, OffspringFanFindsItsBoxesAndWritesItsPageOverItsPicture) {
+    ChartWindowFixture f("Offspring tree");
+    ASSERT_NE(f.window, nullptr);
+    // The fan's boxes are in no row order: the last one is found all the same.
+    TlossPerson& last = *f.Chart().nodes.back();
+    ASSERT_NE(&last, f.Chart().proband);
+    f.window->CanvasMouseMove(f.Centre(last), {});
+    EXPECT_EQ(f.window->HoverNode(), &last);
+    EXPECT_TRUE(f.window->CurrentHint().contains(QString::fromStdString(last.person->ID)));
+    EXPECT_TRUE(ToQString(KindOf(ChartType::Offspring).windowHelp())
+                    .startsWith("Genealogy\r\n\r\nThe chart shows all known offspring of the "
+                                "proband.\r\nGrayish boxes"));
+
+    const PixelPoint extent = f.window->Layout().extent;
+    f.window->HTMLButtonClick();
+    ASSERT_EQ(f.pages.size(), 1u);
+    EXPECT_EQ(f.pages[0].filename(), "lgfamtree.htm");
+    const QImage picture(QString::fromStdString((f.dir.Path() / "lgfamtree.jpg").string()));
+    EXPECT_EQ(picture.size(), QSize(extent.x, extent.y));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
     ChartWindowFixture f;
     // Wider boxes and rows move the boxes apart once the chart is laid out again.
