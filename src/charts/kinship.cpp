@@ -55,7 +55,7 @@ std::string MatrixEntry(long double value, bool negative = false) {
     if (digits.size() == 1) lead = negative ? "   -" : "    ";
     if (digits.size() == 2) lead = negative ? " -" : "  ";
     if (digits.size() > 2 && negative) lead = "-";
-    char rest[8];
+    char rest[32];
     std::snprintf(rest, sizeof rest, ".%03lld", thousandths);
     return lead + digits + rest + "    ";
 }
@@ -179,7 +179,7 @@ long double KinshipEngine::Kinship(const Tindividual& a, const Tindividual& b) {
     if (interrupted_) return 0.5L;
     if (std::optional<long double> cached = Cached(&a, &b)) return *cached;
     std::vector<Frame> stack;
-    stack.push_back({&a, &b});
+    stack.push_back(Frame{&a, &b, {}, 0, 0, 0, false});
     std::unordered_set<std::pair<const void*, const void*>, PairHash> open;
     long double result = 0;
     bool returned = false;  // result holds the value of the frame just finished
@@ -217,7 +217,7 @@ long double KinshipEngine::Kinship(const Tindividual& a, const Tindividual& b) {
         if (frame.next > 0) {
             --frame.next;
             const Frame::Term term = frame.terms[frame.next];
-            stack.push_back({term.x, term.y});
+            stack.push_back(Frame{term.x, term.y, {}, 0, 0, 0, false});
             continue;
         }
         result = frame.base + frame.sum;

@@ -224,9 +224,23 @@ bool ReadPictureRequest(const Arguments& args, PictureRequest& request, std::ost
             return false;
         }
     }
-    if ((args.Has("svg") && request.svg.empty()) || (args.Has("png") && request.png.empty())) {
-        err << "lignorama-cli: run: --svg and --png take a file name\n";
+    request.pdf = args.Value("pdf");
+    if ((args.Has("svg") && request.svg.empty()) || (args.Has("png") && request.png.empty()) ||
+        (args.Has("pdf") && request.pdf.empty())) {
+        err << "lignorama-cli: run: --svg, --png and --pdf take a file name\n";
         return false;
+    }
+    if (args.Has("paper")) {
+        request.paper = args.Value("paper");
+        if (request.pdf.empty()) {
+            err << "lignorama-cli: run: --paper is for --pdf\n";
+            return false;
+        }
+        if (request.paper != "a4" && request.paper != "letter" && request.paper != "a3") {
+            err << "lignorama-cli: run: --paper takes a4, letter or a3, not \"" << request.paper
+                << "\"\n";
+            return false;
+        }
     }
     return true;
 }
@@ -236,10 +250,10 @@ bool ReadPictureRequest(const Arguments& args, PictureRequest& request, std::ost
 int Run(const Arguments& args, const Context& c) {
     PictureRequest request;
     if (!ReadPictureRequest(args, request, c.err)) return kExitUsage;
-    const bool pictures = !request.svg.empty() || !request.png.empty();
+    const bool pictures = !request.svg.empty() || !request.png.empty() || !request.pdf.empty();
     if (pictures && !c.pictures) {
-        c.err << "lignorama-cli: run: --svg and --png are not available in this build (it was "
-                 "made without Qt)\n";
+        c.err << "lignorama-cli: run: --svg, --png and --pdf are not available in this build (it "
+                 "was made without Qt)\n";
         return kExitError;
     }
     ConsoleHost host(c.out, args.quiet);
@@ -255,6 +269,7 @@ int Run(const Arguments& args, const Context& c) {
     if (!c.pictures(session, request, c.err)) return kExitError;
     for (const std::string* file : {&request.svg, &request.png})
         if (!file->empty()) c.out << "Picture written: " << *file << '\n';
+    if (!request.pdf.empty()) c.out << "Printout written: " << request.pdf << '\n';
     return result.failed ? kExitError : kExitOk;
 }
 
@@ -322,7 +337,7 @@ const std::vector<Command>& Commands() {
          {},
          Persons},
         {"run",
-         "run PARAMS.txt [--svg FILE] [--png FILE [--scale N]]\n"
+         "run PARAMS.txt [--svg FILE] [--png FILE [--scale N]] [--pdf FILE [--paper P]]\n"
          "  Loads a parameter file and the GEDCOM it names, makes the file's chart\n"
          "  without dialogs (the remembered or the automatic proband) and writes\n"
          "  its HTML pages beside the parameter file; prints the page to open.\n"
@@ -333,9 +348,12 @@ const std::vector<Command>& Commands() {
          "               side is refused (save it as SVG)\n"
          "  --scale N    the PNG's size as a multiple of the window's, from 0.1\n"
          "               to 16 (default 1)\n"
+         "  --pdf FILE   the printout instead: the chart tiled over as many sheets\n"
+         "               as it needs, each labelled with its row and column\n"
+         "  --paper P    the sheets of the PDF: a4 (default), letter or a3\n"
          "  Example: lignorama-cli run family.params.txt --png family.png --scale 2\n",
          1,
-         {"svg", "png", "scale"},
+         {"svg", "png", "scale", "pdf", "paper"},
          Run},
         {"check",
          "check FILE.ged [--level 0|1|2] [--out DIR]\n"

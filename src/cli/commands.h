@@ -27,6 +27,8 @@ struct PictureRequest {
     std::string svg;  // the SVG file; empty: none
     std::string png;  // the PNG file; empty: none
     double scale = 1.0;
+    std::string pdf;           // the printout as a PDF; empty: none
+    std::string paper = "a4";  // its sheets: a4, letter or a3
 };
 
 // Draws the current chart of the session's chart type into the request's

@@ -1,14 +1,49 @@
 #include "cli/picture_output.h"
 
 #include <QGuiApplication>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <memory>
 #include <ostream>
 
 #include "app/chart_kinds.h"
 #include "app/session.h"
+#include "base/messages.h"
 #include "render/chart_picture.h"
+#include "render/chart_print.h"
+#include "render/qt_text.h"
 
 namespace lg::cli {
+namespace {
+
+QPageSize PaperOf(const std::string& paper) {
+    if (paper == "letter") return QPageSize(QPageSize::Letter);
+    if (paper == "a3") return QPageSize(QPageSize::A3);
+    return QPageSize(QPageSize::A4);
+}
+
+// The printout of the chart, tiled on sheets of the paper, as a PDF that
+// replaces the file only when it is complete.
+QString WritePdf(Session& session, const render::ChartPainter& painter, const ChartLayout& layout,
+                 const ChartKind& kind, const PictureRequest& request) {
+    QSaveFile file(QString::fromStdString(request.pdf));
+    if (!file.open(QIODevice::WriteOnly))
+        return QString("it could not be written (%1).").arg(file.errorString());
+    const QString title = "Lignorama - " + ToQString(MessageText(kind.windowTitle));
+    {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(PaperOf(request.paper));
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        pdf.setTitle(title);
+        pdf.setCreator("Lignorama");
+        render::PrintChart(pdf, painter, layout, kind.shape, title, &session.GetReporter());
+    }
+    if (!file.commit()) return QString("it could not be written (%1).").arg(file.errorString());
+    return {};
+}
+
+}  // namespace
 
 bool WriteRunPictures(Session& session, const PictureRequest& request, std::ostream& err) {
     const ChartType type = session.settings.options.charttype;
@@ -32,6 +67,13 @@ bool WriteRunPictures(Session& session, const PictureRequest& request, std::ostr
     };
     write(request.svg, render::PictureFormat::Svg);
     write(request.png, render::PictureFormat::Png);
+    if (!request.pdf.empty()) {
+        const QString error = WritePdf(session, *painter, layout, kind, request);
+        if (!error.isEmpty()) {
+            err << "*** " << request.pdf << ": " << error.toStdString() << '\n';
+            written = false;
+        }
+    }
     return written;
 }
 

@@ -129,6 +129,10 @@ ChartPainter::ChartPainter(const Tvariables& settings, const NameOptions& names,
     if (settings.fontsize > 0) font_.setPointSize(settings.fontsize);
 }
 
+void ChartPainter::UsePixelFont() {
+    if (settings_.fontsize > 0) font_.setPixelSize(std::max(1, settings_.fontsize * 96 / 72));
+}
+
 QString ChartPainter::BoxText(const TlossPerson& node, ChartShape shape) const {
     // The graphs of the analyses name every box alike, as the index does.
     if (shape == ChartShape::Graph) return node.person ? ToQString(node.person->IndexName()) : "";
@@ -296,6 +300,7 @@ void ChartPainter::Prepare(const ChartLayout& layout, ChartShape shape) const {
     lines_.reserve(2 * layout.chart->nodes.size());
     const ShapeContext context{layout, greyBranches_};
     kShapeLines[static_cast<std::size_t>(shape)](context, lines_);
+    IndexLines(layout);
     ellipses_.clear();
     boxOrder_.clear();
     if (shape == ChartShape::Fan) PrepareFan(layout);
@@ -346,14 +351,49 @@ const std::vector<ChartPainter::Line>& ChartPainter::LinesOf(const ChartLayout& 
     return lines_;
 }
 
+void ChartPainter::IndexLines(const ChartLayout& layout) const {
+    lineCells_.clear();
+    cellColumns_ = 0;
+    if (lines_.size() < 4096) return;
+    const auto cell = [](int v) { return std::max(0, v) / kLineCell; };
+    cellColumns_ = cell(layout.extent.x) + 1;
+    const int rows = cell(layout.extent.y) + 1;
+    lineCells_.resize(static_cast<std::size_t>(cellColumns_) * rows);
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        for (int r = cell(line.top); r <= std::min(cell(line.bottom), rows - 1); ++r)
+            for (int c = cell(line.left); c <= std::min(cell(line.right), cellColumns_ - 1); ++c)
+                lineCells_[static_cast<std::size_t>(r) * cellColumns_ + c].push_back(
+                    static_cast<std::uint32_t>(i));
+    }
+}
+
 void ChartPainter::PaintLines(QPainter& painter, const std::vector<Line>& lines,
                               QRect exposed) const {
     const int left = exposed.left() - 1, right = exposed.right() + 1;
     const int top = exposed.top() - 1, bottom = exposed.bottom() + 1;
+    // The lines to look at, in their drawing order.
+    std::vector<std::uint32_t> candidates;
+    if (!lineCells_.empty() && &lines == &lines_) {
+        const int rows = static_cast<int>(lineCells_.size()) / cellColumns_;
+        const auto cell = [](int v) { return std::max(0, v) / kLineCell; };
+        for (int r = cell(top); r <= std::min(cell(bottom), rows - 1); ++r)
+            for (int c = cell(left); c <= std::min(cell(right), cellColumns_ - 1); ++c) {
+                const auto& in = lineCells_[static_cast<std::size_t>(r) * cellColumns_ + c];
+                candidates.insert(candidates.end(), in.begin(), in.end());
+            }
+        std::sort(candidates.begin(), candidates.end());
+        candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
+    } else {
+        candidates.resize(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            candidates[i] = static_cast<std::uint32_t>(i);
+    }
     QColor current = Qt::black;
     int width = 1;
     painter.setPen(current);
-    for (const Line& line : lines) {
+    for (std::uint32_t i : candidates) {
+        const Line& line = lines[i];
         if (line.right < left || line.left > right || line.bottom < top || line.top > bottom)
             continue;
         if (line.colour != current || line.width != width) {

@@ -12,6 +12,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 #include "charts/chart_view.h"
@@ -70,6 +71,9 @@ class ChartPainter {
 
     // The chart's font: the settings' font name at their font size.
     const QFont& Font() const { return font_; }
+    // Sizes the font in pixels as a 96 dpi screen shows it, for devices
+    // whose pixels are scaled to another resolution (paper).
+    void UsePixelFont();
     const ChartMetrics& Metrics() const { return metrics_; }
 
     // The name in the box, as the naming scheme and name codes say; in
@@ -145,6 +149,13 @@ class ChartPainter {
     mutable const ChartLayout* linesLayout_ = nullptr;
     mutable ChartShape linesShape_ = ChartShape::Tree;
     mutable std::vector<Line> lines_;
+    // For charts of many lines: which lines reach into each square of the
+    // drawing, so that a repaint or a printed sheet looks at its own
+    // lines only.
+    static constexpr int kLineCell = 512;
+    mutable int cellColumns_ = 0;
+    mutable std::vector<std::vector<std::uint32_t>> lineCells_;
+    void IndexLines(const ChartLayout& layout) const;
     // The fan's: its ellipses in drawing order, and its boxes' indices in
     // drawing order (each box after the boxes of its descendants).
     mutable std::vector<Ellipse> ellipses_;

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -24,6 +26,7 @@
 #include "charts/node_names.h"
 #include "html/person_description.h"
 #include "render/chart_picture.h"
+#include "render/chart_print.h"
 #include "render/qt_text.h"
 #include "text/names.h"
 #include "windows/descendant_window.h"
@@ -108,10 +111,8 @@ void TGCdisplay::BuildToolBar() {
     nextButton_->setFixedWidth(32);
     mPanel_ = Legend(topPanel, tr("M", "male"), render::LightMaleColour());
     fPanel_ = Legend(topPanel, tr("F", "female"), render::LightFemaleColour());
-    // Printing is still to come; the button holds its place.
     printButton_ = ToolButton(topPanel, tr("Print"), tr("Send this graph to a printer"));
     printButton_->setObjectName("PrintButton");
-    printButton_->setEnabled(false);
     htmlButton_ = ToolButton(topPanel, tr("HTML"), tr("Make and view HTML output"));
     htmlButton_->setObjectName("HTMLButton");
     pictureButton_ = ToolButton(topPanel, tr("Save as picture..."),
@@ -144,6 +145,7 @@ void TGCdisplay::BuildToolBar() {
     connect(prevButton_, &QPushButton::clicked, this, [this] { PrevButtonClick(); });
     connect(nextButton_, &QPushButton::clicked, this, [this] { NextButtonClick(); });
     connect(selectBox_, &QComboBox::activated, this, [this](int i) { SelectBoxSelect(i); });
+    connect(printButton_, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
     connect(htmlButton_, &QPushButton::clicked, this, [this] { HTMLButtonClick(); });
     connect(pictureButton_, &QPushButton::clicked, this, [this] { PictureButtonClick(); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { HelpButtonClick(); });
@@ -462,6 +464,39 @@ void TGCdisplay::PictureButtonClick() {
     if (!error.isEmpty())
         session_.GetHost().ShowMessageBox(
             FromQString(QString("%1: %2").arg(QFileInfo(file).fileName(), error)));
+}
+
+QString TGCdisplay::PrintTitle() const {
+    Msg name = Kind().windowTitle;
+    switch (type_) {
+        case ChartType::Pedigree:
+            name = Msg::Pedigree;
+            break;
+        case ChartType::Inbreeding:
+            name = Msg::PedigreeLoss;
+            break;
+        case ChartType::Kinship:
+            name = Msg::Kinship;
+            break;
+        default:
+            name = Msg::Genealogy;
+            break;
+    }
+    return "Lignorama - " + UiText(name);
+}
+
+void TGCdisplay::PrintButtonClick() {
+    if (!CurrentChart() || !painter_ || layout_.chart != CurrentChart()) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(PrintTitle());
+    if (printDialog) {
+        if (!printDialog(printer)) return;
+    } else {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) return;
+    }
+    render::PrintChart(printer, *painter_, layout_, Kind().shape, PrintTitle(),
+                       &session_.GetReporter());
 }
 
 void TGCdisplay::HelpButtonClick() {

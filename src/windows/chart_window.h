@@ -24,6 +24,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QAction;
+class QPrinter;
 class QPushButton;
 class QScrollArea;
 
@@ -63,6 +64,13 @@ class TGCdisplay : public QWidget {
     // Asks for a file and writes the whole chart there as SVG or PNG, as
     // its extension says (SVG without one); a failure is shown in a box.
     void PictureButtonClick();
+    // The platform's print dialog, then the chart tiled over the sheets.
+    void PrintButtonClick();
+    // Replaces the print dialog in tests: sets the printer up (a PDF file)
+    // and answers whether to print.
+    std::function<bool(QPrinter& printer)> printDialog;
+    // "Lignorama - " and the chart type's name.
+    QString PrintTitle() const;
     void HelpButtonClick();
     // What the canvas reports, in pixels of the whole drawing.
     void CanvasMouseMove(QPoint pos, QPoint globalPos);

@@ -85,6 +85,22 @@ TEST(RunPictures, DrawsEveryChartTypeAsSvgAndPng) {
         std::filesystem::remove(svg);
         std::filesystem::remove(png);
     }
+    // The printout: a PDF on the paper asked for, the wrong paper refused.
+    const auto pdf = dir.Path() / "chart.pdf";
+    PictureRun printed = CliWithPictures(
+        {"run", (dir.Path() / "pedigree.txt").string(), "--pdf", pdf.string(), "--paper", "a3"});
+    ASSERT_EQ(printed.status, kExitOk) << printed.err;
+    EXPECT_NE(printed.out.find("Printout written: " + pdf.string()), std::string::npos);
+    EXPECT_EQ(test::ReadFile(pdf).rfind("%PDF", 0), 0u);
+    EXPECT_NE(test::ReadFile(pdf).find("MediaBox [0 0 842.000000 1191.000000]"),
+              std::string::npos);  // A3 in points
+    EXPECT_EQ(CliWithPictures({"run", (dir.Path() / "pedigree.txt").string(), "--pdf", pdf.string(),
+                               "--paper", "a5"})
+                  .status,
+              kExitUsage);
+    EXPECT_EQ(
+        CliWithPictures({"run", (dir.Path() / "pedigree.txt").string(), "--paper", "a4"}).status,
+        kExitUsage);
     // A file that cannot be written fails the run and is named.
     const std::string gone = (dir.Path() / "gone" / "x.svg").string();
     PictureRun failed =

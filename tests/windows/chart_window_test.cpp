@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -306,6 +308,29 @@ TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
     EXPECT_EQ(QColor(image.pixel(left + QPoint(0, -4))), border);
     // Where the border stood before, above the line to it, is empty now.
     EXPECT_EQ(QColor(image.pixel(left + QPoint(-50, -4))), QColor(Qt::white));
+}
+
+// Print: the dialog's printer gets the chart's sheets; a cancelled dialog
+// prints nothing.
+TEST(ChartWindow, PrintsThroughThePrintDialog) {
+    ChartWindowFixture f;
+    ASSERT_NE(f.window, nullptr);
+    auto* print = f.window->findChild<QPushButton*>("PrintButton");
+    ASSERT_TRUE(print && print->isEnabled());
+    const auto pdf = f.dir.Path() / "printed.pdf";
+    bool answer = false;
+    f.window->printDialog = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.docName(), "Lignorama - Pedigree");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        return answer;
+    };
+    f.window->PrintButtonClick();
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    answer = true;
+    f.window->PrintButtonClick();
+    EXPECT_EQ(test::ReadFile(pdf).rfind("%PDF", 0), 0u);
+    EXPECT_TRUE(f.form.findChild<QLabel*>("StatusLabel")->text().startsWith("Ready with printing"));
 }
 
 // "Save as picture..." writes what the canvas shows, as the extension

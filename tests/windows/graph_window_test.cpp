@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -57,7 +58,16 @@ TEST(InbreedingWindow, ShowsTheGroupShadedWithItsLossInTheHint) {
     InbreedingFixture f;
     ASSERT_NE(f.window, nullptr) << f.Messages();
     EXPECT_EQ(f.window->windowTitle(), "Inbreeding chart");
-    EXPECT_FALSE(f.window->findChild<QPushButton*>("PrintButton")->isEnabled());
+    // The graph prints on its sheets too.
+    const auto pdf = f.dir.Path() / "graph.pdf";
+    f.window->printDialog = [&](QPrinter& printer) {
+        EXPECT_EQ(printer.docName(), "Lignorama - Pedigree loss");
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        return true;
+    };
+    f.window->PrintButtonClick();
+    EXPECT_EQ(test::ReadFile(pdf).rfind("%PDF", 0), 0u);
     EXPECT_FALSE(f.window->findChild<QPushButton*>("HTMLButton")->isEnabled());
     EXPECT_TRUE(f.window->findChild<QLabel*>("IncompleteLabel")->text().isEmpty());
     TinbredPerson& chart = f.Chart();
