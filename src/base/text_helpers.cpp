@@ -14,7 +14,10 @@ std::string JoinWith(std::string_view a, std::string_view separator, std::string
     return result;
 }
 
-std::string YearOf(std::string_view date) {
+namespace {
+
+// The last run of exactly four digits in the date; empty when none.
+std::string_view YearDigits(std::string_view date) {
     std::string_view found;
     std::size_t i = 0;
     while (i < date.size()) {
@@ -26,13 +29,18 @@ std::string YearOf(std::string_view date) {
         while (i < date.size() && date[i] >= '0' && date[i] <= '9') ++i;
         if (i - start == 4) found = date.substr(start, 4);
     }
-    return std::string(found);
+    return found;
+}
+
+}  // namespace
+
+std::string YearOf(std::string_view date) {
+    return std::string(YearDigits(date));
 }
 
 int YearNumber(std::string_view date) {
-    std::string year = YearOf(date);
     int n = 0;
-    for (char c : year) n = n * 10 + (c - '0');
+    for (char c : YearDigits(date)) n = n * 10 + (c - '0');
     return n;
 }
 

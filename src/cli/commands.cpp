@@ -44,6 +44,23 @@ struct Context {
     std::ostream& err;
     const PictureWriter& pictures;
     ChartImageMaker images;
+    Leftovers* leftovers;
+};
+
+// Declared after the session, so that it hands the session's records over
+// (when the caller takes them) just before the session ends.
+class KeepRecords {
+  public:
+    KeepRecords(Session& session, const Context& c) : session_(session), leftovers_(c.leftovers) {}
+    KeepRecords(const KeepRecords&) = delete;
+    KeepRecords& operator=(const KeepRecords&) = delete;
+    ~KeepRecords() {
+        if (leftovers_) leftovers_->databases.push_back(std::move(session_.Db()));
+    }
+
+  private:
+    Session& session_;
+    Leftovers* leftovers_;
 };
 
 struct Command {
@@ -66,6 +83,7 @@ int ExitStatusOf(Session& session) {
 int Load(const Arguments& args, const Context& c) {
     ConsoleHost host(c.out, args.quiet);
     Session session(host);
+    KeepRecords keep(session, c);
     LoadGedcom(session, args.files[0]);
     return ExitStatusOf(session);
 }
@@ -74,6 +92,7 @@ int Persons(const Arguments& args, const Context& c) {
     // The listing is the result; the load messages are not.
     ConsoleHost host(c.err, args.quiet);
     Session session(host);
+    KeepRecords keep(session, c);
     if (!LoadGedcom(session, args.files[0])) return kExitError;
     for (const auto& person : session.Db().persons)
         c.out << ToUtf8(person->ID) << '\t' << ToUtf8(person->ListingText()) << '\n';
@@ -106,6 +125,7 @@ int Inbreeding(const Arguments& args, const Context& c) {
     const bool csv = args.Has("csv");
     ConsoleHost host(csv ? c.err : c.out, args.quiet);
     Session session(host);
+    KeepRecords keep(session, c);
     if (!LoadGedcom(session, args.files[0])) return kExitError;
     std::vector<std::string> ids(args.files.begin() + 1, args.files.end());
     for (const std::string& id : ids)
@@ -166,6 +186,7 @@ int Kinship(const Arguments& args, const Context& c) {
     }
     ConsoleHost host(csv ? c.err : c.out, args.quiet);
     Session session(host);
+    KeepRecords keep(session, c);
     if (!LoadGedcom(session, args.files[0])) return kExitError;
     std::vector<const Tindividual*> persons;
     if (!FindPersons(session, {args.files.begin() + 1, args.files.end()}, "kinship", persons,
@@ -259,6 +280,7 @@ int Run(const Arguments& args, const Context& c) {
     ConsoleHost host(c.out, args.quiet);
     Session session(host);
     session.chartImage = c.images;
+    KeepRecords keep(session, c);
     if (!pictures) {
         BatchResult result = RunBatch(session, args.files[0]);
         if (!result.page.empty()) c.out << "Pages written; open " << result.page << '\n';
@@ -306,6 +328,7 @@ int Check(const Arguments& args, const Context& c) {
     }
     ConsoleHost host(c.out, args.quiet);
     Session session(host);
+    KeepRecords keep(session, c);
     session.settings.options.gedcomchecks = level;
     session.reportDirectory = args.Value("out");
     LoadGedcom(session, args.files[0]);
@@ -502,11 +525,11 @@ std::vector<std::string_view> CommandNames() {
 }
 
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureWriter& pictures, ChartImageMaker images) {
+                   const PictureWriter& pictures, ChartImageMaker images, Leftovers* leftovers) {
     // A parameter file redirected into a file on a full disk would
     // otherwise be left empty without a word.
-    return StatusAfterOutput(RunCommand(args, Context{out, err, pictures, images}), out, err,
-                             "lignorama-cli");
+    return StatusAfterOutput(RunCommand(args, Context{out, err, pictures, images, leftovers}), out,
+                             err, "lignorama-cli");
 }
 
 }  // namespace lg::cli

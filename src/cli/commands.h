@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "database/records.h"
 #include "html/page_common.h"
 
 namespace lg {
@@ -43,10 +44,18 @@ using PictureWriter =
 // the reason when `out` writes through a FileDescriptorBuffer). Usage
 // errors (a missing argument, an unknown option, which is named) are
 // kExitUsage; --help anywhere after a command prints that command's help.
+// With `leftovers`, the command hands over its loaded records instead of
+// freeing them: freeing a million records one by one takes about a second,
+// while a process that ends leaves them to the system at once. Only a
+// caller about to end the process passes it.
+struct Leftovers {
+    std::vector<Database> databases;
+};
 // `images` draws the offspring page's picture (none: the page is written
 // without it, and an error line says so).
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                   const PictureWriter& pictures = {}, ChartImageMaker images = nullptr);
+                   const PictureWriter& pictures = {}, ChartImageMaker images = nullptr,
+                   Leftovers* leftovers = nullptr);
 
 // The commands' names, in the order of the help.
 std::vector<std::string_view> CommandNames();

@@ -1,6 +1,7 @@
 #include "database/gedcom_reader.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "base/fill_in.h"
@@ -105,6 +106,7 @@ class GedcomReader {
     GedcomLineSource* source_ = nullptr;
 
     std::string raw_;
+    bool plain_ = false;  // raw_ needs neither escaping nor conversion
     std::string previousRaw_;
     GedcomLine line_;
     bool haveLine_ = false;
@@ -113,6 +115,7 @@ class GedcomReader {
     bool headerDone_ = false;
     bool stopped_ = false;  // a read error ended the file
     HeapPrefaulter prefaulter_;
+    TextPool places_;
 };
 
 bool GedcomReader::ReadRaw(std::string_view& raw) {
@@ -176,15 +179,40 @@ void GedcomReader::SkipDeeper(int32_t level) {
     haveLine_ = true;
 }
 
+// Whether the line holds a byte that escaping or any character set would
+// change, or a NUL. Most lines of a file are plain ASCII without markup; one
+// pass over them replaces the half dozen scans of the steps they skip.
+bool NeedsConversion(std::string_view line) {
+    // Eight bytes at a time: a byte of a word is zero exactly where
+    // (word - 0x01...) sets its high bit and the word's own byte had none.
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighs = 0x8080808080808080u;
+    const auto hasZeroByte = [](std::uint64_t w) { return (w - kOnes) & ~w & kHighs; };
+    std::size_t i = 0;
+    for (; i + 8 <= line.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, line.data() + i, 8);
+        if ((w & kHighs) || hasZeroByte(w) || hasZeroByte(w ^ (kOnes * '&')) ||
+            hasZeroByte(w ^ (kOnes * '<')) || hasZeroByte(w ^ (kOnes * '>')))
+            return true;
+    }
+    for (; i < line.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(line[i]);
+        if (byte >= 0x80 || byte == '&' || byte == '<' || byte == '>' || byte == '\0') return true;
+    }
+    return false;
+}
+
 // Every later step, and every message that quotes the line, sees text that
 // is safe to write into a page: markup in a note or name stays text.
 void GedcomReader::TakeLine(std::string_view raw) {
     raw_.assign(raw);
-    EscapeMarkupInPlace(raw_);
+    plain_ = !NeedsConversion(raw_);
+    if (!plain_) EscapeMarkupInPlace(raw_);
 }
 
 void GedcomReader::Convert() {
-    if (!headerDone_) return;
+    if (!headerDone_ || plain_) return;
     if (std::memchr(raw_.data(), '\0', raw_.size())) {
         for (char& c : raw_)
             if (c == '\0') c = '?';
@@ -412,21 +440,23 @@ void GedcomReader::ReadName(Tindividual& p, int32_t level) {
 }
 
 void GedcomReader::ReadNote(Tindividual& p, int32_t level) {
-    p.notes += TrimBlanksAndControls(line_.value);
+    std::string notes = p.notes;
+    notes += TrimBlanksAndControls(line_.value);
     NextLine();
     while (haveLine_ && line_.level > level) {
         if (line_.level == level + 1 && line_.tag == kCONT) {
-            p.notes += ' ';
-            p.notes += TrimBlanksAndControls(line_.value);
+            notes += ' ';
+            notes += TrimBlanksAndControls(line_.value);
             NextLine();
         } else if (line_.level == level + 1 && line_.tag == kCONC) {
-            p.notes += TrimBlanksAndControls(line_.value);
+            notes += TrimBlanksAndControls(line_.value);
             NextLine();
         } else {
             SkipDeeper(level + 1);
         }
     }
-    p.notes += ' ';
+    notes += ' ';
+    p.notes = std::move(notes);
 }
 
 void GedcomReader::ReadFamc(Tindividual& p, int32_t level) {
@@ -493,7 +523,7 @@ void GedcomReader::ReadEvent(TEventRecord& event) {
         } else if (tag == kDATE) {
             event.date = line_.value == "?" ? std::string_view() : line_.value;
         } else if (tag == kPLAC) {
-            event.place = line_.value == "?" ? std::string_view() : line_.value;
+            event.place = places_.Get(line_.value == "?" ? std::string_view() : line_.value);
         } else if (tag == kAGE) {
             event.age = line_.value;
         } else {
@@ -621,13 +651,18 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     if (reporter.RunState() == kRunError) return false;
     reporter.AddMessage(FillInNumber(Msg::NPersons, static_cast<int32_t>(db.persons.Count())));
     reporter.AddMessage(FillInNumber(Msg::NFamilies, static_cast<int32_t>(db.families.Count())));
+    // Linked while the lists are still in file order, which is the order of
+    // the records in memory: in the sorted order every record would be a
+    // cache miss. Links reach the first record of an identifier either way.
+    db.persons.IndexByID();
+    db.families.IndexByID();
+    LinkFamilies(db.families, db.persons);
+    LinkIndividuals(db.persons, db.families);
+    for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);
     db.persons.SortByID();
     db.families.SortByID();
     ReportSharedIdentifiers(db.persons, "INDI", reporter);
     ReportSharedIdentifiers(db.families, "FAM", reporter);
-    LinkFamilies(db.families, db.persons);
-    LinkIndividuals(db.persons, db.families);
-    for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);
     return true;
 }
 

@@ -55,10 +55,8 @@ class GedcomLineSource {
     std::string buffer_;
     std::size_t pos_ = 0;           // start of the unread part of buffer_
     std::size_t end_ = 0;           // end of the valid bytes in buffer_
-    std::size_t nextLf_ = 0;        // the first LF at or after pos_, or end_ when none
     std::uintmax_t fileSize_ = 0;   // 0: unknown
     std::uintmax_t bytesRead_ = 0;  // from the file into buffer_
-    bool lfKnown_ = false;
     bool atFileEnd_ = false;
     bool readFailed_ = false;
     bool empty_ = false;

@@ -149,6 +149,7 @@ std::string CleanName(std::string_view value, NameStyle style) {
     }
     if (style == NameStyle::Gedcom) return name;
     name = TidyWords(name);
+    if (name.find('_') == std::string::npos) return name;
     // Files join the words of one name with underscores ("Albert of_Prussia",
     // "Edward_IV"): a run between two words reads as one blank. A run that
     // makes a word of its own stands for an unknown part, shown as "?"; at

@@ -1,7 +1,6 @@
 #include "database/records.h"
 
 #include <algorithm>
-#include <climits>
 #include <functional>
 
 #include "base/html_text.h"
@@ -11,8 +10,9 @@
 namespace lg {
 namespace {
 
-std::string DateOf(const std::unique_ptr<TEventRecord>& event) {
-    return event ? event->date : std::string();
+const std::string& DateOf(const std::unique_ptr<TEventRecord>& event) {
+    static const std::string none;
+    return event ? event->date : none;
 }
 
 std::string_view FirstWord(std::string_view text) {
@@ -31,21 +31,21 @@ constexpr std::string_view kTableClose = "</table>";
 
 }  // namespace
 
-std::string Tindividual::BirthDate() const {
+const std::string& Tindividual::BirthDate() const {
     return DateOf(birth);
 }
-std::string Tindividual::ChristeningDate() const {
+const std::string& Tindividual::ChristeningDate() const {
     return DateOf(christening);
 }
-std::string Tindividual::DeathDate() const {
+const std::string& Tindividual::DeathDate() const {
     return DateOf(death);
 }
-std::string Tindividual::BurialDate() const {
+const std::string& Tindividual::BurialDate() const {
     return DateOf(burial);
 }
 
-std::string Tindividual::BirthOrChristeningDate() const {
-    std::string date = BirthDate();
+const std::string& Tindividual::BirthOrChristeningDate() const {
+    const std::string& date = BirthDate();
     return date.empty() ? ChristeningDate() : date;
 }
 
@@ -101,7 +101,7 @@ std::string Tindividual::SurnameOrPatronym() const {
 }
 
 std::string Tindividual::IndexName() const {
-    std::string_view family = surname.empty() ? patronym : surname;
+    std::string_view family = surname.empty() ? patronym.str() : surname;
     std::string particles;
     while (!family.empty()) {
         std::string_view word = FirstWord(family);
@@ -115,7 +115,7 @@ std::string Tindividual::IndexName() const {
 }
 
 std::string Tindividual::FullName(NameStyle style) const {
-    const std::string& family = surname.empty() ? patronym : surname;
+    const std::string& family = surname.empty() ? patronym.str() : surname;
     if (style == NameStyle::Formal) return JoinWith(ToUpperAscii(family), ", ", givenNames);
     return JoinWith(givenNames, " ", family);
 }
@@ -196,31 +196,42 @@ std::uint64_t IdKey(std::string_view id) {
 }  // namespace
 
 template <typename Record>
+void TrecordList<Record>::IndexByID() {
+    std::size_t size = 16;
+    while (size < 2 * records_.size()) size *= 2;
+    slots_.assign(size, nullptr);
+    for (const auto& record : records_) {
+        std::size_t slot = std::hash<std::string_view>{}(record->ID) & (size - 1);
+        while (slots_[slot] && slots_[slot]->ID != record->ID) slot = (slot + 1) & (size - 1);
+        // A later record of an identifier already there is not found.
+        if (!slots_[slot]) slots_[slot] = record.get();
+    }
+}
+
+template <typename Record>
 void TrecordList<Record>::SortByID() {
+    // Sorting moves the owners, not the records, so the index stays right.
+    if (slots_.empty()) IndexByID();
     struct Entry {
         std::uint64_t key;
         std::size_t index;
     };
+    // The first eight bytes of each identifier as a number, so that the
+    // sort mostly compares numbers in one array instead of following a
+    // pointer per step.
     std::vector<Entry> entries(records_.size());
     for (std::size_t i = 0; i < records_.size(); ++i) entries[i] = {IdKey(records_[i]->ID), i};
-    std::stable_sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
+    // Equal identifiers keep their file order by the index: as stable as a
+    // stable sort, without its buffer of half the list.
+    std::sort(entries.begin(), entries.end(), [this](const Entry& a, const Entry& b) {
         if (a.key != b.key) return a.key < b.key;
-        return std::string_view(records_[a.index]->ID) < std::string_view(records_[b.index]->ID);
+        const int order = records_[a.index]->ID.compare(records_[b.index]->ID);
+        return order != 0 ? order < 0 : a.index < b.index;
     });
     std::vector<std::unique_ptr<Record>> sorted(records_.size());
-    keys_.resize(records_.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
+    for (std::size_t i = 0; i < entries.size(); ++i)
         sorted[i] = std::move(records_[entries[i].index]);
-        keys_[i] = entries[i].key;
-    }
     records_ = std::move(sorted);
-    if (!records_.empty()) BuildIndex();
-}
-
-template <typename Record>
-bool TrecordList<Record>::IdBelowAt(std::size_t i, std::uint64_t key, std::string_view id) const {
-    if (!keys_.empty() && keys_[i] != key) return keys_[i] < key;
-    return std::string_view(records_[i]->ID) < id;
 }
 
 template <typename Record>
@@ -228,43 +239,19 @@ Record* TrecordList<Record>::Find(std::string_view id) const {
     if (slots_.empty()) return Bisect(id);
     std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = std::hash<std::string_view>{}(id)&mask;; slot = (slot + 1) & mask) {
-        std::uint32_t entry = slots_[slot];
-        if (entry == 0) return nullptr;
-        if (keys_[entry - 1] == IdKey(id) && records_[entry - 1]->ID == id)
-            return records_[entry - 1].get();
-    }
-}
-
-template <typename Record>
-void TrecordList<Record>::BuildIndex() {
-    slots_.clear();
-    // Indexes are stored in 32 bits; past that the bisection serves.
-    if (records_.size() >= UINT32_MAX / 2) return;
-    std::size_t size = 16;
-    while (size < 2 * records_.size()) size *= 2;
-    slots_.assign(size, 0);
-    std::size_t last = records_.size() - 1;
-    for (std::size_t i = 0; i < records_.size();) {
-        // A run of equal identifiers [i, j] is found at its first record,
-        // as the bisection finds it.
-        std::size_t j = i;
-        while (j < last && keys_[j + 1] == keys_[i] && records_[j + 1]->ID == records_[i]->ID) ++j;
-        std::size_t slot = std::hash<std::string_view>{}(records_[i]->ID) & (size - 1);
-        while (slots_[slot] != 0) slot = (slot + 1) & (size - 1);
-        slots_[slot] = static_cast<std::uint32_t>(i + 1);
-        i = j + 1;
+        Record* record = slots_[slot];
+        if (!record || record->ID == id) return record;
     }
 }
 
 template <typename Record>
 Record* TrecordList<Record>::Bisect(std::string_view id) const {
     // The first record whose identifier is not below id.
-    std::uint64_t key = IdKey(id);
     std::size_t low = 0;
     std::size_t high = records_.size();
     while (low < high) {
         std::size_t mid = low + (high - low) / 2;
-        if (IdBelowAt(mid, key, id))
+        if (std::string_view(records_[mid]->ID) < id)
             low = mid + 1;
         else
             high = mid;

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/shared_text.h"
+
 namespace lg {
 
 struct TlossPerson;  // a chart box; defined with the chart records
@@ -40,13 +42,15 @@ inline std::string_view TagText(const Tag& tag) {
 enum class NameStyle : int32_t { Proper = 0, Formal = 1, Gedcom = 2 };
 
 // One event of a person or a family, with its texts as written in the file.
+// A big file has millions of events: the rarely given texts and the place,
+// which repeats from event to event, are shared texts.
 struct TEventRecord {
     Tag tag = MakeTag("");
     bool asserted = false;  // the event line said "Y": it happened, no details known
-    std::string eventType;
+    SharedText eventType;
     std::string date;
-    std::string place;
-    std::string age;
+    SharedText place;
+    SharedText age;
 };
 
 // A person's child-of-family link. The first link decides father and mother.
@@ -98,45 +102,47 @@ class Tfamily {
 class Tindividual {
   public:
     std::string ID;
-    int32_t line = 0;  // where the INDI record starts in the file; 0 when not read from one
     std::string fullName;
     std::string surname;
     std::string givenNames;
-    std::string nameSuffix;
-    std::string patronym;
-    std::string alias;
-    std::string notes;
-    std::string occupation;
-    std::string reserved1;
-    std::string chartPartnerID;
-    char sex = ' ';     // 'M', 'F', '?' for another value, ' ' without a SEX line
-    char nameCode = 0;  // per-person name form override, 0 for none
-    bool highlighted = false;
+    // Empty in most records, so they hold nothing then.
+    SharedText nameSuffix;
+    SharedText patronym;
+    SharedText alias;
+    SharedText notes;
+    SharedText occupation;
+    SharedText chartPartnerID;
     TchildList famcList;
     std::vector<Tspouse> famsList;
     std::unique_ptr<TEventRecord> birth;
     std::unique_ptr<TEventRecord> christening;
     std::unique_ptr<TEventRecord> death;
     std::unique_ptr<TEventRecord> burial;
+    int32_t line = 0;  // where the INDI record starts in the file; 0 when not read from one
     int32_t birthYear = 0;
     int32_t deathYear = 0;
     int32_t work1 = 0;
     int32_t work2 = 0;
     int32_t treeDepth = 0;
+    int32_t work3 = 0;
+    int32_t timelineRow = 0;
+    char sex = ' ';     // 'M', 'F', '?' for another value, ' ' without a SEX line
+    char nameCode = 0;  // per-person name form override, 0 for none
+    bool highlighted = false;
+    bool collected = false;
+    bool relevant = false;
     Tindividual* father = nullptr;
     Tindividual* mother = nullptr;
     Tindividual* chainNext = nullptr;
-    int32_t work3 = 0;
-    int32_t timelineRow = 0;
-    bool collected = false;
-    bool relevant = false;
     TlossPerson* node = nullptr;
 
-    std::string BirthDate() const;
-    std::string ChristeningDate() const;
-    std::string DeathDate() const;
-    std::string BurialDate() const;
-    std::string BirthOrChristeningDate() const;
+    // The event's date; empty without the event. The checks ask for them
+    // millions of times on a big file: no copies.
+    const std::string& BirthDate() const;
+    const std::string& ChristeningDate() const;
+    const std::string& DeathDate() const;
+    const std::string& BurialDate() const;
+    const std::string& BirthOrChristeningDate() const;
     // birthYear as text, or the christening year when that is 0.
     std::string BirthYearText() const;
     // Sets birthYear and deathYear from the birth and death dates (0 if none).
@@ -180,19 +186,21 @@ class TrecordList {
     const Record& operator[](std::size_t i) const { return *records_[i]; }
     Record& Last() { return *records_.back(); }
     Record& Add(std::unique_ptr<Record> record) {
-        keys_.clear();
         slots_.clear();
         records_.push_back(std::move(record));
         return *records_.back();
     }
     void Clear() {
-        keys_.clear();
         slots_.clear();
         records_.clear();
     }
     void Reserve(std::size_t n) { records_.reserve(n); }
+    // Builds the index that makes Find fast, in the list's present order:
+    // where several records share an identifier, the first of them is
+    // found. The index survives SortByID; Add drops it.
+    void IndexByID();
     // Stable, so records with equal identifiers keep their file order.
-    // Also builds the index that makes Find fast.
+    // Also builds the index (IndexByID) when there is none.
     void SortByID();
     // The record with the identifier in the sorted list; null when absent.
     // Where several records share an identifier, the first of them, which
@@ -212,19 +220,14 @@ class TrecordList {
     auto end() const { return records_.end(); }
 
   private:
-    bool IdBelowAt(std::size_t i, std::uint64_t key, std::string_view id) const;
     Record* Bisect(std::string_view id) const;
-    void BuildIndex();
 
     std::vector<std::unique_ptr<Record>> records_;
-    // The first eight bytes of each identifier as a number, in list order,
-    // so that sorting and bisection mostly compare numbers in one array
-    // instead of following a pointer per step. Empty until SortByID.
-    std::vector<std::uint64_t> keys_;
-    // Open-addressing hash table of record index + 1 (0 = free), one entry
-    // per distinct identifier: a big file's links resolve with a cache miss
-    // or two each instead of a bisection's twenty.
-    std::vector<std::uint32_t> slots_;
+    // Open-addressing hash table of the records (null = free), one entry per
+    // distinct identifier: a big file's links resolve with a cache miss or
+    // two each, the table's and the record's, instead of a bisection's
+    // twenty. Empty until SortByID.
+    std::vector<Record*> slots_;
 };
 
 using TindividualList = TrecordList<Tindividual>;

@@ -97,10 +97,10 @@ void PaintBoxNotes(QPainter& canvas, const ChartLayout& layout, bool graph, bool
     const QFontMetrics metrics(small);
     const int halfWidth = layout.metrics.boxwidth / 2;
     const int halfHeight = layout.metrics.boxheight / 2;
-    auto [first, last] = rowOrdered ? NodesInRows(*layout.chart, layout.metrics, tile.top(),
-                                                  tile.bottom() + 2 * halfHeight)
-                                    : std::make_pair<std::size_t, std::size_t>(
-                                          0, layout.centres.size());
+    auto [first, last] =
+        rowOrdered
+            ? NodesInRows(*layout.chart, layout.metrics, tile.top(), tile.bottom() + 2 * halfHeight)
+            : std::make_pair<std::size_t, std::size_t>(0, layout.centres.size());
     for (std::size_t i = first; i < last; ++i) {
         const TlossPerson& node = *layout.chart->nodes[i];
         const PixelPoint c = layout.centres[i];
@@ -121,8 +121,7 @@ void PaintBoxNotes(QPainter& canvas, const ChartLayout& layout, bool graph, bool
         const int textRight = right - static_cast<int>(sign) - 1;
         if (!year.isEmpty())
             canvas.drawText(QPoint(textRight - metrics.horizontalAdvance(year), baseline), year);
-        SexSign(canvas, QPointF(right - sign, c.y + halfHeight + 1), sign,
-                node.person->sex == 'M');
+        SexSign(canvas, QPointF(right - sign, c.y + halfHeight + 1), sign, node.person->sex == 'M');
     }
 }
 
@@ -133,8 +132,7 @@ int PrintUnit(QPaintDevice& device, bool graph) {
     return std::max(1, metrics.horizontalAdvance("1234567890") / (graph ? 50 : 40));
 }
 
-std::vector<PrintTile> PlanPrintTiles(const ChartLayout& layout, bool graph, int unit,
-                                      QSize page) {
+std::vector<PrintTile> PlanPrintTiles(const ChartLayout& layout, bool graph, int unit, QSize page) {
     std::vector<PrintTile> tiles;
     if (!layout.chart || page.width() <= 0 || page.height() <= 0) return tiles;
     const Placement p = PlacementOf(layout, graph, unit, page);
@@ -144,7 +142,8 @@ std::vector<PrintTile> PlanPrintTiles(const ChartLayout& layout, bool graph, int
     boxes.reserve(layout.centres.size());
     for (std::size_t i = 0; i < layout.centres.size(); ++i) {
         if (graph && !layout.chart->nodes[i]->person) continue;
-        const QPoint at((layout.centres[i].x - p.minX) * unit, (layout.centres[i].y - p.minY) * unit);
+        const QPoint at((layout.centres[i].x - p.minX) * unit,
+                        (layout.centres[i].y - p.minY) * unit);
         boxes.push_back(at);
         right = std::max(right, at.x());
         bottom = std::max(bottom, at.y());
@@ -238,9 +237,9 @@ PrintOutcome PrintChart(QPagedPaintDevice& device, const ChartPainter& painter,
         bool first = true;
         for (const PrintTile& tile : tiles) {
             if (reporter)
-                reporter->ShowStatus(FillInNumbers(MessageText(Msg::PrintingPageYX),
-                                                   {tile.row, tile.column}),
-                                     StatusColour::Error);
+                reporter->ShowStatus(
+                    FillInNumbers(MessageText(Msg::PrintingPageYX), {tile.row, tile.column}),
+                    StatusColour::Error);
             if (!tile.empty) {
                 if (!first) device.newPage();
                 first = false;

@@ -35,8 +35,7 @@ int PrintUnit(QPaintDevice& device, bool graph);
 
 // Every tile of the laid-out chart on pages of the size (dots), in the
 // order they are printed. A chart smaller than a page is centred on it.
-std::vector<PrintTile> PlanPrintTiles(const ChartLayout& layout, bool graph, int unit,
-                                      QSize page);
+std::vector<PrintTile> PlanPrintTiles(const ChartLayout& layout, bool graph, int unit, QSize page);
 
 // The year printed below a box: the last four characters of the date (its
 // trailing blanks dropped) when they are digits; empty otherwise.

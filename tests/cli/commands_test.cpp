@@ -93,6 +93,17 @@ TEST(CommandLine, PersonsListsIdentifiersAndNamesInUtf8) {
               "I2\t\xC5\x81\xC3\xB3"
               "d\xC5\xBA, van; Zo\xC3\xAB [1901]\n");
     EXPECT_NE(persons.err.find("2 persons"), std::string::npos);
+
+    // A caller about to end the process takes the records over unfreed;
+    // the output is the same.
+    Leftovers leftovers;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine({"persons", file.string()}, out, err, {}, nullptr, &leftovers),
+              kExitOk);
+    EXPECT_EQ(out.str(), persons.out);
+    ASSERT_EQ(leftovers.databases.size(), 1u);
+    EXPECT_EQ(leftovers.databases[0].persons.Count(), 2u);
+    EXPECT_EQ(leftovers.databases[0].persons.Find("I1")->surname, "Berg");
 }
 
 // Runs the rest of a test in another current directory.

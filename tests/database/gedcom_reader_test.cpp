@@ -217,6 +217,48 @@ TEST(GedcomReader, AllLineEndsEndALine) {
     }
 }
 
+TEST(GedcomReader, LinesOfEveryLengthAreReadWholeAndConverted) {
+    // Line ends and the bytes that need escaping or conversion are looked
+    // for several bytes at a time: put each at every place of a word.
+    for (std::string_view end : {"\n", "\r\n", "\r"}) {
+        for (std::size_t before = 0; before < 18; ++before) {
+            SCOPED_TRACE(testing::PrintToString(std::string(end)) + " " + std::to_string(before));
+            const std::string pad(before, 'x');
+            Loaded file(Gedcom({"0 @I1@ INDI", "1 OCCU " + pad, "0 @I2@ INDI",
+                                "1 OCCU " + pad + "<", "0 @I3@ INDI", "1 OCCU " + pad + "\xC3\xA9",
+                                "0 @I4@ INDI", "1 NOTE " + pad + "&amp"},
+                               "UTF-8", end));
+            EXPECT_EQ(file.Person("I1").occupation, pad);
+            EXPECT_EQ(file.Person("I2").occupation, pad + "&lt;");
+            EXPECT_EQ(file.Person("I3").occupation, pad + "\xE9");
+            EXPECT_EQ(file.Person("I4").notes, pad + "&amp;amp ");
+        }
+    }
+}
+
+TEST(GedcomReader, IdsInAnyOrderLinkAndListSorted) {
+    // Records link forwards and backwards, the last ID of the sorted list
+    // is in the middle of the file, and one link names no record.
+    Loaded file(
+        Gedcom({"0 @I9@ INDI", "1 FAMC @F2@", "0 @F2@ FAM", "1 HUSB @I10@", "1 WIFE @I2@",
+                "1 CHIL @I9@", "1 CHIL @I404@", "0 @I2@ INDI", "1 FAMS @F2@", "0 @I10@ INDI",
+                "1 FAMS @F2@", "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I10@"}));
+    ASSERT_TRUE(file.linked);
+    std::string order;
+    for (const auto& p : file.db.persons) order += p->ID + " ";
+    EXPECT_EQ(order, "I10 I2 I9 ");
+    const Tfamily& f2 = file.Family("F2");
+    EXPECT_EQ(f2.husband, &file.Person("I10"));
+    EXPECT_EQ(f2.wife, &file.Person("I2"));
+    ASSERT_EQ(f2.children.size(), 2u);
+    EXPECT_EQ(f2.children[0].person, &file.Person("I9"));
+    EXPECT_EQ(f2.children[1].person, nullptr);
+    EXPECT_EQ(file.Person("I9").father, &file.Person("I10"));
+    EXPECT_EQ(file.Person("I9").mother, &file.Person("I2"));
+    EXPECT_EQ(file.Person("I10").famsList[1].family, &file.Family("F1"));
+    EXPECT_EQ(&file.db.families[0], &file.Family("F1"));
+}
+
 TEST(GedcomReader, DamagedLevelIsReportedWithItsLineAndSkipped) {
     Loaded file(
         "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME Jan /Berg/\n\n-1 BIRT\n2 DATE 1850\n"

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace lg {
 namespace {
 
@@ -149,6 +151,44 @@ TEST(Records, SharedIdentifiersResolveToTheFirstRecordInTheFile) {
         EXPECT_EQ(list[runs[1].first].husbandID, "d1");
         EXPECT_EQ(runs[1].count, 2u);
     }
+}
+
+TEST(Records, TheIndexServesBeforeAndAfterTheSort) {
+    // Enough records for the hash table to probe past collisions; the file
+    // order is neither sorted nor reversed, and two records share "I7".
+    TindividualList list;
+    std::vector<std::string> ids;
+    for (int i = 0; i < 3000; ++i) ids.push_back("I" + std::to_string(i * 7919 % 3000));
+    ids.push_back("I7");
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        auto p = std::make_unique<Tindividual>();
+        p->ID = ids[i];
+        p->line = static_cast<int32_t>(i + 1);
+        list.Add(std::move(p));
+    }
+    const Tindividual* lastInFile = &list[2999];
+    const auto firstI7 =
+        static_cast<int32_t>(std::find(ids.begin(), ids.end(), "I7") - ids.begin() + 1);
+    for (bool sorted : {false, true}) {
+        SCOPED_TRACE(sorted);
+        if (sorted)
+            list.SortByID();
+        else
+            list.IndexByID();
+        for (int i = 0; i < 3000; i += 37) {
+            const std::string id = "I" + std::to_string(i);
+            ASSERT_NE(list.Find(id), nullptr) << id;
+            EXPECT_EQ(list.Find(id)->ID, id);
+        }
+        // The first of the two records, not the one appended at the end.
+        EXPECT_EQ(list.Find("I7")->line, firstI7);
+        EXPECT_EQ(list.Find(lastInFile->ID), lastInFile);
+        EXPECT_EQ(list.Find("I999")->ID, "I999");  // the last in sorted order
+        EXPECT_EQ(list.Find("I3000"), nullptr);
+        EXPECT_EQ(list.Find("I"), nullptr);
+        EXPECT_EQ(list.Find(""), nullptr);
+    }
+    EXPECT_EQ(&list.Last(), list.Find("I999"));
 }
 
 TEST(Records, DetailTablesForTheReport) {

@@ -80,12 +80,13 @@ TEST(Printing, AnEmptyTileTakesNoSheetAndTheNextKeepsItsNumber) {
         QPdfWriter pdf(file);
         pdf.setPageSize(QPageSize(QPageSize::A6));
         pdf.setResolution(300);
-        tiles = PlanPrintTiles(layout, false, PrintUnit(pdf, false), QSize(pdf.width(), pdf.height()));
+        tiles =
+            PlanPrintTiles(layout, false, PrintUnit(pdf, false), QSize(pdf.width(), pdf.height()));
         test::FakeHost host;
         Reporter reporter(host);
         ChartPainter painter(p.settings, p.names, 2026);
-        outcome = PrintChart(pdf, painter, layout, ChartShape::Tree, "Lignorama - Pedigree",
-                             &reporter);
+        outcome =
+            PrintChart(pdf, painter, layout, ChartShape::Tree, "Lignorama - Pedigree", &reporter);
         EXPECT_EQ(host.statuses.back().text.rfind("Ready with printing", 0), 0u);
     }
     std::vector<PrintTile> used;
