@@ -82,4 +82,23 @@ class Reporter {
     int errorCount_ = 0;
 };
 
+// Leaves the interruptible section for the length of a dialog, which takes
+// input of its own, and enters it again afterwards; nothing outside one.
+class InterruptiblePause {
+  public:
+    explicit InterruptiblePause(Reporter& reporter)
+        : reporter_(reporter), paused_(reporter.InInterruptibleSection()) {
+        if (paused_) reporter_.EndInterruptible();
+    }
+    ~InterruptiblePause() {
+        if (paused_) reporter_.BeginInterruptible();
+    }
+    InterruptiblePause(const InterruptiblePause&) = delete;
+    InterruptiblePause& operator=(const InterruptiblePause&) = delete;
+
+  private:
+    Reporter& reporter_;
+    bool paused_;
+};
+
 }  // namespace lg

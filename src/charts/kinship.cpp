@@ -385,10 +385,11 @@ void AnalyseKinship(Database& db, ChartList& charts, Reporter& reporter,
                                 : person.ListingText());
             if (ids.count(person.ID)) marked.push_back(i);
         }
-        const bool interruptible = reporter.InInterruptibleSection();
-        if (interruptible) reporter.EndInterruptible();
-        std::optional<std::vector<std::size_t>> answer = (*request.dialog)(texts, marked);
-        if (interruptible) reporter.BeginInterruptible();
+        std::optional<std::vector<std::size_t>> answer;
+        {
+            InterruptiblePause pause(reporter);
+            answer = (*request.dialog)(texts, marked);
+        }
         if (!answer) {
             reporter.SetRunState(kRunCancelled);
             return;

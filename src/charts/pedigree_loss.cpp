@@ -429,11 +429,11 @@ void AnalyseInbreeding(Database& db, ChartList& charts, Reporter& reporter,
             texts.push_back(chosen[i]->person->ListingText());
             if (ids.count(chosen[i]->person->ID)) marked.push_back(i);
         }
-        // The dialog takes input of its own: outside the interruptible section.
-        const bool interruptible = reporter.InInterruptibleSection();
-        if (interruptible) reporter.EndInterruptible();
-        std::optional<std::vector<std::size_t>> answer = (*request.dialog)(texts, marked);
-        if (interruptible) reporter.BeginInterruptible();
+        std::optional<std::vector<std::size_t>> answer;
+        {
+            InterruptiblePause pause(reporter);
+            answer = (*request.dialog)(texts, marked);
+        }
         if (!answer) {
             reporter.SetRunState(kRunCancelled);
             return;
