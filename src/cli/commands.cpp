@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/batch.h"
+#include "app/chart_kinds.h"
 #include "app/make_chart.h"
 #include "app/parameter_file.h"
 #include "app/run_pipeline.h"
@@ -284,6 +285,10 @@ int Run(const Arguments& args, const Context& c) {
     if (!pictures) {
         BatchResult result = RunBatch(session, args.files[0]);
         if (!result.page.empty()) c.out << "Pages written; open " << result.page << '\n';
+        // The analyses have no pages: say where their results are.
+        if (!result.failed && KindOf(session.settings.options.charttype).analysis)
+            c.err << "lignorama-cli: run: this chart type is an on-screen analysis without "
+                     "pages; see lignorama-cli inbreeding and kinship, or print it with --pdf\n";
         return result.failed ? kExitError : kExitOk;
     }
     BatchResult result = MakeBatchChart(session, args.files[0]);

@@ -308,6 +308,13 @@ TEST(CommandLine, InbreedingReportsOrListsThePedigreeLoss) {
     EXPECT_EQ(unknown.status, kExitError);
     EXPECT_NE(unknown.err.find("no person with the ID \"I999\""), std::string::npos);
     EXPECT_EQ(Cli({"inbreeding"}).status, kExitUsage);
+    // The batch run of an analysis writes no pages and says where to look.
+    std::string params = test::ReadFile(dir.Path() / "family.params.txt");
+    params.replace(params.find("= pedigree"), 10, "= inbreeding");
+    CliRun batch = Cli({"run", dir.Write("inbreeding.txt", params).string(), "--quiet"});
+    EXPECT_EQ(batch.status, kExitOk);
+    EXPECT_EQ(batch.out.find("Pages written"), std::string::npos);
+    EXPECT_NE(batch.err.find("lignorama-cli inbreeding"), std::string::npos) << batch.err;
     // --csv takes no value: "x" is a person to look for.
     EXPECT_EQ(Cli({"inbreeding", family, "--csv", "x", "--quiet"}).status, kExitError);
 }
