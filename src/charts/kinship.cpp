@@ -18,11 +18,21 @@ namespace {
 
 using Persons = std::vector<const Tindividual*>;
 
-// Mother first, as the coefficient's routes have always been taken.
-std::vector<const Tindividual*> ParentsOf(const Tindividual& person) {
-    std::vector<const Tindividual*> parents;
-    if (person.mother) parents.push_back(person.mother);
-    if (person.father) parents.push_back(person.father);
+// The known parents, mother first, as the coefficient's routes have always
+// been taken; on the stack, since every step of every walk asks for them.
+struct Parents {
+    const Tindividual* known[2] = {nullptr, nullptr};
+    std::size_t count = 0;
+    const Tindividual* const* begin() const { return known; }
+    const Tindividual* const* end() const { return known + count; }
+    std::size_t size() const { return count; }
+    const Tindividual* operator[](std::size_t i) const { return known[i]; }
+};
+
+Parents ParentsOf(const Tindividual& person) {
+    Parents parents;
+    for (const Tindividual* parent : {person.mother, person.father})
+        if (parent) parents.known[parents.count++] = parent;
     return parents;
 }
 
@@ -147,7 +157,7 @@ void KinshipEngine::Expand(Frame& frame) {
     std::vector<std::pair<const Tindividual*, std::size_t>> stack{{&b, 0}};
     while (!stack.empty()) {
         auto& [person, next] = stack.back();
-        const std::vector<const Tindividual*> parents = ParentsOf(*person);
+        const Parents parents = ParentsOf(*person);
         if (next < parents.size()) {
             const Tindividual* parent = parents[next++];
             if (marked.count(parent)) {

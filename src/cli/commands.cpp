@@ -115,9 +115,7 @@ std::string Number(long double value, const char* format) {
 }
 
 std::string Percent(long double completeness) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(100 * (1 - completeness)));
-    return text;
+    return Number(100 * (1 - completeness), "%.2f");
 }
 
 // The pedigree-loss analysis without dialogs: every inbred person, or the
