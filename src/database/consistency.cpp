@@ -73,7 +73,7 @@ class Checker {
         MarkLegitimations();
         // Parents were taken from the first FAMC link before the repairs
         // dropped or reordered links; charts must follow the repaired one.
-        for (std::size_t i = 0; i < db_.persons.Count(); ++i) SetParents(db_.persons[i]);
+        SetAllParents(db_.persons);
     }
 
   private:
@@ -100,6 +100,7 @@ class Checker {
     void EmptyEventsAndYears() {
         Busy();
         for (std::size_t i = 0; i < db_.persons.Count(); ++i) {
+            FetchAhead(db_.persons, i);
             Tindividual& person = db_.persons[i];
             DeleteEmptyEvents(person);
             person.ComputeYears();
@@ -133,6 +134,7 @@ class Checker {
     int FamcLinks() {
         int count = 0;
         for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            FetchAhead(db_.persons, p);
             Tindividual& person = db_.persons[p];
             for (std::size_t i = person.famcList.size(); i-- > 0;) {
                 const Tfamily* family = person.famcList[i].family;
@@ -153,6 +155,7 @@ class Checker {
     int FamsLinks() {
         int count = 0;
         for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            FetchAhead(db_.persons, p);
             Tindividual& person = db_.persons[p];
             auto& links = person.famsList;
             for (std::size_t i = links.size(); i-- > 0;) {
@@ -216,6 +219,7 @@ class Checker {
     int ChilLinks() {
         int count = 0;
         for (std::size_t f = 0; f < db_.families.Count(); ++f) {
+            FetchAhead(db_.families, f);
             Tfamily& family = db_.families[f];
             for (std::size_t i = family.children.size(); i-- > 0;) {
                 const Tindividual* child = family.children[i].person;
@@ -256,6 +260,7 @@ class Checker {
                                        Msg::DetailsOfTheWIFE, Msg::WillDisregardWife};
         int count = 0;
         for (std::size_t f = 0; f < db_.families.Count(); ++f) {
+            FetchAhead(db_.families, f);
             Tfamily& family = db_.families[f];
             if (CheckPartner(family, family.husbandID, family.husband, husband)) {
                 family.DeleteHUSB();
@@ -272,6 +277,7 @@ class Checker {
     int PartnerSex() {
         int count = 0;
         for (std::size_t f = 0; f < db_.families.Count(); ++f) {
+            FetchAhead(db_.families, f);
             const Tfamily& family = db_.families[f];
             if (family.husband && family.husband->sex == 'F') {
                 report_.WriteReport(Bold(MessageText(Msg::HUSBHasWrongSex)) + Details(family) +
@@ -370,6 +376,7 @@ class Checker {
     int BirthFamilies() {
         birthCount_ = 0;
         for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            FetchAhead(db_.persons, p);
             Tindividual& person = db_.persons[p];
             if (person.famcList.size() < 2) continue;
             DropOtherRelations(person);
@@ -392,6 +399,7 @@ class Checker {
     // recognised by that parent.
     void MarkLegitimations() {
         for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
+            FetchAhead(db_.persons, p);
             auto& links = db_.persons[p].famcList;
             if (links.size() < 2 || !links.front().family) continue;
             const Tfamily& birth = *links.front().family;
@@ -446,7 +454,7 @@ CheckOutcome CheckGedcom(Database& db, const DateQualifiers* language, Reporter&
     } catch (...) {
         reporter.EndInterruptible();
         // Whatever was repaired so far, charts must not follow dropped links.
-        for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);
+        SetAllParents(db.persons);
         throw;
     }
     reporter.EndInterruptible();

@@ -84,6 +84,21 @@ class DateChecker {
                    Cell(std::to_string(difference) + " " + words_.years)));
     }
 
+    template <typename Visit>
+    void ForPersons(const Visit& visit) const {
+        for (std::size_t i = 0; i < db_.persons.Count(); ++i) {
+            FetchAhead(db_.persons, i);
+            visit(db_.persons[i]);
+        }
+    }
+    template <typename Visit>
+    void ForFamilies(const Visit& visit) const {
+        for (std::size_t i = 0; i < db_.families.Count(); ++i) {
+            FetchAhead(db_.families, i);
+            visit(db_.families[i]);
+        }
+    }
+
     void CheckLifespan(const Tindividual& p);
     void CheckChristening(const Tindividual& p);
     void CheckBurial(const Tindividual& p);
@@ -417,35 +432,35 @@ void DateChecker::CheckBaptismPractice(const Tfamily& family) {
 int DateChecker::Run() {
     const int level = std::clamp(options_.checkLevel, 0, 2);
     if (level > 0 && !options_.hidden) {
-        for (const auto& person : db_.persons) {
-            CheckLifespan(*person);
-            CheckChristening(*person);
-            CheckBurial(*person);
-        }
-        for (const auto& family : db_.families) {
-            if (MarriageYear(family.get()) == 0 && DivorceYear(family.get()) == 0) continue;
-            if (family->husband) CheckMarriageAge(*family, *family->husband);
-            if (family->wife) CheckMarriageAge(*family, *family->wife);
-        }
-        for (const auto& person : db_.persons) CheckRemarriage(*person);
-        for (const auto& family : db_.families) {
-            if (family->children.empty()) continue;
-            if (family->husband) CheckParentsAge(*family, *family->husband);
-            if (family->wife) CheckParentsAge(*family, *family->wife);
-        }
-        for (const auto& family : db_.families) {
-            if (family->children.empty()) continue;
-            if (family->husband) CheckBirthAfterDeath(*family, *family->husband, true);
-            if (family->wife) CheckBirthAfterDeath(*family, *family->wife, false);
-        }
+        ForPersons([this](const Tindividual& person) {
+            CheckLifespan(person);
+            CheckChristening(person);
+            CheckBurial(person);
+        });
+        ForFamilies([this](const Tfamily& family) {
+            if (MarriageYear(&family) == 0 && DivorceYear(&family) == 0) return;
+            if (family.husband) CheckMarriageAge(family, *family.husband);
+            if (family.wife) CheckMarriageAge(family, *family.wife);
+        });
+        ForPersons([this](const Tindividual& person) { CheckRemarriage(person); });
+        ForFamilies([this](const Tfamily& family) {
+            if (family.children.empty()) return;
+            if (family.husband) CheckParentsAge(family, *family.husband);
+            if (family.wife) CheckParentsAge(family, *family.wife);
+        });
+        ForFamilies([this](const Tfamily& family) {
+            if (family.children.empty()) return;
+            if (family.husband) CheckBirthAfterDeath(family, *family.husband, true);
+            if (family.wife) CheckBirthAfterDeath(family, *family.wife, false);
+        });
         if (findings_ > 0) write_("</table><br>");
 
-        for (const auto& person : db_.persons) CheckMarriageOrder(*person);
-        for (const auto& family : db_.families) CheckOverlap(*family);
-        for (const auto& family : db_.families) CheckChildrenOrder(*family);
-        for (const auto& person : db_.persons) CheckCloseChildren(*person);
+        ForPersons([this](const Tindividual& person) { CheckMarriageOrder(person); });
+        ForFamilies([this](const Tfamily& family) { CheckOverlap(family); });
+        ForFamilies([this](const Tfamily& family) { CheckChildrenOrder(family); });
+        ForPersons([this](const Tindividual& person) { CheckCloseChildren(person); });
         if (level == 2)
-            for (const auto& family : db_.families) CheckBaptismPractice(*family);
+            ForFamilies([this](const Tfamily& family) { CheckBaptismPractice(family); });
     }
     if (findings_ > 0) write_("</table><br><br>");
     return findings_;

@@ -1,6 +1,7 @@
 #include "database/records.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 #include "base/html_text.h"
@@ -193,6 +194,20 @@ std::uint64_t IdKey(std::string_view id) {
     return key;
 }
 
+// Lookups and insertions go this many at a time: enough to keep the memory
+// system busy with their cache misses, few enough that what they fetched is
+// still in the cache when it is used.
+constexpr std::size_t kBatch = 64;
+
+// The record's identifier without reading the record: its first cache line,
+// and the next, where a short identifier's characters may lie.
+template <typename Record>
+void PrefetchIdentifier(const Record* record) {
+    const char* at = reinterpret_cast<const char*>(&record->ID);
+    __builtin_prefetch(at);
+    __builtin_prefetch(at + sizeof(std::string) - 1);
+}
+
 }  // namespace
 
 template <typename Record>
@@ -200,11 +215,22 @@ void TrecordList<Record>::IndexByID() {
     std::size_t size = 16;
     while (size < 2 * records_.size()) size *= 2;
     slots_.assign(size, nullptr);
-    for (const auto& record : records_) {
-        std::size_t slot = std::hash<std::string_view>{}(record->ID) & (size - 1);
-        while (slots_[slot] && slots_[slot]->ID != record->ID) slot = (slot + 1) & (size - 1);
-        // A later record of an identifier already there is not found.
-        if (!slots_[slot]) slots_[slot] = record.get();
+    const std::size_t mask = size - 1;
+    std::size_t home[kBatch];
+    for (std::size_t start = 0; start < records_.size(); start += kBatch) {
+        const std::size_t n = std::min(kBatch, records_.size() - start);
+        for (std::size_t i = 0; i < n; ++i) {
+            home[i] = std::hash<std::string_view>{}(records_[start + i]->ID) & mask;
+            __builtin_prefetch(&slots_[home[i]]);
+        }
+        // In list order: a later record of an identifier already there is
+        // not found.
+        for (std::size_t i = 0; i < n; ++i) {
+            Record* record = records_[start + i].get();
+            std::size_t slot = home[i];
+            while (slots_[slot] && slots_[slot]->ID != record->ID) slot = (slot + 1) & mask;
+            if (!slots_[slot]) slots_[slot] = record;
+        }
     }
 }
 
@@ -245,6 +271,37 @@ Record* TrecordList<Record>::Find(std::string_view id) const {
 }
 
 template <typename Record>
+void TrecordList<Record>::FindAll(std::span<const Lookup> lookups) const {
+    if (slots_.empty()) {
+        for (const Lookup& lookup : lookups) *lookup.result = Find(lookup.id);
+        return;
+    }
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t home[kBatch];
+    for (std::size_t start = 0; start < lookups.size(); start += kBatch) {
+        const std::size_t n = std::min(kBatch, lookups.size() - start);
+        const Lookup* batch = lookups.data() + start;
+        for (std::size_t i = 0; i < n; ++i) {
+            home[i] = std::hash<std::string_view>{}(batch[i].id) & mask;
+            __builtin_prefetch(&slots_[home[i]]);
+        }
+        for (std::size_t i = 0; i < n; ++i)
+            if (const Record* record = slots_[home[i]]) PrefetchIdentifier(record);
+        for (std::size_t i = 0; i < n; ++i) {
+            Record* found = nullptr;
+            for (std::size_t slot = home[i];; slot = (slot + 1) & mask) {
+                Record* record = slots_[slot];
+                if (!record || record->ID == batch[i].id) {
+                    found = record;
+                    break;
+                }
+            }
+            *batch[i].result = found;
+        }
+    }
+}
+
+template <typename Record>
 Record* TrecordList<Record>::Bisect(std::string_view id) const {
     // The first record whose identifier is not below id.
     std::size_t low = 0;
@@ -277,20 +334,53 @@ std::vector<typename TrecordList<Record>::SharedRun> TrecordList<Record>::Shared
 template class TrecordList<Tindividual>;
 template class TrecordList<Tfamily>;
 
+namespace {
+
+// Collects the lookups of a link pass and resolves them a batch at a time.
+// The places the results go must stay put until the last Flush.
+template <typename Record>
+class BatchedFinder {
+  public:
+    explicit BatchedFinder(const TrecordList<Record>& list) : list_(list) {}
+    ~BatchedFinder() { Flush(); }
+    BatchedFinder(const BatchedFinder&) = delete;
+    BatchedFinder& operator=(const BatchedFinder&) = delete;
+
+    void Find(std::string_view id, Record*& result) {
+        lookups_[count_++] = {id, &result};
+        if (count_ == kBatch) Flush();
+    }
+    void Flush() {
+        list_.FindAll(std::span(lookups_.data(), count_));
+        count_ = 0;
+    }
+
+  private:
+    const TrecordList<Record>& list_;
+    std::array<typename TrecordList<Record>::Lookup, kBatch> lookups_{};
+    std::size_t count_ = 0;
+};
+
+}  // namespace
+
 void LinkFamilies(TfamilyList& families, const TindividualList& persons) {
+    BatchedFinder<Tindividual> finder(persons);
     for (std::size_t i = 0; i < families.Count(); ++i) {
         Tfamily& family = families[i];
-        family.husband = family.husbandID.empty() ? nullptr : persons.Find(family.husbandID);
-        family.wife = family.wifeID.empty() ? nullptr : persons.Find(family.wifeID);
-        for (TfamilyChild& child : family.children) child.person = persons.Find(child.childID);
+        family.husband = nullptr;
+        family.wife = nullptr;
+        if (!family.husbandID.empty()) finder.Find(family.husbandID, family.husband);
+        if (!family.wifeID.empty()) finder.Find(family.wifeID, family.wife);
+        for (TfamilyChild& child : family.children) finder.Find(child.childID, child.person);
     }
 }
 
 void LinkIndividuals(TindividualList& persons, const TfamilyList& families) {
+    BatchedFinder<Tfamily> finder(families);
     for (std::size_t i = 0; i < persons.Count(); ++i) {
         Tindividual& person = persons[i];
-        for (Tchild& link : person.famcList) link.family = families.Find(link.familyID);
-        for (Tspouse& link : person.famsList) link.family = families.Find(link.familyID);
+        for (Tchild& link : person.famcList) finder.Find(link.familyID, link.family);
+        for (Tspouse& link : person.famsList) finder.Find(link.familyID, link.family);
     }
 }
 
@@ -300,6 +390,68 @@ void SetParents(Tindividual& person) {
     Tfamily* family = person.FirstFamily();
     person.father = family ? family->husband : nullptr;
     person.mother = family ? family->wife : nullptr;
+}
+
+namespace {
+
+constexpr std::size_t kRecordAhead = 16;
+constexpr std::size_t kPartsAhead = 8;
+constexpr std::size_t kLinksAhead = 4;
+
+template <typename Record>
+void PrefetchWhole(const Record& record) {
+    const char* at = reinterpret_cast<const char*>(&record);
+    for (std::size_t offset = 0; offset < sizeof(Record); offset += 64)
+        __builtin_prefetch(at + offset);
+    __builtin_prefetch(at + sizeof(Record) - 1);
+}
+
+template <typename Pointer>
+void PrefetchIf(const Pointer& pointer) {
+    if (pointer) __builtin_prefetch(&*pointer);
+}
+
+}  // namespace
+
+void FetchAhead(const TindividualList& persons, std::size_t i) {
+    if (i + kRecordAhead < persons.Count()) PrefetchWhole(persons[i + kRecordAhead]);
+    if (i + kPartsAhead >= persons.Count()) return;
+    const Tindividual& person = persons[i + kPartsAhead];
+    PrefetchIf(person.birth);
+    PrefetchIf(person.christening);
+    PrefetchIf(person.death);
+    PrefetchIf(person.burial);
+    PrefetchIf(person.famcList.data());
+    PrefetchIf(person.famsList.data());
+    if (i + kLinksAhead >= persons.Count()) return;
+    const Tindividual& linked = persons[i + kLinksAhead];
+    for (const Tchild& link : linked.famcList) PrefetchIf(link.family);
+    for (const Tspouse& link : linked.famsList) PrefetchIf(link.family);
+}
+
+void FetchAhead(const TfamilyList& families, std::size_t i) {
+    if (i + kRecordAhead < families.Count()) PrefetchWhole(families[i + kRecordAhead]);
+    if (i + kPartsAhead >= families.Count()) return;
+    const Tfamily& family = families[i + kPartsAhead];
+    PrefetchIf(family.marriage);
+    PrefetchIf(family.divorce);
+    PrefetchIf(family.children.data());
+    PrefetchIf(family.husband);
+    PrefetchIf(family.wife);
+    if (i + kLinksAhead >= families.Count()) return;
+    for (const TfamilyChild& child : families[i + kLinksAhead].children) PrefetchIf(child.person);
+}
+
+void SetAllParents(TindividualList& persons) {
+    // The families are all over memory; fetching a few persons ahead has
+    // their misses overlap.
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < persons.Count(); ++i) {
+        if (i + kAhead < persons.Count())
+            if (const Tfamily* family = persons[i + kAhead].FirstFamily())
+                __builtin_prefetch(&family->husband);
+        SetParents(persons[i]);
+    }
 }
 
 }  // namespace lg

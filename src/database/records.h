@@ -7,6 +7,7 @@
 #include <bit>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -195,6 +196,14 @@ class TrecordList {
         records_.clear();
     }
     void Reserve(std::size_t n) { records_.reserve(n); }
+    // Moves the records of `other` behind these, in their order.
+    void Splice(TrecordList& other) {
+        slots_.clear();
+        other.slots_.clear();
+        records_.reserve(records_.size() + other.records_.size());
+        for (auto& record : other.records_) records_.push_back(std::move(record));
+        other.records_.clear();
+    }
     // Builds the index that makes Find fast, in the list's present order:
     // where several records share an identifier, the first of them is
     // found. The index survives SortByID; Add drops it.
@@ -206,6 +215,17 @@ class TrecordList {
     // Where several records share an identifier, the first of them, which
     // the stable sort keeps the first in the file.
     Record* Find(std::string_view id) const;
+
+    // One lookup of a batch: the identifier, and where its record (or null)
+    // is written.
+    struct Lookup {
+        std::string_view id;
+        Record** result;
+    };
+    // Find for every lookup. A link pass over a big file misses the cache
+    // twice per lookup, on the slot and on the record; a batch has those
+    // misses overlap instead of waiting for each in turn.
+    void FindAll(std::span<const Lookup> lookups) const;
 
     // A run of records in the sorted list that share a (non-empty)
     // identifier: the index of the first and how many there are.
@@ -246,6 +266,17 @@ void LinkFamilies(TfamilyList& families, const TindividualList& persons);
 void LinkIndividuals(TindividualList& persons, const TfamilyList& families);
 // father and mother from the first FAMC link's family; none without one.
 void SetParents(Tindividual& person);
+// SetParents for everyone in the list.
+void SetAllParents(TindividualList& persons);
+
+// The lists are in identifier order, which is seldom the records' order in
+// memory: a pass over a big file's records would miss the cache on every
+// record and again on what it points to. Called at record i of a forward
+// pass, these fetch record i + 16, the events and link lists of record
+// i + 8 and the records that record i + 4 links to, so that the misses
+// overlap.
+void FetchAhead(const TindividualList& persons, std::size_t i);
+void FetchAhead(const TfamilyList& families, std::size_t i);
 
 // The person and family lists of one loaded file.
 struct Database {

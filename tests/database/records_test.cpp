@@ -191,6 +191,96 @@ TEST(Records, TheIndexServesBeforeAndAfterTheSort) {
     EXPECT_EQ(&list.Last(), list.Find("I999"));
 }
 
+TEST(Records, BatchedLookupsAgreeWithSingleOnes) {
+    // Identifiers long enough to live outside the record, a shared one, and
+    // lookups that find nothing, over several batches, in file order and
+    // sorted.
+    for (bool sorted : {false, true}) {
+        SCOPED_TRACE(sorted);
+        TindividualList list;
+        for (int i = 0; i < 300; ++i) {
+            auto p = std::make_unique<Tindividual>();
+            p->ID = i % 3 ? "I" + std::to_string(1000 + i)
+                          : "PERSON-WITH-A-LONG-ID-" + std::to_string(1000 + i);
+            p->line = i + 1;
+            list.Add(std::move(p));
+        }
+        auto twin = std::make_unique<Tindividual>();
+        twin->ID = "I1001";
+        list.Add(std::move(twin));
+        if (sorted)
+            list.SortByID();
+        else
+            list.IndexByID();
+        std::vector<std::string> ids = {"", "I1001", "nobody", "I1299"};
+        for (int i = 0; i < 700; ++i)
+            ids.push_back(i % 5 ? list[static_cast<std::size_t>(i * 37 % 300)].ID
+                                : "I" + std::to_string(5000 + i));
+        std::vector<Tindividual*> found(ids.size(), &list[0]);
+        std::vector<TindividualList::Lookup> lookups;
+        for (std::size_t i = 0; i < ids.size(); ++i) lookups.push_back({ids[i], &found[i]});
+        list.FindAll(lookups);
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            EXPECT_EQ(found[i], list.Find(ids[i])) << ids[i];
+        ASSERT_NE(found[1], nullptr);
+        EXPECT_EQ(found[1]->line, 2);  // the first record of "I1001"
+        EXPECT_EQ(found[2], nullptr);
+        ASSERT_NE(found[3], nullptr);
+        EXPECT_EQ(found[3]->line, 300);
+    }
+}
+
+TEST(Records, LinkingResolvesEveryReferenceAndClearsStaleOnes) {
+    // More families and persons than one batch of lookups holds.
+    Database db;
+    constexpr int kFamilies = 150;
+    for (int i = 0; i < 3 * kFamilies; ++i) {
+        auto p = std::make_unique<Tindividual>();
+        p->ID = "I" + std::to_string(i);
+        db.persons.Add(std::move(p));
+    }
+    for (int f = 0; f < kFamilies; ++f) {
+        auto family = std::make_unique<Tfamily>();
+        family->ID = "F" + std::to_string(f);
+        family->husbandID = "I" + std::to_string(3 * f);
+        family->wifeID = f % 10 == 0 ? "" : "I" + std::to_string(3 * f + 1);
+        family->children.push_back({"I" + std::to_string(3 * f + 2), nullptr});
+        family->children.push_back({"I-missing", nullptr});
+        db.families.Add(std::move(family));
+        db.persons[static_cast<std::size_t>(3 * f)].famsList.push_back(
+            {"F" + std::to_string(f), nullptr});
+        db.persons[static_cast<std::size_t>(3 * f + 2)].famcList.push_back(
+            {"F" + std::to_string(f), nullptr, {}});
+    }
+    db.persons[5].famcList.front().familyID = "F-missing";
+    db.persons.IndexByID();
+    db.families.IndexByID();
+    LinkFamilies(db.families, db.persons);
+    LinkIndividuals(db.persons, db.families);
+    SetAllParents(db.persons);
+    for (int f = 0; f < kFamilies; ++f) {
+        const Tfamily& family = db.families[static_cast<std::size_t>(f)];
+        EXPECT_EQ(family.husband, &db.persons[static_cast<std::size_t>(3 * f)]);
+        EXPECT_EQ(family.wife, f % 10 ? &db.persons[static_cast<std::size_t>(3 * f + 1)] : nullptr);
+        EXPECT_EQ(family.children[0].person, &db.persons[static_cast<std::size_t>(3 * f + 2)]);
+        EXPECT_EQ(family.children[1].person, nullptr);
+        const Tindividual& child = db.persons[static_cast<std::size_t>(3 * f + 2)];
+        if (f == 1) {
+            EXPECT_EQ(child.famcList.front().family, nullptr);
+            EXPECT_EQ(child.father, nullptr);
+            continue;
+        }
+        EXPECT_EQ(child.famcList.front().family, &family);
+        EXPECT_EQ(child.father, family.husband);
+        EXPECT_EQ(child.mother, family.wife);
+        EXPECT_EQ(db.persons[static_cast<std::size_t>(3 * f)].famsList.front().family, &family);
+    }
+    // Relinking after an edit drops the link to a partner no longer named.
+    db.families[3].husbandID.clear();
+    LinkFamilies(db.families, db.persons);
+    EXPECT_EQ(db.families[3].husband, nullptr);
+}
+
 TEST(Records, DetailTablesForTheReport) {
     Tfamily family;
     family.ID = "F1";
