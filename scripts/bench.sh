@@ -3,9 +3,12 @@
 # 100,000 and 1,000,000 persons into the build directory (once), and prints
 # one table of the load's figures, each measured in this run:
 #   load step      read, convert, parse, sort, link: the first load in a fresh
-#                  process (bench_load), best of RUNS processes; MB/s on one core
+#                  process (bench_load), best of RUNS processes; MB/s on one
+#                  core (--one-core), and with the second half of the file
+#                  read on a second core as the program does by default
 #   load command   `lignorama-cli load FILE`: the load step, the checks at
-#                  level 2 and their report; best of RUNS, and its ratio to the step
+#                  level 2 and their report; best of RUNS, and its ratio to the
+#                  step on two cores, which is how the command reads
 #   peak           the load command's peak resident memory against the file size
 #   parse-gedcom   the npm package parse-gedcom 2.0.1 reading the same file in
 #                  node, and how many times slower it is than the load command
@@ -69,16 +72,21 @@ for n in $sizes; do
     file=$build/population-$n.ged
     [ -f "$file" ] || "$build/bench/lg-gedcom-gen" population "$n" "$file"
     bytes=$(stat -L -c %s "$file")
-    # The load step: the first load of each fresh process, best of RUNS.
-    step=
-    cpu=
-    for ((i = 0; i < runs; i++)); do
-        line=$("$build/bench/bench_load" "$file" 1 | grep 'first load')
-        wall=$(echo "$line" | sed -E 's/.*first load: ([0-9.]+) s.*/\1/')
-        used=$(echo "$line" | sed -E 's/.*CPU ([0-9.]+) s.*/\1/')
-        step=$(awk -v a="${step:-$wall}" -v b="$wall" 'BEGIN { print (b < a) ? b : a }')
-        cpu=$(awk -v a="${cpu:-$used}" -v b="$used" 'BEGIN { print (b < a) ? b : a }')
-    done
+    # The load step: the first load of each fresh process, best of RUNS;
+    # on one core, then as the program reads (two cores for a big file).
+    first_load() {
+        local best= cpu= line wall used
+        for ((i = 0; i < runs; i++)); do
+            line=$("$build/bench/bench_load" "$file" 1 "$@" | grep 'first load')
+            wall=$(echo "$line" | sed -E 's/.*first load: ([0-9.]+) s.*/\1/')
+            used=$(echo "$line" | sed -E 's/.*CPU ([0-9.]+) s.*/\1/')
+            best=$(awk -v a="${best:-$wall}" -v b="$wall" 'BEGIN { print (b < a) ? b : a }')
+            cpu=$(awk -v a="${cpu:-$used}" -v b="$used" 'BEGIN { print (b < a) ? b : a }')
+        done
+        echo "$best $cpu"
+    }
+    read -r step cpu < <(first_load --one-core)
+    read -r step2 _ < <(first_load)
     # The whole command, from its directory, as a user runs it: the report
     # (when the checks find anything) is written beside the file.
     read -r command peak < <(best_of "$build/lignorama-cli" load "$file" --quiet)
@@ -88,20 +96,20 @@ for n in $sizes; do
         read -r npm _ < <(best_of node bench/time_parse_gedcom.js "$npm_package" "$file")
         npm_ratio=$(awk -v a="$npm" -v b="$command" 'BEGIN { printf "%.1f", a / b }')
     fi
-    rows+=("$(awk -v n="$n" -v bytes="$bytes" -v step="$step" -v cpu="$cpu" -v cmd="$command" \
+    rows+=("$(awk -v n="$n" -v bytes="$bytes" -v step="$step" -v cpu="$cpu" -v step2="$step2" -v cmd="$command" \
         -v peak="$peak" -v npm="$npm" -v ratio="$npm_ratio" 'BEGIN {
         mb = bytes / 1e6
         peakText = peak > 0 ? sprintf("%.0f MiB (%.2f x)", peak / 1024, peak * 1024 / bytes) : "n/a"
-        printf "| %s | %.0f MB | %.2f s: %.0f MB/s (CPU %.0f MB/s) | %.2f s (%.2f x step) | %s | %s | %s |",
-            n, mb, step, mb / step, mb / cpu, cmd, cmd / step, peakText,
+        printf "| %s | %.0f MB | %.2f s: %.0f MB/s (CPU %.0f MB/s) | %.2f s: %.0f MB/s | %.2f s (%.2f x the step on two cores) | %s | %s | %s |",
+            n, mb, step, mb / step, mb / cpu, step2, mb / step2, cmd, cmd / step2, peakText,
             npm == "-" ? "-" : npm " s", ratio == "-" ? "-" : ratio " x"
     }')")
 done
 
 echo
-echo "| persons | file | load step, first in a fresh process | load command | peak memory (x file) | parse-gedcom 2.0.1 | parse-gedcom / load command |"
-echo "|---|---|---|---|---|---|---|"
+echo "| persons | file | load step on one core, first in a fresh process | the same on two cores | load command | peak memory (x file) | parse-gedcom 2.0.1 | parse-gedcom / load command |"
+echo "|---|---|---|---|---|---|---|---|"
 printf '%s\n' "${rows[@]}"
 echo
-echo "Best of $runs runs each; targets: step >= 150 MB/s on the 1M file, command <= 2 x step,"
+echo "Best of $runs runs each; targets: step on one core >= 150 MB/s on the 1M file, command <= 2 x step,"
 echo "peak <= 2.5 x file, parse-gedcom >= 20 x the load command on 100k."

@@ -1,8 +1,12 @@
 #include "database/gedcom_reader.h"
 
+#include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <thread>
 
 #include "base/fill_in.h"
 #include "base/html_text.h"
@@ -71,6 +75,20 @@ class GedcomReader {
 
     void ReadAll(GedcomLineSource& source);
 
+    // Called once the first header has been read, while reading goes on.
+    void OnFirstHeader(std::function<void()> call) { onFirstHeader_ = std::move(call); }
+    // For a reader that starts in the middle of a file: the character set
+    // its header named.
+    void ContinueAfterHeader(CharSet charSet) {
+        charSet_ = charSet;
+        headerDone_ = true;
+    }
+    CharSet CharSetInUse() const { return charSet_; }
+    int Headers() const { return headers_; }
+    bool InHeader() const { return inHeader_; }
+    bool EndedAtTrailer() const { return trailer_; }
+    int32_t LineCount() const { return lineCounter_; }
+
   private:
     // Line level.
     bool NextLine();
@@ -114,6 +132,10 @@ class GedcomReader {
     CharSet charSet_ = CharSet::Unknown;
     bool headerDone_ = false;
     bool stopped_ = false;  // a read error ended the file
+    int headers_ = 0;
+    bool inHeader_ = false;
+    bool trailer_ = false;
+    std::function<void()> onFirstHeader_;
     HeapPrefaulter prefaulter_;
     TextPool places_;
 };
@@ -304,11 +326,13 @@ void GedcomReader::ReadAll(GedcomLineSource& source) {
     while (haveLine_) {
         if (line_.tag == kHEAD) {
             ReadHeader();
+            if (++headers_ == 1 && onFirstHeader_) onFirstHeader_();
         } else if (line_.tag == kINDI) {
             ReadPerson();
         } else if (line_.tag == kFAM) {
             ReadFamily();
         } else if (line_.tag == kTRLR) {
+            trailer_ = true;
             break;
         } else {
             SkipDeeper(0);
@@ -325,6 +349,7 @@ void GedcomReader::ReadAll(GedcomLineSource& source) {
 }
 
 void GedcomReader::ReadHeader() {
+    inHeader_ = true;
     std::string charName;
     bool found = false;
     NextLine();
@@ -342,6 +367,7 @@ void GedcomReader::ReadHeader() {
     // A byte-order mark outranks what the header claims.
     if (source_->Encoding() != ByteEncoding::EightBit) charSet_ = CharSet::Utf8;
     headerDone_ = true;
+    inHeader_ = false;
 }
 
 void GedcomReader::ShowProgress() {
@@ -620,6 +646,112 @@ void ReportSharedIdentifiers(const TrecordList<Record>& list, std::string_view t
                          static_cast<int32_t>(runs.size() - kSharedIdentifiersListed)));
 }
 
+// Where a second reader may start: the first person or family record past
+// the middle of the file. Every loop of the reader ends at such a line, so
+// the records read from there are those that reading on would give. 0 when
+// there is none near the middle.
+std::uintmax_t FindSplit(const std::filesystem::path& file, std::uintmax_t size) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(file.c_str(), "rb"), std::fclose);
+    const std::uintmax_t middle = size / 2;
+    if (!f || std::fseek(f.get(), static_cast<long>(middle), SEEK_SET) != 0) return 0;
+    std::string bytes(1u << 20, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
+    for (std::size_t at = bytes.find("\n0 @"); at != std::string::npos;
+         at = bytes.find("\n0 @", at + 1)) {
+        const std::size_t close = bytes.find('@', at + 4);
+        if (close == std::string::npos || close + 1 >= bytes.size()) return 0;
+        const std::string_view rest = std::string_view(bytes).substr(close + 1, 6);
+        for (std::string_view tag : {" INDI", " FAM"}) {
+            if (rest.size() > tag.size() && rest.substr(0, tag.size()) == tag &&
+                (rest[tag.size()] == '\r' || rest[tag.size()] == '\n'))
+                return middle + at + 1;
+        }
+    }
+    return 0;
+}
+
+// A message list that only counts, for the second reader: a message there
+// would have come out of order and with the wrong line number, so its half
+// is read again by the first reader instead.
+class CountingSink : public MessageSink {
+  public:
+    void AppendMessage(const std::string&) override { ++messages; }
+    void ClearMessages() override {}
+    void SetStatus(const std::string&, StatusColour) override {}
+    bool ProcessPendingEvents() override { return stop.load(std::memory_order_relaxed); }
+
+    int messages = 0;
+    std::atomic<bool> stop{false};
+};
+
+// The second half of a big file, read on another core while the first
+// reader reads the first half. The first reader stops at the split only
+// when this half came out as reading on would have made it: no message, no
+// second header, no read error; otherwise it reads on over the same lines.
+class SecondHalf {
+  public:
+    SecondHalf(const std::filesystem::path& file, std::uintmax_t split, const ReadOptions& options)
+        : file_(file), split_(split), options_(options) {}
+    ~SecondHalf() { Finish(); }
+    SecondHalf(const SecondHalf&) = delete;
+    SecondHalf& operator=(const SecondHalf&) = delete;
+
+    void Start(CharSet charSet) {
+        thread_ = std::thread([this, charSet] { Read(charSet); });
+    }
+    // Waits for the half; true when it may stand for reading on.
+    bool Usable() {
+        if (!thread_.joinable()) return false;
+        thread_.join();
+        return usable_;
+    }
+    // Stops the half when the first reader ended before the split.
+    void Finish() {
+        sink_.stop = true;
+        if (thread_.joinable()) thread_.join();
+    }
+    std::uintmax_t Where() const { return split_; }
+    // Appends the half's records to the database, with their lines counted
+    // from the file's start.
+    void MoveInto(Database& db, int32_t linesBefore) {
+        // The line counter stops at the largest number, and so do these.
+        const auto shifted = [linesBefore](int32_t line) {
+            return static_cast<int32_t>(std::min<int64_t>(int64_t{line} + linesBefore, INT32_MAX));
+        };
+        for (std::size_t i = 0; i < db_.persons.Count(); ++i)
+            db_.persons[i].line = shifted(db_.persons[i].line);
+        for (std::size_t i = 0; i < db_.families.Count(); ++i)
+            db_.families[i].line = shifted(db_.families[i].line);
+        db.persons.Splice(db_.persons);
+        db.families.Splice(db_.families);
+    }
+
+  private:
+    void Read(CharSet charSet) {
+        try {
+            GedcomLineSource source;
+            if (!source.OpenAt(file_, split_)) return;
+            GedcomReader reader(db_, reporter_, options_, 0);
+            reader.ContinueAfterHeader(charSet);
+            reader.ReadAll(source);
+            usable_ = sink_.messages == 0 && !reporter_.Interrupted() &&
+                      reporter_.RunState() == kRunNormal && !source.ReadFailed() &&
+                      reader.Headers() == 0;
+        } catch (...) {
+            usable_ = false;
+        }
+    }
+
+    std::filesystem::path file_;
+    std::uintmax_t split_;
+    const ReadOptions& options_;
+    Database db_;
+    CountingSink sink_;
+    Reporter reporter_{sink_};
+    std::thread thread_;
+    bool usable_ = false;
+};
+
 }  // namespace
 
 bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& reporter,
@@ -637,6 +769,7 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
         reporter.AddMessage(FillInAll(Msg::GedcomFileDoesNotExist, {name, dir.string()}), true);
         return false;
     }
+    if (options.splitAt) *options.splitAt = 0;
     GedcomLineSource source;
     if (!source.Open(file)) {
         reporter.AddMessage(FillIn(Msg::CanNotOpenGedcom, name), true);
@@ -646,7 +779,36 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     if (!source.IsEmpty()) {
         std::uintmax_t size = std::filesystem::file_size(file, error);
         GedcomReader reader(db, reporter, options, error ? 0 : static_cast<std::size_t>(size));
+        std::unique_ptr<SecondHalf> half;
+        bool split = false;
+        if (!error && options.splitFrom > 0 && size >= options.splitFrom &&
+            std::thread::hardware_concurrency() >= 2 &&
+            (source.Encoding() == ByteEncoding::EightBit ||
+             source.Encoding() == ByteEncoding::Utf8Bom)) {
+            if (const std::uintmax_t at = FindSplit(file, size)) {
+                half = std::make_unique<SecondHalf>(file, at, options);
+                // A header still being read, or about to be, would change
+                // the character set of what follows.
+                const bool paused = source.PauseAt(at, [&](std::string_view pending) {
+                    split = reader.Headers() == 1 && !reader.InHeader() &&
+                            ToUpperAscii(pending).find("HEAD") == std::string::npos &&
+                            !reporter.Interrupted() && half->Usable();
+                    return split;
+                });
+                if (paused)
+                    reader.OnFirstHeader([&] { half->Start(reader.CharSetInUse()); });
+                else
+                    half.reset();
+            }
+        }
         reader.ReadAll(source);
+        if (half) {
+            half->Finish();
+            split = split && !reader.EndedAtTrailer() && !reporter.Interrupted() &&
+                    reporter.RunState() != kRunError;
+            if (split) half->MoveInto(db, reader.LineCount());
+        }
+        if (options.splitAt) *options.splitAt = split ? half->Where() : 0;
     }
     if (reporter.RunState() == kRunError) return false;
     reporter.AddMessage(FillInNumber(Msg::NPersons, static_cast<int32_t>(db.persons.Count())));
@@ -658,7 +820,7 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
     db.families.IndexByID();
     LinkFamilies(db.families, db.persons);
     LinkIndividuals(db.persons, db.families);
-    for (std::size_t i = 0; i < db.persons.Count(); ++i) SetParents(db.persons[i]);
+    SetAllParents(db.persons);
     db.persons.SortByID();
     db.families.SortByID();
     ReportSharedIdentifiers(db.persons, "INDI", reporter);

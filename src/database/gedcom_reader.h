@@ -4,6 +4,7 @@
 // its sub-lines, and damaged lines are reported with their line number
 // instead of stopping the read.
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,6 +16,13 @@ namespace lg {
 
 struct ReadOptions {
     NameStyle nameStyle = NameStyle::Proper;
+    // A file of at least this many bytes has its second half read on a
+    // second core, when the machine has one; the records, their lines and
+    // the messages are those of reading it on one. 0 never splits.
+    std::uintmax_t splitFrom = 8u << 20;
+    // When set, receives the byte where the second half began, or 0 when
+    // the file was read in one piece.
+    std::uintmax_t* splitAt = nullptr;
 };
 
 // Clears the database and reads the file into it. Unless an error was

@@ -36,6 +36,7 @@ bool PopulatePages(const void* data, std::size_t bytes) {
 }
 
 HeapPrefaulter::HeapPrefaulter(std::size_t expectedBytes) {
+    if (expectedBytes == 0) return;
     char* end = CurrentBreak();
     if (end == reinterpret_cast<char*>(-1)) return;
     step_ = std::clamp(expectedBytes / 2, kMinGrowthStep, kMaxGrowthStep);

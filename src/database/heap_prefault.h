@@ -20,7 +20,7 @@ class HeapPrefaulter {
   public:
     // `expectedBytes` is about the size of the input; the heap then grows in
     // steps of a part of it, so that small files do not reserve much more
-    // than they use.
+    // than they use. 0 (unknown) does nothing.
     explicit HeapPrefaulter(std::size_t expectedBytes);
     ~HeapPrefaulter();
     HeapPrefaulter(const HeapPrefaulter&) = delete;

@@ -59,6 +59,8 @@ bool GedcomLineSource::Open(const std::filesystem::path& file) {
     buffer_.assign(std::max<std::size_t>(initial, 64), '\0');
     fileSize_ = error ? 0 : size;
     bytesRead_ = 0;
+    offset_ = 0;
+    pauseAt_ = UINTMAX_MAX;
     pos_ = end_ = 0;
     atFileEnd_ = readFailed_ = false;
     Fill();
@@ -109,6 +111,16 @@ bool GedcomLineSource::Fill() {
     }
     if (buffer_.size() - end_ < buffer_.size() / 2) buffer_.resize(buffer_.size() * 2);
     std::size_t wanted = buffer_.size() - end_;
+    const std::uintmax_t at = offset_ + bytesRead_;
+    if (at >= pauseAt_) {
+        pauseAt_ = UINTMAX_MAX;
+        if (stopAtPause_(std::string_view(buffer_.data(), end_))) {
+            atFileEnd_ = true;
+            return false;
+        }
+    } else if (pauseAt_ - at < wanted) {
+        wanted = static_cast<std::size_t>(pauseAt_ - at);
+    }
     std::size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_.get());
     end_ += n;
     bytesRead_ += n;
@@ -117,6 +129,49 @@ bool GedcomLineSource::Fill() {
         atFileEnd_ = true;
     }
     return n > 0;
+}
+
+bool GedcomLineSource::PauseAt(std::uintmax_t offset, std::function<bool(std::string_view)> stop) {
+    if (!file_ || encoding_ == ByteEncoding::Utf16LE || encoding_ == ByteEncoding::Utf16BE)
+        return false;
+    // Bytes past the pause that are already in the buffer go back to the file.
+    const std::uintmax_t bufferStart = offset_ + bytesRead_ - end_;
+    if (offset < bufferStart + pos_) return false;
+    if (offset < offset_ + bytesRead_) {
+        if (std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0) return false;
+        const auto excess = static_cast<std::size_t>(offset_ + bytesRead_ - offset);
+        end_ -= excess;
+        bytesRead_ -= excess;
+        atFileEnd_ = false;
+    }
+    pauseAt_ = offset;
+    stopAtPause_ = std::move(stop);
+    return true;
+}
+
+bool GedcomLineSource::OpenAt(const std::filesystem::path& file, std::uintmax_t offset) {
+    folder_ = false;
+    realigned_.clear();
+    nextRealigned_ = 0;
+    oddEnd_ = false;
+    damage_ = LineDamage::None;
+    encoding_ = ByteEncoding::EightBit;
+    file_.reset(std::fopen(file.c_str(), "rb"));
+    if (!file_ || std::fseek(file_.get(), static_cast<long>(offset), SEEK_SET) != 0) {
+        file_.reset();
+        return false;
+    }
+    buffer_.assign(kBlockSize, '\0');
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    fileSize_ = error ? 0 : size;
+    offset_ = offset;
+    bytesRead_ = 0;
+    pos_ = end_ = 0;
+    atFileEnd_ = readFailed_ = false;
+    Fill();
+    empty_ = end_ == 0 && atFileEnd_;
+    return true;
 }
 
 // UTF-16 files are held whole, so offsets into the buffer stay put.

@@ -3,8 +3,10 @@
 // UTF-16 files are transcoded to UTF-8 and a byte-order mark is dropped, so
 // the reader above always sees 8-bit lines.
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,6 +31,15 @@ class GedcomLineSource {
     // Opens the file and looks at its first bytes. False when it can't be
     // opened, or is a folder (IsFolder).
     bool Open(const std::filesystem::path& file);
+    // Opens the file for its lines from byte `offset` on, which must start
+    // a line; the bytes there are taken as 8-bit, without a byte-order mark.
+    bool OpenAt(const std::filesystem::path& file, std::uintmax_t offset);
+    // When reading reaches byte `offset` of the file (the start of a line),
+    // asks `stop`, with the bytes before it that Next has not handed out
+    // yet: true ends the lines there as if the file ended, false reads on.
+    // False, and no pause, where that cannot be: in a UTF-16 file, or when
+    // the lines handed out reach past the offset.
+    bool PauseAt(std::uintmax_t offset, std::function<bool(std::string_view pending)> stop);
     bool IsFolder() const { return folder_; }
     // The next line without its end (CR LF, LF, LF CR or a lone CR). The view
     // stays valid until the next call. False at the end of the file or after
@@ -57,6 +68,9 @@ class GedcomLineSource {
     std::size_t end_ = 0;           // end of the valid bytes in buffer_
     std::uintmax_t fileSize_ = 0;   // 0: unknown
     std::uintmax_t bytesRead_ = 0;  // from the file into buffer_
+    std::uintmax_t offset_ = 0;     // where in the file reading started
+    std::uintmax_t pauseAt_ = UINTMAX_MAX;
+    std::function<bool(std::string_view)> stopAtPause_;
     bool atFileEnd_ = false;
     bool readFailed_ = false;
     bool empty_ = false;
