@@ -50,6 +50,14 @@ std::string_view TrimBlanksAndControls(std::string_view text) {
     return text;
 }
 
+// string_view::find for a character a few bytes on, as the end of a tag or
+// of an identifier is: on every line, a loop beats a library call.
+std::size_t FindNear(std::string_view text, char c, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i)
+        if (text[i] == c) return i;
+    return std::string_view::npos;
+}
+
 Tag PedigreeCode(std::string_view value) {
     std::string lower = ToLowerAscii(value);
     if (lower == "birth") return MakeTag("BIRT");
@@ -295,13 +303,14 @@ void GedcomReader::ParseLine() {
     skipBlanks();
     if (pos < text.size() && text[pos] == '@') {
         std::size_t start = pos + 1;
-        std::size_t close = start < text.size() ? text.find('@', start + 1) : std::string::npos;
+        std::size_t close =
+            start < text.size() ? FindNear(text, '@', start + 1) : std::string::npos;
         if (close == std::string_view::npos) close = text.size();
         line_.xref = text.substr(start, close - start);
         pos = close + 1;
         skipBlanks();
     }
-    std::size_t tagEnd = pos < text.size() ? text.find(' ', pos) : std::string::npos;
+    std::size_t tagEnd = pos < text.size() ? FindNear(text, ' ', pos) : std::string::npos;
     if (tagEnd == std::string_view::npos) tagEnd = text.size();
     for (std::size_t i = 0; i < 4 && pos + i < tagEnd; ++i) {
         char c = text[pos + i];
@@ -804,8 +813,9 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
         reader.ReadAll(source);
         if (half) {
             half->Finish();
-            split = split && !reader.EndedAtTrailer() && !reporter.Interrupted() &&
-                    reporter.RunState() != kRunError;
+            // Past the split the first reader saw the file end; reading on
+            // would have stopped at a trailer or an interruption too.
+            split = split && !reader.EndedAtTrailer() && !reporter.Interrupted();
             if (split) half->MoveInto(db, reader.LineCount());
         }
         if (options.splitAt) *options.splitAt = split ? half->Where() : 0;

@@ -208,28 +208,50 @@ void PrefetchIdentifier(const Record* record) {
     __builtin_prefetch(at + sizeof(std::string) - 1);
 }
 
+// User-space addresses leave their top 16 bits zero on the 64-bit systems
+// this runs on; where one does not, the tags are off.
+constexpr int kTagShift = 48;
+constexpr std::uintptr_t kAddressBits = (std::uintptr_t{1} << kTagShift) - 1;
+
+template <typename Record>
+Record* Untagged(std::uintptr_t slot) {
+    return reinterpret_cast<Record*>(slot & kAddressBits);
+}
+
 }  // namespace
+
+template <typename Record>
+std::size_t TrecordList<Record>::Probe(std::string_view id, std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    const std::uintptr_t tag = hash & tagMask_;
+    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
+        const std::uintptr_t entry = slots_[slot];
+        if (!entry || ((entry & tagMask_) == tag && Untagged<Record>(entry)->ID == id)) return slot;
+    }
+}
 
 template <typename Record>
 void TrecordList<Record>::IndexByID() {
     std::size_t size = 16;
     while (size < 2 * records_.size()) size *= 2;
-    slots_.assign(size, nullptr);
-    const std::size_t mask = size - 1;
-    std::size_t home[kBatch];
+    slots_.assign(size, 0);
+    tagMask_ = sizeof(std::uintptr_t) == 8 ? ~kAddressBits : 0;
+    for (const auto& record : records_)
+        if (reinterpret_cast<std::uintptr_t>(record.get()) & ~kAddressBits) tagMask_ = 0;
+    std::size_t hash[kBatch];
     for (std::size_t start = 0; start < records_.size(); start += kBatch) {
         const std::size_t n = std::min(kBatch, records_.size() - start);
         for (std::size_t i = 0; i < n; ++i) {
-            home[i] = std::hash<std::string_view>{}(records_[start + i]->ID) & mask;
-            __builtin_prefetch(&slots_[home[i]]);
+            hash[i] = std::hash<std::string_view>{}(records_[start + i]->ID);
+            __builtin_prefetch(&slots_[hash[i] & (size - 1)]);
         }
         // In list order: a later record of an identifier already there is
         // not found.
         for (std::size_t i = 0; i < n; ++i) {
             Record* record = records_[start + i].get();
-            std::size_t slot = home[i];
-            while (slots_[slot] && slots_[slot]->ID != record->ID) slot = (slot + 1) & mask;
-            if (!slots_[slot]) slots_[slot] = record;
+            const std::size_t slot = Probe(record->ID, hash[i]);
+            if (!slots_[slot])
+                slots_[slot] = reinterpret_cast<std::uintptr_t>(record) | (hash[i] & tagMask_);
         }
     }
 }
@@ -263,11 +285,7 @@ void TrecordList<Record>::SortByID() {
 template <typename Record>
 Record* TrecordList<Record>::Find(std::string_view id) const {
     if (slots_.empty()) return Bisect(id);
-    std::size_t mask = slots_.size() - 1;
-    for (std::size_t slot = std::hash<std::string_view>{}(id)&mask;; slot = (slot + 1) & mask) {
-        Record* record = slots_[slot];
-        if (!record || record->ID == id) return record;
-    }
+    return Untagged<Record>(slots_[Probe(id, std::hash<std::string_view>{}(id))]);
 }
 
 template <typename Record>
@@ -277,27 +295,19 @@ void TrecordList<Record>::FindAll(std::span<const Lookup> lookups) const {
         return;
     }
     const std::size_t mask = slots_.size() - 1;
-    std::size_t home[kBatch];
+    std::size_t hash[kBatch];
     for (std::size_t start = 0; start < lookups.size(); start += kBatch) {
         const std::size_t n = std::min(kBatch, lookups.size() - start);
         const Lookup* batch = lookups.data() + start;
         for (std::size_t i = 0; i < n; ++i) {
-            home[i] = std::hash<std::string_view>{}(batch[i].id) & mask;
-            __builtin_prefetch(&slots_[home[i]]);
+            hash[i] = std::hash<std::string_view>{}(batch[i].id);
+            __builtin_prefetch(&slots_[hash[i] & mask]);
         }
         for (std::size_t i = 0; i < n; ++i)
-            if (const Record* record = slots_[home[i]]) PrefetchIdentifier(record);
-        for (std::size_t i = 0; i < n; ++i) {
-            Record* found = nullptr;
-            for (std::size_t slot = home[i];; slot = (slot + 1) & mask) {
-                Record* record = slots_[slot];
-                if (!record || record->ID == batch[i].id) {
-                    found = record;
-                    break;
-                }
-            }
-            *batch[i].result = found;
-        }
+            if (const std::uintptr_t entry = slots_[hash[i] & mask])
+                PrefetchIdentifier(Untagged<Record>(entry));
+        for (std::size_t i = 0; i < n; ++i)
+            *batch[i].result = Untagged<Record>(slots_[Probe(batch[i].id, hash[i])]);
     }
 }
 
@@ -394,9 +404,9 @@ void SetParents(Tindividual& person) {
 
 namespace {
 
-constexpr std::size_t kRecordAhead = 16;
-constexpr std::size_t kPartsAhead = 8;
-constexpr std::size_t kLinksAhead = 4;
+constexpr std::size_t kRecordAhead = 32;
+constexpr std::size_t kPartsAhead = 16;
+constexpr std::size_t kLinksAhead = 8;
 
 template <typename Record>
 void PrefetchWhole(const Record& record) {
