@@ -215,6 +215,66 @@
         <source>No name is shown: &lt;blank&gt; was chosen for this person with the right mouse button, where another name form can be chosen.</source>
         <translation>Kein Name angezeigt: Für diese Person wurde mit der rechten Maustaste &lt;leer&gt; gewählt; dort lässt sich auch eine andere Namensform wählen.</translation>
     </message>
+    <message>
+        <source>Genealogy</source>
+        <translation>Nachfahrentafel</translation>
+    </message>
+    <message>
+        <source>If you select &lt;blank&gt;, then the box will be shown without a name.</source>
+        <translation>Wenn Sie &lt;leer&gt; wählen, wird der Kasten ohne Namen gezeigt.</translation>
+    </message>
+    <message>
+        <source>The chart shows all known offspring of the proband.</source>
+        <translation>Das Diagramm zeigt alle bekannten Nachkommen des Probanden.</translation>
+    </message>
+    <message>
+        <source>Navigation: use PgUp/PgDn to scroll vertically; in combination with Ctrl to scroll horizontally.</source>
+        <translation>Navigation: Bild auf/Bild ab (PgUp/PgDn) blättert senkrecht, zusammen mit Strg waagerecht.</translation>
+    </message>
+    <message>
+        <source>Double-click a name for a display of close family.</source>
+        <translation>Ein Doppelklick auf einen Namen zeigt die nahe Familie.</translation>
+    </message>
+    <message>
+        <source>Right-click between boxes to alter dimensions.</source>
+        <translation>Ein Rechtsklick zwischen die Kästen ändert die Abmessungen.</translation>
+    </message>
+    <message>
+        <source>White-boxed persons have 2 parents, 4 grandparents, and so on. For persons in a grayish box this is not the case: one or more ancestors are reached via more than one route. The loss-% shows how far back this happens (losing 1 out of 4 grandparents implies a loss of 25%; 1 out of 8 grand-grandparents is 12.5% and so on). The higher the loss, the darker the box.</source>
+        <translation>Personen in einem weißen Kasten haben 2 Eltern, 4 Großeltern und so weiter. Für Personen in einem grauen Kasten gilt das nicht: ein oder mehrere Vorfahren werden über mehr als einen Weg erreicht. Der Verlust in % zeigt, wie weit zurück das geschieht (1 von 4 Großeltern weniger ist ein Verlust von 25%; 1 von 8 Urgroßeltern sind 12,5% und so weiter). Je größer der Verlust, desto dunkler der Kasten.</translation>
+    </message>
+    <message>
+        <source>Move over a name to get the person&apos;s details.</source>
+        <translation>Bewegen Sie die Maus über einen Namen, um die Angaben der Person zu sehen.</translation>
+    </message>
+    <message>
+        <source>Click on a box to see the ancestors and descendants of that person (&apos;double&apos; ancestors will be highlighted, as do descendants who get this person&apos;s genes from both parents).</source>
+        <translation>Klicken Sie auf einen Kasten, um die Vorfahren und Nachkommen dieser Person zu sehen (&apos;doppelte&apos; Vorfahren werden hervorgehoben, ebenso Nachkommen, die die Gene dieser Person über beide Eltern erhalten).</translation>
+    </message>
+    <message>
+        <source>Click anywhere else to remove the highlights (and remove this help text).</source>
+        <translation>Ein Klick an eine andere Stelle entfernt die Hervorhebungen (und diesen Hilfetext).</translation>
+    </message>
+    <message>
+        <source>The drop-down list shows the persons who suffer pedigree loss. By selecting one, you move to a graph where this person&apos;s ancestry is shown. It may be that the same person appears in another graph - but with incomplete ancestor lines.</source>
+        <translation>Die Auswahlliste zeigt die Personen mit Ahnenverlust. Wählen Sie eine aus, gelangen Sie zu einem Diagramm mit den Vorfahren dieser Person. Dieselbe Person kann auch in einem anderen Diagramm vorkommen, dann aber mit unvollständigen Ahnenlinien.</translation>
+    </message>
+    <message>
+        <source>Kinship visualised</source>
+        <translation>Verwandtschaft im Bild</translation>
+    </message>
+    <message>
+        <source>The graph shows all ancestors necessary to explain the kinship between the highlighted probands.</source>
+        <translation>Das Diagramm zeigt alle Vorfahren, die nötig sind, um die Verwandtschaft zwischen den hervorgehobenen Probanden zu erklären.</translation>
+    </message>
+    <message>
+        <source>Click on a box to highlight the lines to ancestors and descendants of that person.</source>
+        <translation>Klicken Sie auf einen Kasten, um die Linien zu den Vorfahren und Nachkommen dieser Person hervorzuheben.</translation>
+    </message>
+    <message>
+        <source>The drop-down list shows all the ancestors whose genes pass via different routes to two or more of the probands. (These ancestors are on meeting points of the pedigrees of the probands.) In the graph they are grayish. When you select one from the list, the corresponding box will be accentuated.</source>
+        <translation>Die Auswahlliste zeigt alle Vorfahren, deren Gene auf verschiedenen Wegen zwei oder mehr der Probanden erreichen. (Diese Vorfahren liegen an Treffpunkten der Ahnentafeln der Probanden.) Im Diagramm sind sie grau. Wählen Sie einen aus der Liste, wird der zugehörige Kasten hervorgehoben.</translation>
+    </message>
 </context>
 <context>
     <name>ChartType</name>

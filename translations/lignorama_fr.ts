@@ -215,6 +215,66 @@
         <source>No name is shown: &lt;blank&gt; was chosen for this person with the right mouse button, where another name form can be chosen.</source>
         <translation>Aucun nom affiché : &lt;vide&gt; a été choisi pour cette personne avec le bouton droit de la souris, où une autre forme de nom peut être choisie.</translation>
     </message>
+    <message>
+        <source>Genealogy</source>
+        <translation>Descendance</translation>
+    </message>
+    <message>
+        <source>If you select &lt;blank&gt;, then the box will be shown without a name.</source>
+        <translation>Si vous choisissez &lt;vide&gt;, la case s&apos;affiche sans nom.</translation>
+    </message>
+    <message>
+        <source>The chart shows all known offspring of the proband.</source>
+        <translation>Le graphique montre tous les descendants connus du de cujus.</translation>
+    </message>
+    <message>
+        <source>Navigation: use PgUp/PgDn to scroll vertically; in combination with Ctrl to scroll horizontally.</source>
+        <translation>Navigation : PgUp/PgDn (Page préc./Page suiv.) fait défiler verticalement ; avec Ctrl, horizontalement.</translation>
+    </message>
+    <message>
+        <source>Double-click a name for a display of close family.</source>
+        <translation>Double-cliquez sur un nom pour afficher la famille proche.</translation>
+    </message>
+    <message>
+        <source>Right-click between boxes to alter dimensions.</source>
+        <translation>Cliquez avec le bouton droit entre les cases pour modifier les dimensions.</translation>
+    </message>
+    <message>
+        <source>White-boxed persons have 2 parents, 4 grandparents, and so on. For persons in a grayish box this is not the case: one or more ancestors are reached via more than one route. The loss-% shows how far back this happens (losing 1 out of 4 grandparents implies a loss of 25%; 1 out of 8 grand-grandparents is 12.5% and so on). The higher the loss, the darker the box.</source>
+        <translation>Les personnes dans une case blanche ont 2 parents, 4 grands-parents, et ainsi de suite. Pour les personnes dans une case grise ce n&apos;est pas le cas : un ou plusieurs ancêtres sont atteints par plus d&apos;un chemin. La perte en % montre à quelle distance cela se produit (perdre 1 grand-parent sur 4 donne une perte de 25% ; 1 arrière-grand-parent sur 8 donne 12,5% et ainsi de suite). Plus la perte est grande, plus la case est sombre.</translation>
+    </message>
+    <message>
+        <source>Move over a name to get the person&apos;s details.</source>
+        <translation>Passez sur un nom pour voir les données de la personne.</translation>
+    </message>
+    <message>
+        <source>Click on a box to see the ancestors and descendants of that person (&apos;double&apos; ancestors will be highlighted, as do descendants who get this person&apos;s genes from both parents).</source>
+        <translation>Cliquez sur une case pour voir les ancêtres et les descendants de cette personne (les ancêtres « doubles » sont mis en évidence, ainsi que les descendants qui reçoivent les gènes de cette personne par leurs deux parents).</translation>
+    </message>
+    <message>
+        <source>Click anywhere else to remove the highlights (and remove this help text).</source>
+        <translation>Cliquez ailleurs pour enlever les mises en évidence (et ce texte d&apos;aide).</translation>
+    </message>
+    <message>
+        <source>The drop-down list shows the persons who suffer pedigree loss. By selecting one, you move to a graph where this person&apos;s ancestry is shown. It may be that the same person appears in another graph - but with incomplete ancestor lines.</source>
+        <translation>La liste déroulante montre les personnes qui ont une perte d&apos;ascendance (implexe). En choisissant l&apos;une d&apos;elles, vous passez à un graphique qui montre ses ancêtres. La même personne peut figurer dans un autre graphique, mais avec des lignes d&apos;ancêtres incomplètes.</translation>
+    </message>
+    <message>
+        <source>Kinship visualised</source>
+        <translation>La parenté en image</translation>
+    </message>
+    <message>
+        <source>The graph shows all ancestors necessary to explain the kinship between the highlighted probands.</source>
+        <translation>Le graphique montre tous les ancêtres nécessaires pour expliquer la parenté entre les de cujus mis en évidence.</translation>
+    </message>
+    <message>
+        <source>Click on a box to highlight the lines to ancestors and descendants of that person.</source>
+        <translation>Cliquez sur une case pour mettre en évidence les lignes vers les ancêtres et les descendants de cette personne.</translation>
+    </message>
+    <message>
+        <source>The drop-down list shows all the ancestors whose genes pass via different routes to two or more of the probands. (These ancestors are on meeting points of the pedigrees of the probands.) In the graph they are grayish. When you select one from the list, the corresponding box will be accentuated.</source>
+        <translation>La liste déroulante montre tous les ancêtres dont les gènes atteignent deux de cujus ou plus par des chemins différents. (Ces ancêtres se trouvent aux points de rencontre des ascendances des de cujus.) Dans le graphique ils sont gris. Si vous en choisissez un dans la liste, sa case est accentuée.</translation>
+    </message>
 </context>
 <context>
     <name>ChartType</name>

@@ -215,6 +215,66 @@
         <source>No name is shown: &lt;blank&gt; was chosen for this person with the right mouse button, where another name form can be chosen.</source>
         <translation>Er wordt geen naam getoond: voor deze persoon is met de rechtermuisknop &lt;leeg&gt; gekozen; daar kan ook een andere naamvorm worden gekozen.</translation>
     </message>
+    <message>
+        <source>Genealogy</source>
+        <translation>Genealogie</translation>
+    </message>
+    <message>
+        <source>If you select &lt;blank&gt;, then the box will be shown without a name.</source>
+        <translation>Als u &lt;leeg&gt; kiest, wordt het vak zonder naam getoond.</translation>
+    </message>
+    <message>
+        <source>The chart shows all known offspring of the proband.</source>
+        <translation>De kaart toont alle bekende nakomelingen van de proband.</translation>
+    </message>
+    <message>
+        <source>Navigation: use PgUp/PgDn to scroll vertically; in combination with Ctrl to scroll horizontally.</source>
+        <translation>Navigatie: gebruik PgUp/PgDn om verticaal te schuiven; samen met Ctrl om horizontaal te schuiven.</translation>
+    </message>
+    <message>
+        <source>Double-click a name for a display of close family.</source>
+        <translation>Dubbelklik op een naam om de naaste familie te tonen.</translation>
+    </message>
+    <message>
+        <source>Right-click between boxes to alter dimensions.</source>
+        <translation>Klik met de rechtermuisknop tussen de vakken om de afmetingen te wijzigen.</translation>
+    </message>
+    <message>
+        <source>White-boxed persons have 2 parents, 4 grandparents, and so on. For persons in a grayish box this is not the case: one or more ancestors are reached via more than one route. The loss-% shows how far back this happens (losing 1 out of 4 grandparents implies a loss of 25%; 1 out of 8 grand-grandparents is 12.5% and so on). The higher the loss, the darker the box.</source>
+        <translation>Personen in een wit vak hebben 2 ouders, 4 grootouders, enzovoort. Voor personen in een grijs vak is dat niet zo: een of meer voorouders worden langs meer dan één weg bereikt. Het verlies-% toont hoe ver terug dat gebeurt (1 van de 4 grootouders kwijt is een verlies van 25%; 1 van de 8 overgrootouders is 12,5% enzovoort). Hoe groter het verlies, hoe donkerder het vak.</translation>
+    </message>
+    <message>
+        <source>Move over a name to get the person&apos;s details.</source>
+        <translation>Beweeg over een naam voor de gegevens van de persoon.</translation>
+    </message>
+    <message>
+        <source>Click on a box to see the ancestors and descendants of that person (&apos;double&apos; ancestors will be highlighted, as do descendants who get this person&apos;s genes from both parents).</source>
+        <translation>Klik op een vak om de voorouders en nakomelingen van die persoon te zien (&apos;dubbele&apos; voorouders worden gemarkeerd, net als nakomelingen die de genen van deze persoon via beide ouders krijgen).</translation>
+    </message>
+    <message>
+        <source>Click anywhere else to remove the highlights (and remove this help text).</source>
+        <translation>Klik ergens anders om de markeringen (en deze helptekst) weg te halen.</translation>
+    </message>
+    <message>
+        <source>The drop-down list shows the persons who suffer pedigree loss. By selecting one, you move to a graph where this person&apos;s ancestry is shown. It may be that the same person appears in another graph - but with incomplete ancestor lines.</source>
+        <translation>De keuzelijst toont de personen met kwartierverlies. Kiest u er een, dan gaat u naar een grafiek met de voorouders van die persoon. Het kan zijn dat dezelfde persoon in een andere grafiek voorkomt, maar dan met onvolledige voorouderlijnen.</translation>
+    </message>
+    <message>
+        <source>Kinship visualised</source>
+        <translation>Verwantschap in beeld</translation>
+    </message>
+    <message>
+        <source>The graph shows all ancestors necessary to explain the kinship between the highlighted probands.</source>
+        <translation>De grafiek toont alle voorouders die nodig zijn om de verwantschap tussen de gemarkeerde probanden te verklaren.</translation>
+    </message>
+    <message>
+        <source>Click on a box to highlight the lines to ancestors and descendants of that person.</source>
+        <translation>Klik op een vak om de lijnen naar de voorouders en nakomelingen van die persoon te markeren.</translation>
+    </message>
+    <message>
+        <source>The drop-down list shows all the ancestors whose genes pass via different routes to two or more of the probands. (These ancestors are on meeting points of the pedigrees of the probands.) In the graph they are grayish. When you select one from the list, the corresponding box will be accentuated.</source>
+        <translation>De keuzelijst toont alle voorouders van wie de genen langs verschillende wegen twee of meer van de probanden bereiken. (Deze voorouders liggen op ontmoetingspunten van de kwartierstaten van de probanden.) In de grafiek zijn ze grijs. Kiest u er een uit de lijst, dan wordt het bijbehorende vak benadrukt.</translation>
+    </message>
 </context>
 <context>
     <name>ChartType</name>

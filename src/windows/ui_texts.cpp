@@ -102,6 +102,10 @@ constexpr CatalogueEntry kWidgetTexts[] = {
                        "change, just press OK.")},
 
     // The chart windows' help (the other help pages stay English)
+    {Msg::Genealogy, QT_TRANSLATE_NOOP("Catalogue", "Genealogy")},
+    {Msg::IfBlankNoName,
+     QT_TRANSLATE_NOOP("Catalogue",
+                       "If you select <blank>, then the box will be shown without a name.")},
     {Msg::IfBlankNoNameGenealogy,
      QT_TRANSLATE_NOOP("Catalogue",
                        "If you select <blank>, then the box will be shown without a name and the "
@@ -118,6 +122,48 @@ constexpr CatalogueEntry kWidgetTexts[] = {
          "with the right mouse button. The hint of an empty box says why it is "
          "empty.")},
 
+    // The inbreeding and kinship windows' help
+    {Msg::WhiteBoxedPersonsHave,
+     QT_TRANSLATE_NOOP(
+         "Catalogue",
+         "White-boxed persons have 2 parents, 4 grandparents, and so on. For persons in a grayish "
+         "box this is not the case: one or more ancestors are reached via more than one route. The "
+         "loss-% shows how far back this happens (losing 1 out of 4 grandparents implies a loss of "
+         "25%; 1 out of 8 grand-grandparents is 12.5% and so on). The higher the loss, the darker "
+         "the box.")},
+    {Msg::MoveOverAName,
+     QT_TRANSLATE_NOOP("Catalogue", "Move over a name to get the person's details.")},
+    {Msg::ClickBoxSeeAncestors,
+     QT_TRANSLATE_NOOP(
+         "Catalogue",
+         "Click on a box to see the ancestors and descendants of that person ('double' ancestors "
+         "will be highlighted, as do descendants who get this person's genes from both parents).")},
+    {Msg::ClickAnywhereElseTo,
+     QT_TRANSLATE_NOOP(
+         "Catalogue", "Click anywhere else to remove the highlights (and remove this help text).")},
+    {Msg::DropDownShowsLossPersons,
+     QT_TRANSLATE_NOOP(
+         "Catalogue",
+         "The drop-down list shows the persons who suffer pedigree loss. By selecting one, you "
+         "move to a graph where this person's ancestry is shown. It may be that the same person "
+         "appears in another graph - but with incomplete ancestor lines.")},
+    {Msg::KinshipVisualised, QT_TRANSLATE_NOOP("Catalogue", "Kinship visualised")},
+    {Msg::GraphShowsAllAncestors,
+     QT_TRANSLATE_NOOP("Catalogue",
+                       "The graph shows all ancestors necessary to explain the kinship between the "
+                       "highlighted probands.")},
+    {Msg::ClickBoxHighlightLines,
+     QT_TRANSLATE_NOOP(
+         "Catalogue",
+         "Click on a box to highlight the lines to ancestors and descendants of that person.")},
+    {Msg::DropDownShowsCommonAncestors,
+     QT_TRANSLATE_NOOP(
+         "Catalogue",
+         "The drop-down list shows all the ancestors whose genes pass via different routes to two "
+         "or more of the probands. (These ancestors are on meeting points of the pedigrees of the "
+         "probands.) In the graph they are grayish. When you select one from the list, the "
+         "corresponding box will be accentuated.")},
+
     // The hint of a box without a name
     {Msg::NoNameByScheme,
      QT_TRANSLATE_NOOP("Catalogue",
@@ -128,6 +174,17 @@ constexpr CatalogueEntry kWidgetTexts[] = {
      QT_TRANSLATE_NOOP("Catalogue",
                        "No name is shown: <blank> was chosen for this person with the right mouse "
                        "button, where another name form can be chosen.")},
+};
+
+// Lines of the chart windows' help that are not a whole catalogue text: a
+// text and the full stop after it, or one line of a text of several.
+[[maybe_unused]] constexpr const char* kHelpLines[] = {
+    QT_TRANSLATE_NOOP("Catalogue", "The chart shows all known offspring of the proband."),
+    QT_TRANSLATE_NOOP("Catalogue",
+                      "Navigation: use PgUp/PgDn to scroll vertically; in combination with Ctrl "
+                      "to scroll horizontally."),
+    QT_TRANSLATE_NOOP("Catalogue", "Double-click a name for a display of close family."),
+    QT_TRANSLATE_NOOP("Catalogue", "Right-click between boxes to alter dimensions."),
 };
 
 constexpr ChartTypeEntry kChartTypeTexts[] = {

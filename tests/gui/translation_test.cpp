@@ -17,6 +17,7 @@
 
 #include "app/main_form.h"
 #include "base/fill_in.h"
+#include "base/help_texts.h"
 #include "gui/main_window.h"
 #include "gui/options_form.h"
 #include "render/qt_text.h"
@@ -86,6 +87,16 @@ TEST(Translation, TranslationFilesAreComplete) {
         for (const CatalogueEntry& entry : WidgetCatalogueTexts())
             EXPECT_EQ(catalogue.count(QString::fromUtf8(entry.english)), 1u)
                 << language << " lacks \"" << entry.english << "\"";
+        // The help windows look their texts up line by line.
+        for (const std::string& help :
+             {DescendantWindowHelp(), OffspringWindowHelp(), PedigreeWindowHelp(),
+              InbreedingWindowHelp(), KinshipWindowHelp(), SelectionHelp()}) {
+            for (const QString& line : ToQString(help).split(QStringLiteral("\r\n"))) {
+                if (line.isEmpty()) continue;
+                EXPECT_EQ(catalogue.count(line), 1u)
+                    << language << " lacks the help line \"" << line.toStdString() << "\"";
+            }
+        }
     }
 }
 
