@@ -242,12 +242,20 @@ class TrecordList {
   private:
     Record* Bisect(std::string_view id) const;
 
+    // The slot that holds the record of the identifier, or the free slot
+    // where it would go.
+    std::size_t Probe(std::string_view id, std::size_t hash) const;
+
     std::vector<std::unique_ptr<Record>> records_;
-    // Open-addressing hash table of the records (null = free), one entry per
+    // Open-addressing hash table of the records (0 = free), one entry per
     // distinct identifier: a big file's links resolve with a cache miss or
     // two each, the table's and the record's, instead of a bisection's
-    // twenty. Empty until SortByID.
-    std::vector<Record*> slots_;
+    // twenty. Empty until IndexByID. Each entry is the record's address with
+    // the top bits of its identifier's hash in the address's unused top
+    // bits, so that probing past other identifiers compares numbers instead
+    // of visiting their records.
+    std::vector<std::uintptr_t> slots_;
+    std::uintptr_t tagMask_ = 0;  // 0 where addresses use every bit
 };
 
 using TindividualList = TrecordList<Tindividual>;
