@@ -60,26 +60,34 @@ class Stopwatch {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_load FILE.ged [RUNS] [--checks] [--one-core]\n");
-        return 2;
-    }
-    std::filesystem::path file = argv[1];
-    int runs = argc > 2 ? std::stoi(argv[2]) : 3;
+    std::filesystem::path file;
+    int runs = 3;
     bool checks = false;
     lg::ReadOptions options;
     std::uintmax_t splitAt = 0;
     options.splitAt = &splitAt;
-    for (int i = 3; i < argc; ++i) {
+    for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--checks") {
             checks = true;
         } else if (arg == "--one-core") {
             options.splitFrom = 0;
-        } else {
+        } else if (arg.rfind("--", 0) == 0) {
             std::fprintf(stderr, "bench_load: unknown option %s\n", argv[i]);
             return 2;
+        } else if (file.empty()) {
+            file = arg;
+        } else if (arg.find_first_not_of("0123456789") == std::string::npos && arg.size() < 6 &&
+                   std::stoi(arg) > 0) {
+            runs = std::stoi(arg);
+        } else {
+            std::fprintf(stderr, "bench_load: RUNS must be a positive number, not %s\n", argv[i]);
+            return 2;
         }
+    }
+    if (file.empty()) {
+        std::fprintf(stderr, "usage: bench_load FILE.ged [RUNS] [--checks] [--one-core]\n");
+        return 2;
     }
     double sizeMiB = static_cast<double>(std::filesystem::file_size(file)) / (1024.0 * 1024.0);
     double bestWall = 1e30, bestCpu = 1e30, firstWall = 0, firstCpu = 0, freeWall = 0;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
+#include <future>
 #include <thread>
 
 #include "base/fill_in.h"
@@ -78,8 +79,9 @@ struct GedcomLine {
 
 class GedcomReader {
   public:
-    GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options, std::size_t fileSize)
-        : db_(db), reporter_(reporter), options_(options), prefaulter_(fileSize) {}
+    GedcomReader(Database& db, Reporter& reporter, const ReadOptions& options, std::size_t fileSize,
+                 HeapPrefaulter::Heap heap = HeapPrefaulter::Heap::Main)
+        : db_(db), reporter_(reporter), options_(options), prefaulter_(fileSize, heap) {}
 
     void ReadAll(GedcomLineSource& source);
 
@@ -96,6 +98,7 @@ class GedcomReader {
     bool InHeader() const { return inHeader_; }
     bool EndedAtTrailer() const { return trailer_; }
     int32_t LineCount() const { return lineCounter_; }
+    const HeapPrefaulter& Prefaulter() const { return prefaulter_; }
 
   private:
     // Line level.
@@ -331,6 +334,7 @@ void GedcomReader::ReadAll(GedcomLineSource& source) {
     source_ = &source;
     reporter_.BeginInterruptible();
     int32_t nextCheck = 1000;
+    const void* newest = nullptr;  // the record read last
     NextLine();
     while (haveLine_) {
         if (line_.tag == kHEAD) {
@@ -338,8 +342,10 @@ void GedcomReader::ReadAll(GedcomLineSource& source) {
             if (++headers_ == 1 && onFirstHeader_) onFirstHeader_();
         } else if (line_.tag == kINDI) {
             ReadPerson();
+            if (db_.persons.Count()) newest = &db_.persons.Last();
         } else if (line_.tag == kFAM) {
             ReadFamily();
+            if (db_.families.Count()) newest = &db_.families.Last();
         } else if (line_.tag == kTRLR) {
             trailer_ = true;
             break;
@@ -350,7 +356,7 @@ void GedcomReader::ReadAll(GedcomLineSource& source) {
         // thousand lines keeps Esc and Ctrl-C responsive.
         if (lineCounter_ >= nextCheck) {
             nextCheck = lineCounter_ - lineCounter_ % 1000 + 1000;
-            prefaulter_.Poll();
+            prefaulter_.Poll(newest);
             if (reporter_.CheckInterrupted()) break;
         }
     }
@@ -705,8 +711,18 @@ class SecondHalf {
     SecondHalf(const SecondHalf&) = delete;
     SecondHalf& operator=(const SecondHalf&) = delete;
 
-    void Start(CharSet charSet) {
-        thread_ = std::thread([this, charSet] { Read(charSet); });
+    // The first reader waits until the half's heap is set up: no other
+    // thread may allocate meanwhile.
+    void Start(CharSet charSet, const HeapPrefaulter& prefaulter) {
+        std::promise<void> heapReady;
+        std::future<void> ready = heapReady.get_future();
+        thread_ = std::thread([this, charSet, &prefaulter, &heapReady] {
+            prefaulter.PrepareThreadHeap();
+            populate_ = prefaulter.Active();
+            heapReady.set_value();
+            Read(charSet);
+        });
+        ready.wait();
     }
     // Waits for the half; true when it may stand for reading on.
     bool Usable() {
@@ -740,7 +756,8 @@ class SecondHalf {
         try {
             GedcomLineSource source;
             if (!source.OpenAt(file_, split_)) return;
-            GedcomReader reader(db_, reporter_, options_, 0);
+            GedcomReader reader(db_, reporter_, options_, populate_ ? 1 : 0,
+                                HeapPrefaulter::Heap::Thread);
             reader.ContinueAfterHeader(charSet);
             reader.ReadAll(source);
             usable_ = sink_.messages == 0 && !reporter_.Interrupted() &&
@@ -758,6 +775,7 @@ class SecondHalf {
     CountingSink sink_;
     Reporter reporter_{sink_};
     std::thread thread_;
+    bool populate_ = false;  // the half's heap, as the first reader's is
     bool usable_ = false;
 };
 
@@ -805,7 +823,8 @@ bool ReadGedcom(const std::filesystem::path& file, Database& db, Reporter& repor
                     return split;
                 });
                 if (paused)
-                    reader.OnFirstHeader([&] { half->Start(reader.CharSetInUse()); });
+                    reader.OnFirstHeader(
+                        [&] { half->Start(reader.CharSetInUse(), reader.Prefaulter()); });
                 else
                     half.reset();
             }

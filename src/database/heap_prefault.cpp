@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 namespace lg {
 namespace {
@@ -19,6 +20,12 @@ constexpr int MADV_POPULATE_WRITE = 23;  // Linux 5.14
 constexpr std::size_t kMaxGrowthStep = 64u << 20;
 constexpr std::size_t kMinGrowthStep = 1u << 20;
 constexpr std::size_t kDefaultTopPad = 128u << 10;  // glibc's own default
+// glibc reserves a thread's heap in blocks of this size, aligned to it; the
+// growth steps below stay inside the block of the newest allocation. Were
+// the blocks different, a populate call outside the usable part fails and
+// the pages fault one by one as usual.
+constexpr std::uintptr_t kThreadHeapBlock = std::uintptr_t{64} << 20;
+constexpr std::size_t kThreadStep = 4u << 20;
 
 char* CurrentBreak() {
     return static_cast<char*>(sbrk(0));
@@ -35,8 +42,13 @@ bool PopulatePages(const void* data, std::size_t bytes) {
     return madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE) == 0;
 }
 
-HeapPrefaulter::HeapPrefaulter(std::size_t expectedBytes) {
+HeapPrefaulter::HeapPrefaulter(std::size_t expectedBytes, Heap heap) : heap_(heap) {
     if (expectedBytes == 0) return;
+    if (heap == Heap::Thread) {
+        step_ = kThreadStep;
+        active_ = true;
+        return;
+    }
     char* end = CurrentBreak();
     if (end == reinterpret_cast<char*>(-1)) return;
     step_ = std::clamp(expectedBytes / 2, kMinGrowthStep, kMaxGrowthStep);
@@ -45,11 +57,42 @@ HeapPrefaulter::HeapPrefaulter(std::size_t expectedBytes) {
 }
 
 HeapPrefaulter::~HeapPrefaulter() {
-    if (active_) mallopt(M_TOP_PAD, static_cast<int>(kDefaultTopPad));
+    if (active_ && heap_ == Heap::Main) mallopt(M_TOP_PAD, static_cast<int>(kDefaultTopPad));
 }
 
-void HeapPrefaulter::Poll() {
+void HeapPrefaulter::PrepareThreadHeap() const {
+    if (!active_ || heap_ != Heap::Main) return;
+    mallopt(M_TOP_PAD, static_cast<int>(kMaxGrowthStep));
+    // The thread's first allocation creates its heap, with the pad usable.
+    void* volatile first = std::malloc(1);
+    mallopt(M_TOP_PAD, static_cast<int>(step_));
+    std::free(first);
+}
+
+void HeapPrefaulter::PollThreadHeap(std::uintptr_t recent) {
+    const std::uintptr_t block = recent & ~(kThreadHeapBlock - 1);
+    if (block == block_ && recent + step_ / 2 < threadPopulatedEnd_) return;
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    if (block != block_) {
+        block_ = block;
+        threadPopulatedEnd_ = recent / page * page;
+    }
+    const std::uintptr_t from = std::max(threadPopulatedEnd_, recent / page * page);
+    const std::uintptr_t blockEnd = block + kThreadHeapBlock;
+    const std::uintptr_t to = std::min(recent + step_, blockEnd);
+    if (to <= from) return;
+    // A failure means the block's pages past here are not usable yet: they
+    // fault one by one, and this block is not tried again.
+    threadPopulatedEnd_ =
+        PopulatePages(reinterpret_cast<const void*>(from), to - from) ? to : blockEnd;
+}
+
+void HeapPrefaulter::Poll(const void* recent) {
     if (!active_) return;
+    if (heap_ == Heap::Thread) {
+        if (recent) PollThreadHeap(reinterpret_cast<std::uintptr_t>(recent));
+        return;
+    }
     char* end = CurrentBreak();
     if (end <= populatedEnd_) return;
     // Populating pages already in use changes nothing in them, so the

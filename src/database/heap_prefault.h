@@ -5,6 +5,7 @@
 // database), while populating a whole range at once costs a fraction of it.
 
 #include <cstddef>
+#include <cstdint>
 
 namespace lg {
 
@@ -18,21 +19,44 @@ bool PopulatePages(const void* data, std::size_t bytes);
 // not cooperate (sanitizer builds, old kernels): Poll() then does nothing.
 class HeapPrefaulter {
   public:
+    // The process's main heap grows at the program break; a thread's own
+    // heap grows where its newest blocks are.
+    enum class Heap { Main, Thread };
+
     // `expectedBytes` is about the size of the input; the heap then grows in
     // steps of a part of it, so that small files do not reserve much more
-    // than they use. 0 (unknown) does nothing.
-    explicit HeapPrefaulter(std::size_t expectedBytes);
+    // than they use. 0 (unknown) does nothing; on a thread's heap, any other
+    // value populates it in steps of a few MiB.
+    explicit HeapPrefaulter(std::size_t expectedBytes, Heap heap = Heap::Main);
     ~HeapPrefaulter();
     HeapPrefaulter(const HeapPrefaulter&) = delete;
     HeapPrefaulter& operator=(const HeapPrefaulter&) = delete;
 
-    // Cheap: one sbrk(0) when the heap has not grown.
-    void Poll();
+    // Cheap: one sbrk(0) when the heap has not grown, a comparison on a
+    // thread's heap. `recent` is a block allocated a moment ago.
+    void Poll(const void* recent);
+
+    // Call on a new thread before it allocates anything, while no other
+    // thread allocates. A thread's heap is reserved in blocks of 64 MiB but
+    // made usable a page at a time, one system call per page, beyond what
+    // the heap had when it was created; this creates the calling thread's
+    // heap with a whole block usable. Nothing where the allocator does not
+    // cooperate.
+    void PrepareThreadHeap() const;
+
+    // False where the allocator did not take the larger steps (a sanitizer's
+    // allocator, say): a thread's heap is then not the allocator's either.
+    bool Active() const { return active_; }
 
   private:
+    void PollThreadHeap(std::uintptr_t recent);
+
     char* populatedEnd_ = nullptr;
     std::size_t step_ = 0;
     bool active_ = false;
+    Heap heap_ = Heap::Main;
+    std::uintptr_t block_ = 0;  // of the thread's heap
+    std::uintptr_t threadPopulatedEnd_ = 0;
 };
 
 }  // namespace lg
