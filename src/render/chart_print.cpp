@@ -220,8 +220,10 @@ PrintOutcome PrintChart(QPagedPaintDevice& device, const ChartPainter& painter,
     PrintOutcome outcome;
     const bool graph = shape == ChartShape::Graph;
     if (reporter) {
+        // A graph of thousands of nodes takes many sheets too: Esc ends
+        // either printout, as the message says.
         reporter->AddMessage(MessageText(Msg::PressEscToInterrupt));
-        if (!graph) reporter->BeginInterruptible();
+        reporter->BeginInterruptible();
     }
     const int unit = PrintUnit(device, graph);
     const QSize page(device.width(), device.height());
@@ -267,7 +269,7 @@ PrintOutcome PrintChart(QPagedPaintDevice& device, const ChartPainter& painter,
                     canvas.drawText(QPoint(1, 1 + QFontMetrics(small, &device).ascent()), label);
                 outcome.sheets.push_back(tile);
             }
-            if (!graph && reporter && reporter->CheckInterrupted()) {
+            if (reporter && reporter->CheckInterrupted()) {
                 outcome.interrupted = true;
                 break;
             }
@@ -276,7 +278,7 @@ PrintOutcome PrintChart(QPagedPaintDevice& device, const ChartPainter& painter,
     }
     if (reporter) {
         reporter->ShowStatus(MessageText(Msg::ReadyWithPrinting), StatusColour::Normal);
-        if (!graph && reporter->InInterruptibleSection()) reporter->EndInterruptible();
+        if (reporter->InInterruptibleSection()) reporter->EndInterruptible();
     }
     return outcome;
 }

@@ -103,6 +103,43 @@ TEST(Printing, AnEmptyTileTakesNoSheetAndTheNextKeepsItsNumber) {
     EXPECT_GT(tiles.back().row * 10 + tiles.back().column, 22);
 }
 
+// Esc ends a printout of either kind after the sheet being printed; what
+// was printed is sent, and the status line and the section are closed.
+TEST(Printing, EscEndsTreeAndGraphPrintoutsAfterTheCurrentSheet) {
+    for (const ChartShape shape : {ChartShape::Tree, ChartShape::Graph}) {
+        SCOPED_TRACE(shape == ChartShape::Tree ? "tree" : "graph");
+        Printout p;
+        for (int column = 0; column < 40; ++column) p.Box(column * 3, column % 5, p.Person('M'));
+        const ChartLayout layout = p.Layout();
+        QTemporaryDir dir;
+        const QString file = dir.filePath("chart.pdf");
+        PrintOutcome outcome;
+        test::FakeHost host;
+        host.cancelAtPoll = 2;
+        std::size_t tiles = 0;
+        {
+            QPdfWriter pdf(file);
+            pdf.setPageSize(QPageSize(QPageSize::A6));
+            pdf.setResolution(300);
+            const bool graph = shape == ChartShape::Graph;
+            for (const PrintTile& tile : PlanPrintTiles(layout, graph, PrintUnit(pdf, graph),
+                                                        QSize(pdf.width(), pdf.height())))
+                tiles += !tile.empty;
+            Reporter reporter(host);
+            ChartPainter painter(p.settings, p.names, 2026);
+            outcome = PrintChart(pdf, painter, layout, shape, "Lignorama - Print", &reporter);
+        }
+        ASSERT_GT(tiles, 2u);
+        EXPECT_TRUE(outcome.interrupted);
+        EXPECT_LE(outcome.sheets.size(), 2u);
+        EXPECT_EQ(PdfPages(file), static_cast<int>(outcome.sheets.size()));
+        EXPECT_TRUE(host.HasMessage("Press Esc to interrupt calculations"));
+        EXPECT_EQ(host.statuses.back().text.rfind("Ready with printing", 0), 0u);
+        EXPECT_EQ(host.sectionsBegun, 1);
+        EXPECT_EQ(host.sectionsEnded, 1);
+    }
+}
+
 TEST(Printing, GraphSheetsNameTheTitleAndLaterThePage) {
     EXPECT_EQ(SheetLabel(true, "Lignorama - Kinship", true, 1, 1), "Lignorama - Kinship");
     EXPECT_EQ(SheetLabel(true, "Lignorama - Kinship", false, 2, 1),
