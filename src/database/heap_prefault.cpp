@@ -26,6 +26,7 @@ constexpr std::size_t kDefaultTopPad = 128u << 10;  // glibc's own default
 // the pages fault one by one as usual.
 constexpr std::uintptr_t kThreadHeapBlock = std::uintptr_t{64} << 20;
 constexpr std::size_t kThreadStep = 4u << 20;
+constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
 
 char* CurrentBreak() {
     return static_cast<char*>(sbrk(0));
@@ -39,6 +40,12 @@ bool PopulatePages(const void* data, std::size_t bytes) {
     const std::uintptr_t to = (from + bytes) / page * page;
     from = (from + page - 1) / page * page;
     if (to <= from) return true;
+    // Populated 4 KiB pages can still cost a few microseconds each on the
+    // program's first write to them: on a virtual machine that was a third of
+    // the reading of a big file. 2 MiB pages take that cost once per 512
+    // pages. Only advice: without transparent huge pages it fails and
+    // changes nothing.
+    madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
     return madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE) == 0;
 }
 
@@ -79,7 +86,10 @@ void HeapPrefaulter::PollThreadHeap(std::uintptr_t recent) {
     }
     const std::uintptr_t from = std::max(threadPopulatedEnd_, recent / page * page);
     const std::uintptr_t blockEnd = block + kThreadHeapBlock;
-    const std::uintptr_t to = std::min(recent + step_, blockEnd);
+    // Steps end on a huge page boundary, so that no huge page is split
+    // between two steps (the part of it populated first would be small pages).
+    const std::uintptr_t to =
+        std::min((recent + step_ + kHugePage - 1) / kHugePage * kHugePage, blockEnd);
     if (to <= from) return;
     // A failure means the block's pages past here are not usable yet: they
     // fault one by one, and this block is not tried again.

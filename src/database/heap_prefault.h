@@ -9,9 +9,10 @@
 
 namespace lg {
 
-// Faults in the whole pages inside the range with one system call. False
-// where the kernel does not know the call: the pages then fault one by one
-// on first use, as usual.
+// Faults in the whole pages inside the range with one system call, as huge
+// pages where the system has transparent huge pages on request. False where
+// the kernel does not know the call: the pages then fault one by one on
+// first use, as usual.
 bool PopulatePages(const void* data, std::size_t bytes);
 
 // While alive, lets the heap grow in large steps and populates each step as
