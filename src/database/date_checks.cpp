@@ -348,42 +348,48 @@ void DateChecker::CheckChildrenOrder(const Tfamily& family) {
     Write("</table><br>");
 }
 
-void DateChecker::CheckCloseChildren(const Tindividual& woman) {
-    if (woman.sex != 'F' || woman.famsList.empty()) return;
-    std::vector<const Tindividual*> children;
-    std::vector<bool> close;
+// Calls visit(child, close) for each child of the woman's families in turn;
+// close: born too soon after the child before for both to be hers.
+template <typename Visit>
+void VisitChildrenOf(const Tindividual& woman, Visit visit) {
     int previous = 0;
     for (const Tspouse& link : woman.famsList) {
         if (!link.family) continue;
         for (const TfamilyChild& entry : link.family->children) {
             const Tindividual* child = entry.person;
             if (!child) continue;
-            children.push_back(child);
-            close.push_back(false);
             const int year = child->birthYear;
-            if (year == 0) continue;
-            const int month = MonthOf(child->BirthDate());
-            if (month == 0) {
+            const int month = year == 0 ? 0 : MonthOf(child->BirthDate());
+            bool close = false;
+            if (year != 0 && month == 0) {
                 previous = year * 12 + 1;
-                continue;
+            } else if (year != 0) {
+                const int time = year * 12 + month;
+                // Twins are born in the same or the next month; a stillborn
+                // child may come early.
+                const int gap = child->IsStillborn() ? 6 : 9;
+                close = previous + 1 < time && time < previous + gap;
+                previous = time;
             }
-            const int time = year * 12 + month;
-            // Twins are born in the same or the next month; a stillborn
-            // child may come early.
-            const int gap = child->IsStillborn() ? 6 : 9;
-            if (previous + 1 < time && time < previous + gap) close.back() = true;
-            previous = time;
+            visit(*child, close);
         }
     }
-    if (std::find(close.begin(), close.end(), true) == close.end()) return;
+}
+
+void DateChecker::CheckCloseChildren(const Tindividual& woman) {
+    if (woman.sex != 'F' || woman.famsList.empty()) return;
+    // Most women have none: they are found without keeping anything.
+    bool any = false;
+    VisitChildrenOf(woman, [&](const Tindividual&, bool close) { any = any || close; });
+    if (!any) return;
 
     CountFinding(true);
     Write(Maroon(MessageText(Msg::TwoChildrenWithin9Months)));
     Write(std::string(kTableOpen) + Row(Cell("WIFE") + PersonCells(woman)));
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        const std::string date = children[i]->BirthDate();
-        Write(Row(Cell("CHIL") + Cell(close[i] ? Red(date) : date) + PersonCells(*children[i])));
-    }
+    VisitChildrenOf(woman, [&](const Tindividual& child, bool close) {
+        const std::string date = child.BirthDate();
+        Write(Row(Cell("CHIL") + Cell(close ? Red(date) : date) + PersonCells(child)));
+    });
     Write("</table><br>");
 }
 

@@ -276,10 +276,24 @@ void TrecordList<Record>::SortByID() {
         const int order = records_[a.index]->ID.compare(records_[b.index]->ID);
         return order != 0 ? order < 0 : a.index < b.index;
     });
+    // Records that share an identifier are neighbours now; most neighbours
+    // differ in their keys already, without a visit to either record.
+    shared_.clear();
+    for (std::size_t i = 0; i < entries.size();) {
+        const std::string& id = records_[entries[i].index]->ID;
+        std::size_t j = i + 1;
+        while (j < entries.size() && entries[j].key == entries[i].key &&
+               records_[entries[j].index]->ID == id)
+            ++j;
+        // Records without an identifier are out of every link's reach anyway.
+        if (j - i > 1 && !id.empty()) shared_.push_back({i, j - i});
+        i = j;
+    }
     std::vector<std::unique_ptr<Record>> sorted(records_.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
         sorted[i] = std::move(records_[entries[i].index]);
     records_ = std::move(sorted);
+    sharedKnown_ = true;
 }
 
 template <typename Record>
@@ -330,6 +344,7 @@ Record* TrecordList<Record>::Bisect(std::string_view id) const {
 template <typename Record>
 std::vector<typename TrecordList<Record>::SharedRun> TrecordList<Record>::SharedIdentifiers()
     const {
+    if (sharedKnown_) return shared_;
     std::vector<SharedRun> runs;
     for (std::size_t i = 0; i < records_.size();) {
         std::size_t j = i + 1;

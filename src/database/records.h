@@ -187,19 +187,19 @@ class TrecordList {
     const Record& operator[](std::size_t i) const { return *records_[i]; }
     Record& Last() { return *records_.back(); }
     Record& Add(std::unique_ptr<Record> record) {
-        slots_.clear();
+        Changed();
         records_.push_back(std::move(record));
         return *records_.back();
     }
     void Clear() {
-        slots_.clear();
+        Changed();
         records_.clear();
     }
     void Reserve(std::size_t n) { records_.reserve(n); }
     // Moves the records of `other` behind these, in their order.
     void Splice(TrecordList& other) {
-        slots_.clear();
-        other.slots_.clear();
+        Changed();
+        other.Changed();
         records_.reserve(records_.size() + other.records_.size());
         for (auto& record : other.records_) records_.push_back(std::move(record));
         other.records_.clear();
@@ -233,7 +233,8 @@ class TrecordList {
         std::size_t first;
         std::size_t count;
     };
-    // Every such run, in list order.
+    // Every such run, in list order. Known from the sort without a pass
+    // over the records.
     std::vector<SharedRun> SharedIdentifiers() const;
 
     auto begin() const { return records_.begin(); }
@@ -241,6 +242,10 @@ class TrecordList {
 
   private:
     Record* Bisect(std::string_view id) const;
+    void Changed() {
+        slots_.clear();
+        sharedKnown_ = false;
+    }
 
     // The slot that holds the record of the identifier, or the free slot
     // where it would go.
@@ -256,6 +261,9 @@ class TrecordList {
     // of visiting their records.
     std::vector<std::uintptr_t> slots_;
     std::uintptr_t tagMask_ = 0;  // 0 where addresses use every bit
+    // SharedIdentifiers as the last sort found them, while nothing was added.
+    std::vector<SharedRun> shared_;
+    bool sharedKnown_ = false;
 };
 
 using TindividualList = TrecordList<Tindividual>;

@@ -153,6 +153,31 @@ TEST(Records, SharedIdentifiersResolveToTheFirstRecordInTheFile) {
     }
 }
 
+// The sort finds the runs from the identifiers' first eight bytes and looks
+// further only where those agree; a record added afterwards makes the list
+// find them again.
+TEST(Records, SharedRunsLookPastTheFirstEightBytesAndFollowLaterRecords) {
+    TfamilyList list;
+    for (const char* id :
+         {"FAMILY0001B", "", "FAMILY0001A", "FAMILY0001", "FAMILY0001B", "", "FAMILY0001A"}) {
+        auto f = std::make_unique<Tfamily>();
+        f->ID = id;
+        list.Add(std::move(f));
+    }
+    list.SortByID();
+    auto runs = [&list] {
+        std::string text;
+        for (const auto& run : list.SharedIdentifiers())
+            text += list[run.first].ID + " x" + std::to_string(run.count) + " ";
+        return text;
+    };
+    EXPECT_EQ(runs(), "FAMILY0001A x2 FAMILY0001B x2 ");
+    auto late = std::make_unique<Tfamily>();
+    late->ID = "FAMILY0001B";
+    list.Add(std::move(late));
+    EXPECT_EQ(runs(), "FAMILY0001A x2 FAMILY0001B x3 ");
+}
+
 TEST(Records, TheIndexServesBeforeAndAfterTheSort) {
     // Enough records for the hash table to probe past collisions; the file
     // order is neither sorted nor reversed, and two records share "I7".
