@@ -95,11 +95,23 @@ std::string_view WithoutLeadingLetters(std::string_view key) {
 int MonthOf(std::string_view date) {
     static constexpr std::string_view kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                                    "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-    if (date.size() < 3) return 0;
-    const std::string upper = ToUpperAscii(date);
-    for (int m = 0; m < 12; ++m)
-        if (upper.find(kMonths[m]) != std::string::npos) return m + 1;
-    return 0;
+    // The date checks ask this of every child's birth in a big file: no
+    // upper-case copy, one look at each place where a name could start.
+    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    int first = 0;
+    for (std::size_t i = 0; i + 3 <= date.size(); ++i) {
+        const char a = upper(date[i]);
+        if (a < 'A' || a > 'Z') continue;
+        const char b = upper(date[i + 1]);
+        const char c = upper(date[i + 2]);
+        for (int m = 0; m < 12; ++m)
+            if (kMonths[m][0] == a && kMonths[m][1] == b && kMonths[m][2] == c) {
+                // The earliest month of the year wins, wherever it stands.
+                if (first == 0 || m + 1 < first) first = m + 1;
+                break;
+            }
+    }
+    return first;
 }
 
 std::string RomanNumeral(int n) {

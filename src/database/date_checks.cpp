@@ -366,9 +366,9 @@ void VisitChildrenOf(const Tindividual& woman, Visit visit) {
             } else if (year != 0) {
                 const int time = year * 12 + month;
                 // Twins are born in the same or the next month; a stillborn
-                // child may come early.
-                const int gap = child->IsStillborn() ? 6 : 9;
-                close = previous + 1 < time && time < previous + gap;
+                // child may come early (asked last: it compares strings).
+                close = previous + 1 < time && time < previous + 9 &&
+                        (time < previous + 6 || !child->IsStillborn());
                 previous = time;
             }
             visit(*child, close);
