@@ -1,6 +1,7 @@
 #include "database/consistency.h"
 
 #include <algorithm>
+#include <exception>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -55,6 +56,106 @@ int MarriageYear(const Tfamily& family) {
     return family.marriage ? YearNumber(family.marriage->date) : 0;
 }
 
+// What each check asks of one link or record; the sweep that finds where to
+// look and the check that reports ask the same.
+bool FamcMatched(const Tindividual& person, const Tchild& link) {
+    return link.family && HasChild(*link.family, person.ID);
+}
+
+bool FamsMatched(const Tindividual& person, const Tspouse& link) {
+    const Tfamily* family = link.family;
+    return family && (family->husbandID == person.ID || family->wifeID == person.ID);
+}
+
+// Whether an earlier link names the family the link at `i` names.
+bool FamsTwice(const std::vector<Tspouse>& links, std::size_t i) {
+    return std::any_of(links.begin(), links.begin() + static_cast<std::ptrdiff_t>(i),
+                       [&](const Tspouse& s) { return s.familyID == links[i].familyID; });
+}
+
+bool PartnerMatched(const Tfamily& family, const std::string& id, const Tindividual* partner) {
+    return id.empty() || (partner && HasFams(*partner, family.ID));
+}
+
+bool ChildMatched(const Tfamily& family, const TfamilyChild& entry) {
+    return entry.person && HasFamc(*entry.person, &family);
+}
+
+bool HusbandIsFemale(const Tfamily& family) {
+    return family.husband && family.husband->sex == 'F';
+}
+
+bool WifeIsMale(const Tfamily& family) {
+    return family.wife && family.wife->sex == 'M';
+}
+
+bool HasImproperSex(const Tindividual& person) {
+    return person.sex != 'M' && person.sex != 'F' && !person.famsList.empty();
+}
+
+// The records each check has to look at, in list order, found in one sweep
+// over each list instead of a sweep per check: on a big file every sweep
+// misses the cache at nearly every record.
+struct Scouted {
+    // Persons.
+    std::vector<std::size_t> famc, fams, improperSex, severalFamc, staleParents;
+    // Families.
+    std::vector<std::size_t> chil, partners, partnerSex;
+
+    void Person(const Tindividual& person, std::size_t i, int level) {
+        const auto& famcs = person.famcList;
+        if (!std::all_of(famcs.begin(), famcs.end(),
+                         [&](const Tchild& link) { return FamcMatched(person, link); }))
+            famc.push_back(i);
+        if (FamsToCheck(person, level)) fams.push_back(i);
+        if (HasImproperSex(person)) improperSex.push_back(i);
+        // Only these can have a choice of birth family or a legitimation.
+        if (famcs.size() >= 2) severalFamc.push_back(i);
+        if (!HasParentsSet(person)) staleParents.push_back(i);
+    }
+
+    void Family(const Tfamily& family, std::size_t i) {
+        const auto& children = family.children;
+        if (!std::all_of(children.begin(), children.end(),
+                         [&](const TfamilyChild& entry) { return ChildMatched(family, entry); }))
+            chil.push_back(i);
+        if (!PartnerMatched(family, family.husbandID, family.husband) ||
+            !PartnerMatched(family, family.wifeID, family.wife))
+            partners.push_back(i);
+        if (HusbandIsFemale(family) || WifeIsMale(family)) partnerSex.push_back(i);
+    }
+
+    // Appends what a sweep over later records found.
+    void Append(const Scouted& later) {
+        auto join = [](std::vector<std::size_t>& to, const std::vector<std::size_t>& from) {
+            to.insert(to.end(), from.begin(), from.end());
+        };
+        join(famc, later.famc);
+        join(fams, later.fams);
+        join(improperSex, later.improperSex);
+        join(severalFamc, later.severalFamc);
+        join(staleParents, later.staleParents);
+        join(chil, later.chil);
+        join(partners, later.partners);
+        join(partnerSex, later.partnerSex);
+    }
+
+  private:
+    static bool FamsToCheck(const Tindividual& person, int level) {
+        const auto& links = person.famsList;
+        if (!std::all_of(links.begin(), links.end(),
+                         [&](const Tspouse& link) { return FamsMatched(person, link); }))
+            return true;
+        for (std::size_t i = 1; i < links.size(); ++i) {
+            if (FamsTwice(links, i)) return true;
+            if (level < 2) continue;
+            for (std::size_t j = 0; j < i; ++j)
+                if (Indistinguishable(*links[j].family, *links[i].family)) return true;
+        }
+        return false;
+    }
+};
+
 class Checker {
   public:
     Checker(Database& db, Reporter& reporter, const CheckOptions& options, ErrorReport& report)
@@ -65,7 +166,7 @@ class Checker {
           level_(report.Context().checkLevel) {}
 
     void Run() {
-        EmptyEventsAndYears();
+        TidyAndScout();
         Section(Msg::RecordsWithTheSameID, &Checker::SharedIdentifiers);
         Section(Msg::IncorrectFAMCLinks, &Checker::FamcLinks);
         Section(Msg::IncorrectFAMSLinks, &Checker::FamsLinks);
@@ -77,7 +178,14 @@ class Checker {
         MarkLegitimations();
         // Parents were taken from the first FAMC link before the repairs
         // dropped or reordered links; charts must follow the repaired one.
-        SetAllParents(db_.persons);
+        // Without a dropped FAMC, HUSB or WIFE link, only a person with a
+        // choice of birth family can have others now.
+        if (famcDropped_ || partnersDropped_) {
+            SetAllParents(db_.persons);
+        } else {
+            for (std::size_t i : scouted_.staleParents) SetParents(db_.persons[i]);
+            for (std::size_t i : scouted_.severalFamc) SetParents(db_.persons[i]);
+        }
     }
 
   private:
@@ -101,30 +209,68 @@ class Checker {
                             "<br><br>");
     }
 
-    void EmptyEventsAndYears() {
+    // Every record is tidied and looked at on its own, so a big file's
+    // second halves go to a second core; a thread that cannot start leaves
+    // them to this one.
+    void TidyAndScout() {
         Busy();
-        auto tidy = [this](std::size_t from, std::size_t to) {
-            for (std::size_t i = from; i < to; ++i) {
+        const auto sweep = [this](std::size_t part, std::size_t parts) {
+            Scouted found;
+            const std::size_t persons = db_.persons.Count();
+            for (std::size_t i = persons * part / parts; i < persons * (part + 1) / parts; ++i) {
                 FetchAhead(db_.persons, i);
                 Tindividual& person = db_.persons[i];
                 DeleteEmptyEvents(person);
                 person.ComputeYears();
+                found.Person(person, i, level_);
             }
+            const std::size_t families = db_.families.Count();
+            for (std::size_t i = families * part / parts; i < families * (part + 1) / parts; ++i) {
+                FetchAhead(db_.families, i);
+                found.Family(db_.families[i], i);
+            }
+            return found;
         };
-        // Each person on their own, so a big file's second half goes to a
-        // second core; a thread that cannot start leaves it to this one.
-        const std::size_t count = db_.persons.Count();
+        Scouted later;
+        std::exception_ptr failure;
         std::thread second;
-        std::size_t half = count;
-        if (count >= kTwoCoresFrom && std::thread::hardware_concurrency() >= 2) {
+        std::size_t parts = 1;
+        if (db_.persons.Count() >= kTwoCoresFrom && std::thread::hardware_concurrency() >= 2) {
             try {
-                second = std::thread(tidy, count / 2, count);
-                half = count / 2;
+                second = std::thread([&] {
+                    try {
+                        later = sweep(1, 2);
+                    } catch (...) {
+                        failure = std::current_exception();
+                    }
+                });
+                parts = 2;
             } catch (const std::system_error&) {
             }
         }
-        tidy(0, half);
+        try {
+            scouted_ = sweep(0, parts);
+        } catch (...) {
+            if (second.joinable()) second.join();
+            throw;
+        }
         if (second.joinable()) second.join();
+        if (failure) std::rethrow_exception(failure);
+        scouted_.Append(later);
+    }
+
+    // The records the sweep picked, or every record where a repair since
+    // may have made a check find more than the sweep saw.
+    template <typename List, typename Visit>
+    static void ForEach(List& list, const std::vector<std::size_t>* picked, Visit visit) {
+        if (picked) {
+            for (std::size_t i : *picked) visit(list[i]);
+            return;
+        }
+        for (std::size_t i = 0; i < list.Count(); ++i) {
+            FetchAhead(list, i);
+            visit(list[i]);
+        }
     }
 
     // Every record of an ID that several share, each with the line where
@@ -153,12 +299,10 @@ class Checker {
 
     int FamcLinks() {
         int count = 0;
-        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
-            FetchAhead(db_.persons, p);
-            Tindividual& person = db_.persons[p];
+        ForEach(db_.persons, &scouted_.famc, [&](Tindividual& person) {
             for (std::size_t i = person.famcList.size(); i-- > 0;) {
                 const Tfamily* family = person.famcList[i].family;
-                if (family && HasChild(*family, person.ID)) continue;
+                if (FamcMatched(person, person.famcList[i])) continue;
                 if (!family)
                     Entry(Msg::FamcNotExisting, Record(person), Msg::WillDisregardFamc);
                 else
@@ -166,22 +310,20 @@ class Checker {
                           Record(person) + Text(Msg::DetailsOfTheFAMC) + Details(*family),
                           Msg::WillDisregardFamc);
                 person.famcList.erase(person.famcList.begin() + static_cast<std::ptrdiff_t>(i));
+                famcDropped_ = true;
                 ++count;
             }
-        }
+        });
         return count;
     }
 
     int FamsLinks() {
         int count = 0;
-        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
-            FetchAhead(db_.persons, p);
-            Tindividual& person = db_.persons[p];
+        ForEach(db_.persons, &scouted_.fams, [&](Tindividual& person) {
             auto& links = person.famsList;
             for (std::size_t i = links.size(); i-- > 0;) {
                 const Tfamily* family = links[i].family;
-                if (family && (family->husbandID == person.ID || family->wifeID == person.ID))
-                    continue;
+                if (FamsMatched(person, links[i])) continue;
                 if (!family)
                     Entry(Msg::FamsNotExisting, Record(person), Msg::WillDisregardFams);
                 else
@@ -189,21 +331,20 @@ class Checker {
                           Record(person) + Text(Msg::DetailsOfTheFAMS) + Details(*family),
                           Msg::WillDisregardFams);
                 links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+                famsDropped_ = true;
                 ++count;
             }
             for (std::size_t i = links.size(); i-- > 1;) {
-                bool twice =
-                    std::any_of(links.begin(), links.begin() + static_cast<std::ptrdiff_t>(i),
-                                [&](const Tspouse& s) { return s.familyID == links[i].familyID; });
-                if (!twice) continue;
+                if (!FamsTwice(links, i)) continue;
                 Entry(Msg::FamsTwice,
                       Record(person) + Text(Msg::DetailsOfTheFAMS) + Details(*links[i].family),
                       Msg::WillDisregardFams);
                 links.erase(links.begin() + static_cast<std::ptrdiff_t>(i));
+                famsDropped_ = true;
                 ++count;
             }
             if (level_ >= 2) count += IdenticalFamilies(person);
-        }
+        });
         return count;
     }
 
@@ -225,9 +366,11 @@ class Checker {
 
     int ImproperSex() {
         int count = 0;
-        for (std::size_t p = db_.persons.Count(); p-- > 0;) {
-            const Tindividual& person = db_.persons[p];
-            if (person.sex == 'M' || person.sex == 'F' || person.famsList.empty()) continue;
+        // Dropped FAMS links can only make fewer persons qualify.
+        const auto& picked = scouted_.improperSex;
+        for (auto p = picked.rbegin(); p != picked.rend(); ++p) {
+            const Tindividual& person = db_.persons[*p];
+            if (!HasImproperSex(person)) continue;
             if (count == 0)
                 report_.WriteReport(Bold(MessageText(Msg::PersonIncorrectSex)) + "<br>");
             report_.WriteReport("(" + person.ID + ") " + person.FullName(style_) + "<br>");
@@ -238,12 +381,11 @@ class Checker {
 
     int ChilLinks() {
         int count = 0;
-        for (std::size_t f = 0; f < db_.families.Count(); ++f) {
-            FetchAhead(db_.families, f);
-            Tfamily& family = db_.families[f];
+        // Child entries are matched against the FAMC links, as repaired.
+        ForEach(db_.families, famcDropped_ ? nullptr : &scouted_.chil, [&](Tfamily& family) {
             for (std::size_t i = family.children.size(); i-- > 0;) {
                 const Tindividual* child = family.children[i].person;
-                if (child && HasFamc(*child, &family)) continue;
+                if (ChildMatched(family, family.children[i])) continue;
                 if (!child)
                     Entry(Msg::ChilNotExisting, Details(family), Msg::WillDisregardChil);
                 else
@@ -253,7 +395,7 @@ class Checker {
                 family.children.erase(family.children.begin() + static_cast<std::ptrdiff_t>(i));
                 ++count;
             }
-        }
+        });
         return count;
     }
 
@@ -264,7 +406,7 @@ class Checker {
     // Returns true when the link was dropped.
     bool CheckPartner(Tfamily& family, const std::string& id, const Tindividual* partner,
                       const PartnerTexts& texts) {
-        if (id.empty() || (partner && HasFams(*partner, family.ID))) return false;
+        if (PartnerMatched(family, id, partner)) return false;
         if (!partner)
             Entry(texts.notExisting, Details(family), texts.action);
         else
@@ -279,37 +421,37 @@ class Checker {
         static const PartnerTexts wife{Msg::WifeNotExisting, Msg::WifeNotMatched,
                                        Msg::DetailsOfTheWIFE, Msg::WillDisregardWife};
         int count = 0;
-        for (std::size_t f = 0; f < db_.families.Count(); ++f) {
-            FetchAhead(db_.families, f);
-            Tfamily& family = db_.families[f];
+        // HUSB and WIFE are matched against the FAMS links, as repaired.
+        ForEach(db_.families, famsDropped_ ? nullptr : &scouted_.partners, [&](Tfamily& family) {
             if (CheckPartner(family, family.husbandID, family.husband, husband)) {
                 family.DeleteHUSB();
+                partnersDropped_ = true;
                 ++count;
             }
             if (CheckPartner(family, family.wifeID, family.wife, wife)) {
                 family.DeleteWIFE();
+                partnersDropped_ = true;
                 ++count;
             }
-        }
+        });
         return count;
     }
 
     int PartnerSex() {
         int count = 0;
-        for (std::size_t f = 0; f < db_.families.Count(); ++f) {
-            FetchAhead(db_.families, f);
-            const Tfamily& family = db_.families[f];
-            if (family.husband && family.husband->sex == 'F') {
+        // Cleared HUSB and WIFE links can only make fewer families qualify.
+        ForEach(db_.families, &scouted_.partnerSex, [&](const Tfamily& family) {
+            if (HusbandIsFemale(family)) {
                 report_.WriteReport(Bold(MessageText(Msg::HUSBHasWrongSex)) + Details(family) +
                                     "<font color=maroon></font><br><br>");
                 ++count;
             }
-            if (family.wife && family.wife->sex == 'M') {
+            if (WifeIsMale(family)) {
                 report_.WriteReport(Bold(MessageText(Msg::WIFEHasWrongSex)) + Details(family) +
                                     "<font color=maroon></font><br><br>");
                 ++count;
             }
-        }
+        });
         return count;
     }
 
@@ -395,33 +537,31 @@ class Checker {
 
     int BirthFamilies() {
         birthCount_ = 0;
-        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
-            FetchAhead(db_.persons, p);
-            Tindividual& person = db_.persons[p];
-            if (person.famcList.size() < 2) continue;
+        // Dropped FAMC links can only make fewer persons qualify.
+        ForEach(db_.persons, &scouted_.severalFamc, [&](Tindividual& person) {
+            if (person.famcList.size() < 2) return;
             DropOtherRelations(person);
             auto& links = person.famcList;
-            if (links.size() < 2) continue;
+            if (links.size() < 2) return;
             if (std::count_if(links.begin(), links.end(),
                               [](const Tchild& c) { return c.pedigree == kBirt; }) < 2)
-                continue;
+                return;
             MoveBirthFamilyToFront(links);
             if (SameFamilyTwice(person))
                 ++birthCount_;
             else
                 ReportSeveralBirthFamilies(person);
             for (std::size_t i = 1; i < links.size(); ++i) links[i].pedigree = kAdop;
-        }
+        });
         return birthCount_;
     }
 
     // A child adopted into a family with one of its birth parents is
     // recognised by that parent.
     void MarkLegitimations() {
-        for (std::size_t p = 0; p < db_.persons.Count(); ++p) {
-            FetchAhead(db_.persons, p);
-            auto& links = db_.persons[p].famcList;
-            if (links.size() < 2 || !links.front().family) continue;
+        ForEach(db_.persons, &scouted_.severalFamc, [&](Tindividual& person) {
+            auto& links = person.famcList;
+            if (links.size() < 2 || !links.front().family) return;
             const Tfamily& birth = *links.front().family;
             for (std::size_t i = 1; i < links.size(); ++i) {
                 const Tfamily* other = links[i].family;
@@ -430,7 +570,7 @@ class Checker {
                     (birth.wife && other->wife == birth.wife))
                     links[i].pedigree = kLegi;
             }
-        }
+        });
     }
 
     Database& db_;
@@ -439,6 +579,11 @@ class Checker {
     ErrorReport& report_;
     int level_;
     int birthCount_ = 0;
+    Scouted scouted_;
+    // Whether a check dropped links that later checks match against.
+    bool famcDropped_ = false;
+    bool famsDropped_ = false;
+    bool partnersDropped_ = false;
 };
 
 void DropIfEmpty(std::unique_ptr<TEventRecord>& event) {

@@ -417,6 +417,12 @@ void SetParents(Tindividual& person) {
     person.mother = family ? family->wife : nullptr;
 }
 
+bool HasParentsSet(const Tindividual& person) {
+    const Tfamily* family = person.FirstFamily();
+    return person.father == (family ? family->husband : nullptr) &&
+           person.mother == (family ? family->wife : nullptr);
+}
+
 namespace {
 
 constexpr std::size_t kRecordAhead = 32;

@@ -282,6 +282,8 @@ void LinkFamilies(TfamilyList& families, const TindividualList& persons);
 void LinkIndividuals(TindividualList& persons, const TfamilyList& families);
 // father and mother from the first FAMC link's family; none without one.
 void SetParents(Tindividual& person);
+// Whether SetParents would leave the person as they are.
+bool HasParentsSet(const Tindividual& person);
 // SetParents for everyone in the list.
 void SetAllParents(TindividualList& persons);
 

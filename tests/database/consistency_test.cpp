@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "database/gedcom_reader.h"
@@ -195,6 +197,54 @@ TEST_F(Checks, PartnerLinksAreClearedWhenOneSided) {
                   {"Details of the WIFE link:", 1},
                   {"WIFE link in FAM record does not exist.", 1},
                   {"Lignorama will disregard the HUSB link.", 2}});
+}
+
+TEST_F(Checks, ALinkOneCheckDropsIsMissedByTheNext) {
+    // Both families are F1, so I2's FAMS reaches the first, which is not
+    // his: once that link is dropped, the second F1 names a husband who no
+    // longer claims it.
+    EXPECT_FALSE(Check({"0 @I1@ INDI", "1 SEX M", "1 FAMS @F1@", "0 @I2@ INDI", "1 SEX M",
+                        "1 FAMS @F1@", "0 @I3@ INDI", "1 FAMC @F1@", "0 @F1@ FAM", "1 HUSB @I1@",
+                        "1 CHIL @I3@", "0 @F1@ FAM", "1 HUSB @I2@"}));
+    EXPECT_TRUE(Person("I2").famsList.empty());
+    EXPECT_EQ(db.families[1].husband, nullptr);
+    EXPECT_EQ(Person("I3").father, &Person("I1"));
+    ExpectSummary({"---- Records with the same ID  (1x)", "---- Incorrect FAMS links  (1x)",
+                   "---- Incorrect HUSB/WIFE links  (1x)"});
+    ExpectCounts({{"FAMS link in INDI record is not matched", 1},
+                  {"HUSB link in FAM record is not matched", 1}});
+}
+
+TEST_F(Checks, ABigFileIsCheckedInBothHalvesInOrder) {
+    // Enough persons for the work to be shared between two threads, a child
+    // and a father per family; the findings sit at both ends and on either
+    // side of the middle, where the work is split.
+    constexpr int kFamilies = 10002;
+    const std::set<int> broken = {0, kFamilies / 2 - 1, kFamilies / 2, kFamilies - 1};
+    std::vector<std::string> records;
+    for (int i = 0; i < kFamilies; ++i) {
+        char id[16];
+        std::snprintf(id, sizeof id, "%05d", i);
+        const std::string n = id;
+        records.insert(records.end(), {"0 @I" + n + "a@ INDI", "1 FAMC @F" + n + "@", "1 BIRT",
+                                       "0 @I" + n + "b@ INDI", "1 SEX M", "1 FAMS @F" + n + "@",
+                                       "0 @F" + n + "@ FAM", "1 HUSB @I" + n + "b@"});
+        if (!broken.count(i)) records.push_back("1 CHIL @I" + n + "a@");
+    }
+    EXPECT_FALSE(Check(records));
+    ExpectSummary({"---- Incorrect FAMC links  (4x)"});
+    const std::string text = Report();
+    std::size_t at = 0;
+    for (const char* id : {"I00000a", "I05000a", "I05001a", "I10001a"}) {
+        const std::size_t found = text.find(std::string("<td>") + id + "</td>", at);
+        ASSERT_NE(found, std::string::npos) << id;
+        at = found;
+    }
+    for (int i : {0, 1, kFamilies / 2 - 1, kFamilies / 2, kFamilies - 2, kFamilies - 1}) {
+        const Tindividual& child = db.persons[2 * static_cast<std::size_t>(i)];
+        EXPECT_EQ(child.father, broken.count(i) ? nullptr : &db.persons[2 * i + 1]) << i;
+        EXPECT_EQ(child.birth, nullptr) << i;  // empty: deleted by the checks
+    }
 }
 
 TEST_F(Checks, PartnerWithWrongSexIsOnlyReported) {
