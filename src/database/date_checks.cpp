@@ -352,24 +352,35 @@ void DateChecker::CheckChildrenOrder(const Tfamily& family) {
 // close: born too soon after the child before for both to be hers.
 template <typename Visit>
 void VisitChildrenOf(const Tindividual& woman, Visit visit) {
-    int previous = 0;
+    // The last child with a birth year; its month is looked up only when a
+    // birth follows within a year, since two births further apart are
+    // never close, and that spares a big file most of the birth events.
+    int previousYear = 0;
+    const Tindividual* previousChild = nullptr;
     for (const Tspouse& link : woman.famsList) {
         if (!link.family) continue;
         for (const TfamilyChild& entry : link.family->children) {
             const Tindividual* child = entry.person;
             if (!child) continue;
             const int year = child->birthYear;
-            const int month = year == 0 ? 0 : MonthOf(child->BirthDate());
             bool close = false;
-            if (year != 0 && month == 0) {
-                previous = year * 12 + 1;
-            } else if (year != 0) {
-                const int time = year * 12 + month;
-                // Twins are born in the same or the next month; a stillborn
-                // child may come early (asked last: it compares strings).
-                close = previous + 1 < time && time < previous + 9 &&
-                        (time < previous + 6 || !child->IsStillborn());
-                previous = time;
+            if (year != 0 && previousYear != 0 &&
+                (year == previousYear || year == previousYear + 1)) {
+                const int month = MonthOf(child->BirthDate());
+                if (month != 0) {
+                    // A birth year without a month counts as January.
+                    const int previous =
+                        previousYear * 12 + std::max(1, MonthOf(previousChild->BirthDate()));
+                    const int time = year * 12 + month;
+                    // Twins are born in the same or the next month; a stillborn
+                    // child may come early (asked last: it compares strings).
+                    close = previous + 1 < time && time < previous + 9 &&
+                            (time < previous + 6 || !child->IsStillborn());
+                }
+            }
+            if (year != 0) {
+                previousYear = year;
+                previousChild = child;
             }
             visit(*child, close);
         }

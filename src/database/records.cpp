@@ -428,6 +428,8 @@ namespace {
 constexpr std::size_t kRecordAhead = 32;
 constexpr std::size_t kPartsAhead = 16;
 constexpr std::size_t kLinksAhead = 8;
+constexpr std::size_t kChildrenAhead = 4;
+constexpr std::size_t kChildAhead = 2;
 
 template <typename Record>
 void PrefetchWhole(const Record& record) {
@@ -458,6 +460,21 @@ void FetchAhead(const TindividualList& persons, std::size_t i) {
     const Tindividual& linked = persons[i + kLinksAhead];
     for (const Tchild& link : linked.famcList) PrefetchIf(link.family);
     for (const Tspouse& link : linked.famsList) PrefetchIf(link.family);
+    if (i + kChildrenAhead >= persons.Count()) return;
+    // The child lists of those families, and then a woman's children, whose
+    // births the date checks compare.
+    const Tindividual& parent = persons[i + kChildrenAhead];
+    for (const Tchild& link : parent.famcList)
+        if (link.family) PrefetchIf(link.family->children.data());
+    for (const Tspouse& link : parent.famsList)
+        if (link.family) PrefetchIf(link.family->children.data());
+    if (i + kChildAhead >= persons.Count()) return;
+    const Tindividual& woman = persons[i + kChildAhead];
+    if (woman.sex != 'F') return;
+    for (const Tspouse& link : woman.famsList)
+        if (link.family)
+            for (const TfamilyChild& child : link.family->children)
+                if (child.person) __builtin_prefetch(&child.person->birthYear);
 }
 
 void FetchAhead(const TfamilyList& families, std::size_t i) {
