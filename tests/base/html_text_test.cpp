@@ -3,15 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace lg {
 namespace {
-
-struct Case {
-    std::string input;
-    std::string expected;
-};
 
 TEST(ReferenceLength, NumbersAndTheNamesHtmlDefines) {
     EXPECT_EQ(ReferenceLength("&#321;odz"), 6u);
@@ -36,7 +31,7 @@ TEST(ReferenceLength, NumbersAndTheNamesHtmlDefines) {
 }
 
 TEST(EscapeMarkup, MarkupAndStrayAmpersandsBecomeText) {
-    const std::vector<Case> cases = {
+    const std::pair<std::string, std::string> cases[] = {
         {"2 OCCU Emperor & \"scholar\" <b>bold</b>",
          "2 OCCU Emperor &amp; \"scholar\" &lt;b&gt;bold&lt;/b&gt;"},
         {"1 NOTE <script>alert(1)</script>", "1 NOTE &lt;script&gt;alert(1)&lt;/script&gt;"},
@@ -48,13 +43,13 @@ TEST(EscapeMarkup, MarkupAndStrayAmpersandsBecomeText) {
         {"&#321;&oacute;d&#378; &amp; &lt;", "&#321;&oacute;d&#378; &amp; &lt;"},
         {"&&#321;", "&amp;&#321;"},
     };
-    for (const Case& c : cases) {
-        std::string text = c.input;
+    for (const auto& [input, expected] : cases) {
+        std::string text = input;
         EscapeMarkupInPlace(text);
-        EXPECT_EQ(text, c.expected) << c.input;
+        EXPECT_EQ(text, expected) << input;
         // Escaped text is left alone a second time.
         EscapeMarkupInPlace(text);
-        EXPECT_EQ(text, c.expected) << c.input;
+        EXPECT_EQ(text, expected) << input;
     }
     std::string plain = "1 NAME Jan /Berg/ \"Piet\"";
     const char* before = plain.data();

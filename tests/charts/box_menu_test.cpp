@@ -47,14 +47,10 @@ TEST(BoxMenu, TheBranchItemFollowsTheFamilyLine) {
     for (auto [node, person] :
          {std::pair{&p, &piet}, {&a, &anna}, {&k, &kees}, {&l, &lies}, {&t, &tom}})
         node->person = person;
-    auto link = [](TlossPerson& parent, TlossPerson& child) {
-        parent.children.push_back(&child);
-        child.parents.push_back(&parent);
-    };
-    link(p, a);
-    link(a, k);
-    link(a, l);
-    link(l, t);
+    for (auto [parent, child] : {std::pair{&p, &a}, {&a, &k}, {&a, &l}, {&l, &t}}) {
+        parent->children.push_back(child);
+        child->parents.push_back(parent);
+    }
     p.lineFlag = true;
     EXPECT_EQ(BranchItemOf(p), BranchItem::Off);
     EXPECT_EQ(BranchItemOf(a), BranchItem::On);

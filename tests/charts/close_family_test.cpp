@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <tuple>
+
 #include "support/loaded_family.h"
 
 namespace lg {
@@ -27,105 +30,80 @@ const std::vector<std::string> kFamily = {
 };
 // clang-format on
 
-struct Placed {
-    std::string id;
-    FamilyCell cell;
+struct Plan {
+    std::vector<std::string> boxes, connectors, labels, childLines;
+    std::string steps;  // a letter per step: b(ox), c(onnector), l(abel), g(rey line)
 };
 
-std::vector<Placed> Boxes(const CloseFamilyLayout& layout) {
-    std::vector<Placed> result;
-    for (const FamilyBox& box : layout.boxes) result.push_back({box.person->ID, box.Cell()});
-    return result;
+std::string At(FamilyCell cell) {
+    std::ostringstream text;
+    text << cell.column << "," << cell.row;
+    return text.str();
 }
 
-std::vector<std::pair<std::string, int32_t>> Labels(const CloseFamilyLayout& layout) {
-    std::vector<std::pair<std::string, int32_t>> result;
-    for (const FamilyLabel& label : layout.labels) result.emplace_back(label.text, label.row);
-    return result;
+// The plan's lists as text, "..." marking a dotted connector.
+Plan PlanOf(const CloseFamilyLayout& layout) {
+    Plan plan;
+    for (const FamilyBox& box : layout.boxes)
+        plan.boxes.push_back(box.person->ID + " " + At(box.Cell()));
+    for (const FamilyConnector& c : layout.connectors)
+        plan.connectors.push_back(At(c.from) + (c.dotted ? "..." : "-") + At(c.to));
+    for (const FamilyLabel& label : layout.labels)
+        plan.labels.push_back(label.text + " " + std::to_string(label.row));
+    for (const FamilyChildLine& line : layout.childLines)
+        plan.childLines.push_back(At({line.column, line.fromRow}) + "-" +
+                                  std::to_string(line.toRow));
+    for (const FamilyDrawStep& step : layout.steps)
+        plan.steps += "bclg"[static_cast<int>(step.part)];
+    return plan;
 }
 
-void ExpectBoxes(const CloseFamilyLayout& layout, const std::vector<Placed>& expected) {
-    const std::vector<Placed> actual = Boxes(layout);
-    ASSERT_EQ(actual.size(), expected.size());
-    for (std::size_t i = 0; i < actual.size(); ++i) {
-        EXPECT_EQ(actual[i].id, expected[i].id) << "box " << i;
-        EXPECT_EQ(actual[i].cell, expected[i].cell) << expected[i].id;
-    }
-}
+using Strings = std::vector<std::string>;
 
 TEST(CloseFamily, PlacesAncestorsFamiliesAndCaptionsInDrawingOrder) {
     test::LoadedFamily f(kFamily);
     const CloseFamilyLayout layout = LayOutCloseFamily(*f.db.persons.Find("I1"));
+    const Plan plan = PlanOf(layout);
 
     // Grandparents before their child, the focus person last.
-    ExpectBoxes(layout, {{"I4", {1, 0}},
-                         {"I5", {2, 0}},
-                         {"I2", {1.5, 2}},
-                         {"I3", {3.5, 2}},
-                         {"I6", {4.5, 5}},
-                         {"I7", {3.5, 6}},
-                         {"I8", {3.5, 7}},
-                         {"I9", {3.5, 9}},
-                         {"I1", {2.5, 4}}});
+    EXPECT_EQ(plan.boxes, (Strings{"I4 1,0", "I5 2,0", "I2 1.5,2", "I3 3.5,2", "I6 4.5,5",
+                                   "I7 3.5,6", "I8 3.5,7", "I9 3.5,9", "I1 2.5,4"}));
     // The second family has no wife: its partner row 8 stays empty.
-    const std::vector<std::pair<std::string, int32_t>> labels = {
-        {"parents", 2}, {"grandparents", 0}, {"focus person", 4}, {"partner 1", 5},
-        {"child 1", 6}, {"child 2", 7},      {"partner 2", 8},    {"child 3", 9}};
-    EXPECT_EQ(Labels(layout), labels);
+    EXPECT_EQ(plan.labels, (Strings{"parents 2", "grandparents 0", "focus person 4", "partner 1 5",
+                                    "child 1 6", "child 2 7", "partner 2 8", "child 3 9"}));
     EXPECT_EQ(layout.labels[4].x, 23);
     EXPECT_EQ(layout.labels[3].x, 3);
     EXPECT_EQ(layout.lastRow, 9);
     EXPECT_EQ(layout.lastColumn, 4.5);
-
-    ASSERT_EQ(layout.childLines.size(), 2u);
-    EXPECT_EQ(layout.childLines[0].fromRow, 5);
-    EXPECT_EQ(layout.childLines[0].toRow, 7);
-    EXPECT_EQ(layout.childLines[1].fromRow, 8);
-    EXPECT_EQ(layout.childLines[1].toRow, 9);
-    EXPECT_EQ(layout.childLines[1].column, 3.5);
-
+    EXPECT_EQ(plan.childLines, (Strings{"3.5,5-7", "3.5,8-9"}));
     // Focus to father, father to his parents, focus to mother, Mia dotted.
-    ASSERT_EQ(layout.connectors.size(), 5u);
-    EXPECT_EQ(layout.connectors[0].to, (FamilyCell{1.5, 2}));
-    EXPECT_EQ(layout.connectors[2].from, (FamilyCell{1.5, 2}));
-    EXPECT_EQ(layout.connectors[2].to, (FamilyCell{2, 0}));
-    EXPECT_FALSE(layout.connectors[3].dotted);
-    EXPECT_TRUE(layout.connectors[4].dotted);
-    EXPECT_EQ(layout.connectors[4].from, (FamilyCell{4.5, 5}));
-    EXPECT_EQ(layout.connectors[4].to, (FamilyCell{2.5, 4}));
+    EXPECT_EQ(plan.connectors,
+              (Strings{"2.5,4-1.5,2", "1.5,2-1,0", "1.5,2-2,0", "2.5,4-3.5,2", "4.5,5...2.5,4"}));
 
-    // The steps: father's line, his parents' lines and boxes, his box.
-    const FamilyPart expectedStart[] = {FamilyPart::Connector, FamilyPart::Connector,
-                                        FamilyPart::Box,       FamilyPart::Connector,
-                                        FamilyPart::Box,       FamilyPart::Box};
-    ASSERT_GE(layout.steps.size(), 6u);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(layout.steps[i].part, expectedStart[i]) << i;
-    const std::size_t drawn = layout.boxes.size() + layout.connectors.size() +
-                              layout.labels.size() + layout.childLines.size();
-    EXPECT_EQ(layout.steps.size(), drawn);
-    EXPECT_EQ(layout.steps.back().part, FamilyPart::Box);
+    // The steps: father's line, his parents' lines and boxes, his box; the
+    // focus person's box on top of all 24 items.
+    EXPECT_EQ(plan.steps.substr(0, 6), "ccbcbb");
+    EXPECT_EQ(plan.steps.size(), 24u);
+    EXPECT_EQ(plan.steps.back(), 'b');
     EXPECT_EQ(layout.steps.back().index, layout.boxes.size() - 1);
 }
 
 TEST(CloseFamily, UnknownRelativesLeaveNothingAndOneFamilyIsNotNumbered) {
     test::LoadedFamily f(kFamily);
     // Mia: no parents, one family (with Jan) whose two children follow.
-    const CloseFamilyLayout mia = LayOutCloseFamily(*f.db.persons.Find("I6"));
-    ExpectBoxes(mia, {{"I1", {4.5, 5}}, {"I7", {3.5, 6}}, {"I8", {3.5, 7}}, {"I6", {2.5, 4}}});
-    const std::vector<std::pair<std::string, int32_t>> labels = {
-        {"focus person", 4}, {"partner", 5}, {"child 1", 6}, {"child 2", 7}};
-    EXPECT_EQ(Labels(mia), labels);
+    const Plan mia = PlanOf(LayOutCloseFamily(*f.db.persons.Find("I6")));
+    EXPECT_EQ(mia.boxes, (Strings{"I1 4.5,5", "I7 3.5,6", "I8 3.5,7", "I6 2.5,4"}));
+    EXPECT_EQ(mia.labels, (Strings{"focus person 4", "partner 5", "child 1 6", "child 2 7"}));
 
     // Tom: no mother, so neither her box nor her parents' nor her line.
     const CloseFamilyLayout tom = LayOutCloseFamily(*f.db.persons.Find("I9"));
-    ExpectBoxes(tom, {{"I2", {1, 0}}, {"I3", {2, 0}}, {"I1", {1.5, 2}}, {"I9", {2.5, 4}}});
+    EXPECT_EQ(PlanOf(tom).boxes, (Strings{"I2 1,0", "I3 2,0", "I1 1.5,2", "I9 2.5,4"}));
     EXPECT_EQ(tom.connectors.size(), 3u);
     EXPECT_TRUE(tom.childLines.empty());
-    // Kees: no parents at all, so no caption for them.
-    const CloseFamilyLayout kees = LayOutCloseFamily(*f.db.persons.Find("I4"));
-    EXPECT_EQ(Labels(kees), (std::vector<std::pair<std::string, int32_t>>{
-                                {"focus person", 4}, {"partner", 5}, {"child 1", 6}}));
     EXPECT_EQ(tom.lastRow, 4);
+    // Kees: no parents at all, so no caption for them.
+    EXPECT_EQ(PlanOf(LayOutCloseFamily(*f.db.persons.Find("I4"))).labels,
+              (Strings{"focus person 4", "partner 5", "child 1 6"}));
 }
 
 TEST(CloseFamily, GeometryEnlargesBoxesAndFindsThem) {
@@ -135,10 +113,9 @@ TEST(CloseFamily, GeometryEnlargesBoxesAndFindsThem) {
     settings.xspace = 10;
     settings.yspace = 6;
     const CloseFamilyGeometry g = CloseFamilyGeometry::Of(settings);
-    EXPECT_EQ(g.boxWidth, 90);
-    EXPECT_EQ(g.boxHeight, 23);  // 22.5 rounded up
-    EXPECT_EQ(g.columnStep, 100);
-    EXPECT_EQ(g.rowStep, 29);
+    // The height 22.5 rounded up.
+    EXPECT_EQ(std::tie(g.boxWidth, g.boxHeight, g.columnStep, g.rowStep),
+              std::tuple(90, 23, 100, 29));
     EXPECT_EQ(g.Centre({2.5, 4}), (FamilyPixel{20 + 250 + 45, 20 + 116 + 11}));
     EXPECT_EQ(g.RowCentre(0), 31);
 
@@ -163,9 +140,7 @@ TEST(CloseFamily, HistoryMovesWithinItsEndsAndPushDropsTheFuture) {
     EXPECT_FALSE(history.Back());
     EXPECT_FALSE(history.Forward());
     EXPECT_EQ(history.Current(), "");
-    history.Push("I1");
-    history.Push("I2");
-    history.Push("I3");
+    for (const char* id : {"I1", "I2", "I3"}) history.Push(id);
     EXPECT_EQ(history.Current(), "I3");
     EXPECT_FALSE(history.Forward());
     EXPECT_TRUE(history.Back());

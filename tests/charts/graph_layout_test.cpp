@@ -21,14 +21,15 @@ struct Graph {
         child.parents.push_back(&parent);
         parent.children.push_back(&child);
     }
-    // A full pedigree of the given depth above one child.
-    TlossPerson& Pedigree(int depth) {
+    // A full pedigree of the given depth above one child, each box with
+    // `parents` parents (1: a single line).
+    TlossPerson& Pedigree(int depth, int parents = 2) {
         TlossPerson& root = Add();
         std::vector<TlossPerson*> level{&root};
         for (int g = 0; g < depth; ++g) {
             std::vector<TlossPerson*> next;
             for (TlossPerson* child : level)
-                for (int k = 0; k < 2; ++k) {
+                for (int k = 0; k < parents; ++k) {
                     TlossPerson& parent = Add();
                     Link(*child, parent);
                     next.push_back(&parent);
@@ -70,12 +71,7 @@ TEST(GraphLayout, SeparationRule) {
 
 TEST(GraphLayout, ASingleLineStandsOneUnitPerGeneration) {
     Graph g;
-    TlossPerson* below = &g.Add();
-    for (int i = 0; i < 5; ++i) {
-        TlossPerson& parent = g.Add();
-        Graph::Link(*below, parent);
-        below = &parent;
-    }
+    g.Pedigree(5, 1);
     bool complete = false;
     ASSERT_TRUE(g.Layout(3, complete)) << g.host.AllMessages();
     EXPECT_TRUE(complete);
@@ -110,14 +106,10 @@ TEST(GraphLayout, WideFrontsAreTruncatedByChartDepth) {
 
 TEST(GraphLayout, ALoopIsTracedAndStopsThePlacement) {
     Graph g;
-    TlossPerson& a = g.Add();
-    TlossPerson& b = g.Add();
-    TlossPerson& c = g.Add();
-    TlossPerson& d = g.Add();
-    Graph::Link(a, b);
-    Graph::Link(b, c);
-    Graph::Link(c, d);
-    Graph::Link(d, b);  // b is his own great-grandfather
+    TlossPerson &a = g.Add(), &b = g.Add(), &c = g.Add(), &d = g.Add();
+    // b is his own great-grandfather.
+    for (auto [child, parent] : {std::pair{&a, &b}, {&b, &c}, {&c, &d}, {&d, &b}})
+        Graph::Link(*child, *parent);
     EXPECT_FALSE(PlaceGenerations(g.nodes, g.reporter));
     EXPECT_EQ(g.reporter.RunState(), kRunError);
     EXPECT_TRUE(g.host.HasMessage("*** There is an infinite loop in your family data."));

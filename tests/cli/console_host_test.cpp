@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <fstream>
 #include <sstream>
 
 #include "database/line_source.h"
@@ -112,10 +111,7 @@ TEST(FileDescriptorBuffer, WritesEverythingOrSaysWhyNot) {
         expected += "tail";
     }  // the rest goes out when the buffer ends
     ::close(fd);
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), expected);
+    EXPECT_EQ(test::ReadFile(path), expected);
 
     fd = ::open("/dev/full", O_WRONLY);
     if (fd < 0) GTEST_SKIP() << "no /dev/full";

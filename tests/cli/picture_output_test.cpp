@@ -62,10 +62,8 @@ int NamedBoxes(const std::filesystem::path& params) {
 // text per box with a name and the PNG twice the SVG's size at scale 2.
 TEST(RunPictures, DrawsEveryChartTypeAsSvgAndPng) {
     test::TempDir dir;
-    const std::string params =
-        test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / "family.params.txt");
-    dir.Write("family.ged",
-              test::ReadFile(std::filesystem::path(LG_SOURCE_DIR) / "examples" / "family.ged"));
+    dir.CopyExampleFamily();
+    const std::string params = test::ReadFile(dir.Path() / "family.params.txt");
     const std::string genealogy =
         std::regex_replace(params, std::regex(";ChartType *= pedigree"), ";ChartType = genealogy");
     ASSERT_NE(genealogy, params);
@@ -86,25 +84,20 @@ TEST(RunPictures, DrawsEveryChartTypeAsSvgAndPng) {
         std::filesystem::remove(png);
     }
     // The printout: a PDF on the paper asked for, the wrong paper refused.
+    const std::string pedigree = (dir.Path() / "pedigree.txt").string();
     const auto pdf = dir.Path() / "chart.pdf";
-    PictureRun printed = CliWithPictures(
-        {"run", (dir.Path() / "pedigree.txt").string(), "--pdf", pdf.string(), "--paper", "a3"});
+    PictureRun printed = CliWithPictures({"run", pedigree, "--pdf", pdf.string(), "--paper", "a3"});
     ASSERT_EQ(printed.status, kExitOk) << printed.err;
     EXPECT_NE(printed.out.find("Printout written: " + pdf.string()), std::string::npos);
     EXPECT_EQ(test::ReadFile(pdf).rfind("%PDF", 0), 0u);
     EXPECT_NE(test::ReadFile(pdf).find("MediaBox [0 0 842.000000 1191.000000]"),
               std::string::npos);  // A3 in points
-    EXPECT_EQ(CliWithPictures({"run", (dir.Path() / "pedigree.txt").string(), "--pdf", pdf.string(),
-                               "--paper", "a5"})
-                  .status,
+    EXPECT_EQ(CliWithPictures({"run", pedigree, "--pdf", pdf.string(), "--paper", "a5"}).status,
               kExitUsage);
-    EXPECT_EQ(
-        CliWithPictures({"run", (dir.Path() / "pedigree.txt").string(), "--paper", "a4"}).status,
-        kExitUsage);
+    EXPECT_EQ(CliWithPictures({"run", pedigree, "--paper", "a4"}).status, kExitUsage);
     // A file that cannot be written fails the run and is named.
     const std::string gone = (dir.Path() / "gone" / "x.svg").string();
-    PictureRun failed =
-        CliWithPictures({"run", (dir.Path() / "pedigree.txt").string(), "--svg", gone});
+    PictureRun failed = CliWithPictures({"run", pedigree, "--svg", gone});
     EXPECT_EQ(failed.status, kExitError);
     EXPECT_NE(failed.err.find("*** " + gone + ": "), std::string::npos) << failed.err;
 }

@@ -36,44 +36,41 @@ struct Loaded {
     }
 };
 
+// An event as "TAG date|place|age", with " Y" when asserted; "-" for none.
+std::string Event(const std::unique_ptr<TEventRecord>& e) {
+    return e ? std::string(TagText(e->tag)) + " " + e->date + "|" + e->place.str() + "|" +
+                   e->age.str() + (e->asserted ? " Y" : "")
+             : "-";
+}
+
 TEST(GedcomReader, NamesAreCleanedUnlessTheStyleIsGedcom) {
-    struct Case {
-        const char* value;
-        NameStyle style;
-        const char* fullName;
-        const char* given;
-        const char* surname;
+    using enum NameStyle;
+    // Underscores that join words read as one blank; at a word's edge they join nothing.
+    const std::tuple<const char*, NameStyle, const char*, const char*, const char*> cases[] = {
+        {"Jan /JANSEN/", Proper, "Jan /Jansen/", "Jan", "Jansen"},
+        {"Jan /JANSEN/", Gedcom, "Jan /JANSEN/", "Jan", "JANSEN"},
+        {"Jan /JANSEN/", Formal, "Jan /Jansen/", "Jan", "Jansen"},
+        {"J.P. /de BOER/", Proper, "J P /de Boer/", "J P", "de Boer"},
+        {"Louis XIV /BOURBON/", Proper, "Louis XIV /Bourbon/", "Louis XIV", "Bourbon"},
+        {"Jean /D'ARTOIS/", Proper, "Jean /d'Artois/", "Jean", "d'Artois"},
+        {"Pieter/MAAS/", Proper, "Pieter /Maas/", "Pieter", "Maas"},
+        {"Anna \"Ans\" /NN/", Proper, "Anna 'Ans' /NN/", "Anna 'Ans'", "NN"},
+        {"___ /Smit/", Proper, "? /Smit/", "?", "Smit"},
+        {"Edward__IV /Plantagenet/", Proper, "Edward IV /Plantagenet/", "Edward IV", "Plantagenet"},
+        {"Albert /of_Prussia/", Proper, "Albert /of Prussia/", "Albert", "of Prussia"},
+        {"Anna_ /_Berg/", Proper, "Anna /Berg/", "Anna", "Berg"},
+        {"Jan /_/", Proper, "Jan /?/", "Jan", "?"},
+        {"\xC9MILE /\xC9TIENNE/", Proper, "\xC9mile /\xC9tienne/", "\xC9mile", "\xC9tienne"},
+        {"&Eacute;MILE /ZOLA/", Proper, "&Eacute;mile /Zola/", "&Eacute;mile", "Zola"},
     };
-    const Case cases[] = {
-        {"Jan /JANSEN/", NameStyle::Proper, "Jan /Jansen/", "Jan", "Jansen"},
-        {"Jan /JANSEN/", NameStyle::Gedcom, "Jan /JANSEN/", "Jan", "JANSEN"},
-        {"Jan /JANSEN/", NameStyle::Formal, "Jan /Jansen/", "Jan", "Jansen"},
-        {"J.P. /de BOER/", NameStyle::Proper, "J P /de Boer/", "J P", "de Boer"},
-        {"Louis XIV /BOURBON/", NameStyle::Proper, "Louis XIV /Bourbon/", "Louis XIV", "Bourbon"},
-        {"Jean /D'ARTOIS/", NameStyle::Proper, "Jean /d'Artois/", "Jean", "d'Artois"},
-        {"Pieter/MAAS/", NameStyle::Proper, "Pieter /Maas/", "Pieter", "Maas"},
-        {"Anna \"Ans\" /NN/", NameStyle::Proper, "Anna 'Ans' /NN/", "Anna 'Ans'", "NN"},
-        {"___ /Smit/", NameStyle::Proper, "? /Smit/", "?", "Smit"},
-        // Underscores that join words read as one blank; at a word's edge
-        // they join nothing.
-        {"Edward__IV /Plantagenet/", NameStyle::Proper, "Edward IV /Plantagenet/", "Edward IV",
-         "Plantagenet"},
-        {"Albert /of_Prussia/", NameStyle::Proper, "Albert /of Prussia/", "Albert", "of Prussia"},
-        {"Anna_ /_Berg/", NameStyle::Proper, "Anna /Berg/", "Anna", "Berg"},
-        {"Jan /_/", NameStyle::Proper, "Jan /?/", "Jan", "?"},
-        {"\xC9MILE /\xC9TIENNE/", NameStyle::Proper, "\xC9mile /\xC9tienne/", "\xC9mile",
-         "\xC9tienne"},
-        {"&Eacute;MILE /ZOLA/", NameStyle::Proper, "&Eacute;mile /Zola/", "&Eacute;mile", "Zola"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
-        std::string name = CleanName(c.value, c.style);
-        EXPECT_EQ(name, c.fullName);
+    for (const auto& [value, style, fullName, given, surname] : cases) {
+        SCOPED_TRACE(value);
         Tindividual p;
-        p.fullName = name;
+        p.fullName = CleanName(value, style);
+        EXPECT_EQ(p.fullName, fullName);
         SplitName(p);
-        EXPECT_EQ(p.givenNames, c.given);
-        EXPECT_EQ(p.surname, c.surname);
+        EXPECT_EQ(p.givenNames, given);
+        EXPECT_EQ(p.surname, surname);
     }
 }
 
@@ -103,28 +100,17 @@ TEST(GedcomReader, PersonTagsFollowTheirRules) {
     EXPECT_EQ(jan.alias, "Jantje");
     EXPECT_EQ(jan.occupation, "farmer\r\nand millers");
     EXPECT_EQ(jan.notes, "first note secondpart again ");
-    ASSERT_TRUE(jan.birth);
-    EXPECT_EQ(jan.birth->date, "1 JAN 1850");
-    EXPECT_EQ(jan.birth->place, "");  // the dated second BIRT replaced the first
-    ASSERT_TRUE(jan.christening);
-    EXPECT_EQ(TagText(jan.christening->tag), "BAPM");
-    ASSERT_TRUE(jan.death);
-    EXPECT_TRUE(jan.death->asserted);
-    EXPECT_EQ(jan.death->date, "");
-    ASSERT_TRUE(jan.burial);
-    EXPECT_EQ(jan.burial->date, "");
-    EXPECT_EQ(jan.burial->place, "");
+    EXPECT_EQ(Event(jan.birth), "BIRT 1 JAN 1850||");  // the dated second BIRT replaced the first
+    EXPECT_EQ(Event(jan.christening), "BAPM 3 JAN 1850||");
+    EXPECT_EQ(Event(jan.death), "DEAT || Y");
+    EXPECT_EQ(Event(jan.burial), "CREM ||");
 
     const Tindividual& piet = file.Person("I2");
     EXPECT_EQ(piet.patronym, "Dirks");
     EXPECT_EQ(piet.surname, "");
     EXPECT_EQ(piet.sex, '?');
     EXPECT_EQ(file.Person("I3").sex, '?');
-    const Tindividual& p = file.Person("I4");
-    ASSERT_TRUE(p.birth);
-    EXPECT_EQ(p.birth->place, "Delft");
-    EXPECT_EQ(p.birth->date, "2 FEB 1900");
-    EXPECT_EQ(p.birth->age, "0");
+    EXPECT_EQ(Event(file.Person("I4").birth), "BIRT 2 FEB 1900|Delft|0");
 }
 
 TEST(GedcomReader, FamilyEventsAndLinks) {
@@ -146,13 +132,10 @@ TEST(GedcomReader, FamilyEventsAndLinks) {
     EXPECT_EQ(f1.children[0].person, &file.Person("I3"));
     EXPECT_EQ(f1.children[1].person, nullptr);  // I4 has no record
     EXPECT_EQ(f1.children[1].childID, "I4");
-    ASSERT_TRUE(f1.marriage);
-    EXPECT_EQ(TagText(f1.marriage->tag), "MARB");  // dated beats undated
-    ASSERT_TRUE(f1.divorce);
-    EXPECT_EQ(f1.divorce->date, "1910");
-    EXPECT_EQ(TagText(file.Family("F2").marriage->tag), "MARR");  // both dated: MARR wins
-    EXPECT_EQ(file.Family("F2").marriage->place, "Ede");
-    EXPECT_EQ(file.Family("F3").marriage->date, "1900");
+    EXPECT_EQ(Event(f1.marriage), "MARB 1 MAY 1900||");  // dated beats undated
+    EXPECT_EQ(Event(f1.divorce), "DIV  1910||");
+    EXPECT_EQ(Event(file.Family("F2").marriage), "MARR 1901|Ede|");  // both dated: MARR wins
+    EXPECT_EQ(Event(file.Family("F3").marriage), "MARR 1900||");
 
     const Tindividual& husband = file.Person("I1");
     ASSERT_EQ(husband.famsList.size(), 2u);
@@ -207,24 +190,15 @@ TEST(GedcomReader, LineGrammar) {
     EXPECT_EQ(file.Family("F1").husbandID, "I1");
 }
 
-TEST(GedcomReader, AllLineEndsEndALine) {
-    for (std::string_view end : {"\n", "\r\n", "\r", "\n\r"}) {
-        SCOPED_TRACE(testing::PrintToString(std::string(end)));
-        Loaded file(Gedcom({"0 @I1@ INDI", "1 NAME A /B/", "", "0 @I2@ INDI"}, "ASCII", end));
-        EXPECT_EQ(file.db.persons.Count(), 2u);
-        EXPECT_EQ(file.Person("I1").surname, "B");
-        EXPECT_TRUE(file.host.HasMessage("2 persons"));
-    }
-}
-
-TEST(GedcomReader, LinesOfEveryLengthAreReadWholeAndConverted) {
+TEST(GedcomReader, LinesOfEveryLengthAndEndAreReadWholeAndConverted) {
     // Line ends and the bytes that need escaping or conversion are looked
-    // for several bytes at a time: put each at every place of a word.
-    for (std::string_view end : {"\n", "\r\n", "\r"}) {
+    // for several bytes at a time: put each at every place of a word. An
+    // empty line is no record.
+    for (std::string_view end : {"\n", "\r\n", "\r", "\n\r"}) {
         for (std::size_t before = 0; before < 18; ++before) {
             SCOPED_TRACE(testing::PrintToString(std::string(end)) + " " + std::to_string(before));
             const std::string pad(before, 'x');
-            Loaded file(Gedcom({"0 @I1@ INDI", "1 OCCU " + pad, "0 @I2@ INDI",
+            Loaded file(Gedcom({"0 @I1@ INDI", "1 OCCU " + pad, "", "0 @I2@ INDI",
                                 "1 OCCU " + pad + "<", "0 @I3@ INDI", "1 OCCU " + pad + "\xC3\xA9",
                                 "0 @I4@ INDI", "1 NOTE " + pad + "&amp"},
                                "UTF-8", end));
@@ -232,6 +206,7 @@ TEST(GedcomReader, LinesOfEveryLengthAreReadWholeAndConverted) {
             EXPECT_EQ(file.Person("I2").occupation, pad + "&lt;");
             EXPECT_EQ(file.Person("I3").occupation, pad + "\xE9");
             EXPECT_EQ(file.Person("I4").notes, pad + "&amp;amp ");
+            EXPECT_TRUE(file.host.HasMessage("4 persons")) << file.host.AllMessages();
         }
     }
 }
@@ -247,14 +222,10 @@ TEST(GedcomReader, IdsInAnyOrderLinkAndListSorted) {
     std::string order;
     for (const auto& p : file.db.persons) order += p->ID + " ";
     EXPECT_EQ(order, "I10 I2 I9 ");
-    const Tfamily& f2 = file.Family("F2");
-    EXPECT_EQ(f2.husband, &file.Person("I10"));
-    EXPECT_EQ(f2.wife, &file.Person("I2"));
-    ASSERT_EQ(f2.children.size(), 2u);
-    EXPECT_EQ(f2.children[0].person, &file.Person("I9"));
-    EXPECT_EQ(f2.children[1].person, nullptr);
+    // Unmatched links and the other partner are in FamilyEventsAndLinks.
+    EXPECT_EQ(file.Family("F2").husband, &file.Person("I10"));
+    EXPECT_EQ(file.Family("F2").children[0].person, &file.Person("I9"));
     EXPECT_EQ(file.Person("I9").father, &file.Person("I10"));
-    EXPECT_EQ(file.Person("I9").mother, &file.Person("I2"));
     EXPECT_EQ(file.Person("I10").famsList[1].family, &file.Family("F1"));
     EXPECT_EQ(&file.db.families[0], &file.Family("F1"));
 }
@@ -301,9 +272,6 @@ TEST(GedcomReader, CharacterSetsConvertAfterTheHeader) {
     EXPECT_EQ(ansel.Person("I1").fullName, "Ren\xE9 /M\xFCller/");
     EXPECT_TRUE(ansel.host.HasMessage("Your Gedcom file uses ANSEL character coding."));
 
-    Loaded utf8(Gedcom({"0 @I1@ INDI", "1 NAME \xC5\x81ucja /Kowalska/"}, "UTF-8"));
-    EXPECT_EQ(utf8.Person("I1").givenNames, "&#321;ucja");
-
     Loaded none(Gedcom({"0 @I1@ INDI", "1 NAME A /B/"}, ""));
     EXPECT_TRUE(none.host.HasMessage(
         "Your gedcom file has not (or illegally) specified its character encoding. Check the "
@@ -336,43 +304,35 @@ TEST(GedcomReader, FileTextCannotBecomeMarkup) {
     EXPECT_EQ(damaged.host.AllMessages().find("<b>"), std::string::npos);
 }
 
+// UTF-8 text of characters below U+10000 as UTF-16 without a byte-order mark.
+std::string Utf16(std::string_view text, bool bigEndian) {
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        unsigned cp = static_cast<unsigned char>(text[i]);
+        const int more = cp >= 0xE0 ? 2 : cp >= 0xC0 ? 1 : 0;
+        if (more) cp &= 0x3Fu >> more;
+        for (int k = 0; k < more; ++k)
+            cp = cp << 6 | (static_cast<unsigned char>(text[++i]) & 0x3F);
+        const char hi = static_cast<char>(cp >> 8), lo = static_cast<char>(cp & 0xFF);
+        bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
+    }
+    return bytes;
+}
+
 TEST(GedcomReader, ByteOrderMarksAndUtf16) {
     std::string utf8 = Gedcom({"0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /M\xC3\xBCller/"}, "ANSI");
     Loaded withMark("\xEF\xBB\xBF" + utf8);  // the mark outranks the header's claim
     EXPECT_EQ(withMark.Person("I1").fullName, "J\xFCrgen /M\xFCller/");
     EXPECT_EQ(withMark.reporter.ErrorCount(), 0);
 
-    auto utf16 = [&](bool bigEndian, bool mark) {
-        std::string text =
-            Gedcom({"0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /\xE2\x82\xAC/"}, "UNICODE", "\r\n");
-        std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
-        // Every character here is below U+0100 except the euro sign.
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            unsigned cp = static_cast<unsigned char>(text[i]);
-            if (cp == 0xC3)
-                cp = 0xC0 | (static_cast<unsigned char>(text[++i]) & 0x3F);
-            else if (cp == 0xE2) {
-                cp = 0x20AC;
-                i += 2;
-            }
-            char hi = static_cast<char>(cp >> 8), lo = static_cast<char>(cp & 0xFF);
-            bytes += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
-        }
-        return bytes;
-    };
+    const std::string text =
+        Gedcom({"0 @I1@ INDI", "1 NAME J\xC3\xBCrgen /\xE2\x82\xAC/"}, "UNICODE", "\r\n");
     for (bool bigEndian : {false, true}) {
-        for (bool mark : {false, true}) {
-            Loaded file(utf16(bigEndian, mark));
-            EXPECT_EQ(file.Person("I1").fullName, "J\xFCrgen /\x80/");
+        for (std::string mark : {"", bigEndian ? "\xFE\xFF" : "\xFF\xFE"}) {
+            Loaded file(mark + Utf16(text, bigEndian));
+            EXPECT_EQ(file.Person("I1").fullName, "J\xFCrgen /\x80/") << bigEndian << mark.size();
         }
     }
-}
-
-// ASCII text as UTF-16 without a byte-order mark.
-std::string Utf16(std::string_view text, bool bigEndian) {
-    std::string bytes;
-    for (char c : text) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
-    return bytes;
 }
 
 TEST(GedcomReader, Utf16WithAByteTooManyOrTooFewLosesOnlyThatLine) {
@@ -411,17 +371,6 @@ TEST(GedcomReader, Utf16WithAByteTooManyOrTooFewLosesOnlyThatLine) {
     }
 }
 
-TEST(GedcomReader, AFolderIsNotAnEmptyFile) {
-    TempDir dir;
-    std::filesystem::create_directory(dir.Path() / "sub.ged");
-    FakeHost host;
-    Reporter reporter(host);
-    Database db;
-    EXPECT_FALSE(ReadGedcom(dir.Path() / "sub.ged", db, reporter));
-    EXPECT_EQ(host.messages,
-              (std::vector<std::string>{"*** File \"sub.ged\" is a folder, not a GEDCOM file."}));
-}
-
 TEST(GedcomReader, SharedIdsAreReportedAndLinksReachTheFirstRecord) {
     Loaded file(Gedcom({"0 @I1@ INDI", "1 NAME First /One/", "1 FAMS @F1@", "0 @I2@ INDI",
                         "0 @I1@ INDI", "1 NAME Second /One/", "0 @F1@ FAM", "1 HUSB @I1@",
@@ -453,20 +402,22 @@ TEST(GedcomReader, SharedIdsAreReportedAndLinksReachTheFirstRecord) {
         << pasted.host.AllMessages();
 }
 
-TEST(GedcomReader, MissingAndEmptyFiles) {
-    FakeHost host;
-    Reporter reporter(host);
-    Database db;
+TEST(GedcomReader, MissingFilesFoldersAndEmptyFiles) {
     TempDir dir;
-    EXPECT_FALSE(ReadGedcom(dir.Path() / "absent.ged", db, reporter));
-    EXPECT_EQ(host.messages.back(),
+    std::filesystem::create_directory(dir.Path() / "sub.ged");
+    const auto read = [&](const std::filesystem::path& file, bool linked) {
+        FakeHost host;
+        Reporter reporter(host);
+        Database db;
+        EXPECT_EQ(ReadGedcom(file, db, reporter), linked) << file;
+        return host.messages;
+    };
+    EXPECT_EQ(read(dir.Path() / "absent.ged", false).back(),
               "*** Gedcom file \"absent.ged\" does not exist in directory \"" +
                   dir.Path().string() + "\".");
-
-    FakeHost host2;
-    Reporter reporter2(host2);
-    EXPECT_TRUE(ReadGedcom(dir.Write("empty.ged", ""), db, reporter2));
-    EXPECT_EQ(host2.messages,
+    EXPECT_EQ(read(dir.Path() / "sub.ged", false),
+              (std::vector<std::string>{"*** File \"sub.ged\" is a folder, not a GEDCOM file."}));
+    EXPECT_EQ(read(dir.Write("empty.ged", ""), true),
               (std::vector<std::string>{"Data file format: GEDCOM", "0 persons", "0 families"}));
 }
 

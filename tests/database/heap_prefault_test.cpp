@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -36,9 +35,8 @@ TEST(HeapPrefaulter, ThreadHeapKeepsWhatItHoldsAndSurvivesStrayPointers) {
         prefaulter.Poll(reserved);
         prefaulter.Poll(nullptr);
         munmap(reserved, 1u << 20);
-        for (int i = 0; i < 20000; ++i) {
-            if (*blocks[i] != std::string(300, static_cast<char>('a' + i % 26))) intact = false;
-        }
+        for (int i = 0; i < 20000; ++i)
+            intact = intact && *blocks[i] == std::string(300, static_cast<char>('a' + i % 26));
     });
     worker.join();
     EXPECT_TRUE(intact);
@@ -56,23 +54,16 @@ struct Resident {
 Resident ResidentIn(std::uintptr_t from, std::uintptr_t to) {
     Resident resident;
     std::ifstream maps("/proc/self/smaps");
-    std::string line;
     bool inside = false;
-    while (std::getline(maps, line)) {
-        std::uintptr_t start = 0;
-        std::uintptr_t end = 0;
-        char dash = 0;
-        std::istringstream fields(line);
-        if (fields >> std::hex >> start >> dash >> end && dash == '-') {
-            inside = start < to && from < end;
-            continue;
-        }
+    for (std::string line; std::getline(maps, line);) {
+        unsigned long start = 0, end = 0;
         long kb = 0;
-        std::string key;
-        std::istringstream(line) >> key >> kb;
-        if (!inside) continue;
-        if (key == "Rss:") resident.kb += kb;
-        if (key == "AnonHugePages:") resident.hugeKb += kb;
+        if (std::sscanf(line.c_str(), "%lx-%lx ", &start, &end) == 2)
+            inside = start < to && from < end;
+        else if (inside && std::sscanf(line.c_str(), "Rss: %ld", &kb) == 1)
+            resident.kb += kb;
+        else if (inside && std::sscanf(line.c_str(), "AnonHugePages: %ld", &kb) == 1)
+            resident.hugeKb += kb;
     }
     return resident;
 }
@@ -90,15 +81,13 @@ bool HugePagesOnRequest() {
 // standard error.
 [[noreturn]] void FillFreshHeapsAndExit() {
     HeapPrefaulter main(64u << 20);
-    constexpr int kBlocks = 150000;  // about 45 MiB
-    using Blocks = std::vector<std::unique_ptr<std::string>>;
-    auto fill = [](HeapPrefaulter& prefaulter, Blocks& blocks) {
-        for (int i = 0; i < kBlocks; ++i) {
+    // Returns what is resident between the lowest and the highest block.
+    auto fill = [](HeapPrefaulter& prefaulter) {
+        std::vector<std::unique_ptr<std::string>> blocks;
+        for (int i = 0; i < 150000; ++i) {  // about 45 MiB
             blocks.push_back(std::make_unique<std::string>(280, 'x'));
             if (i % 1000 == 0) prefaulter.Poll(blocks.back()->data());
         }
-    };
-    auto span = [](const Blocks& blocks) {
         auto [low, high] =
             std::minmax_element(blocks.begin(), blocks.end(),
                                 [](const auto& a, const auto& b) { return a.get() < b.get(); });
@@ -109,14 +98,10 @@ bool HugePagesOnRequest() {
     std::thread worker([&] {
         main.PrepareThreadHeap();
         HeapPrefaulter prefaulter(1, HeapPrefaulter::Heap::Thread);
-        Blocks blocks;
-        fill(prefaulter, blocks);
-        thread = span(blocks);
+        thread = fill(prefaulter);
     });
     worker.join();
-    Blocks blocks;
-    fill(main, blocks);
-    const Resident heap = span(blocks);
+    const Resident heap = fill(main);
     std::fprintf(stderr, "thread heap %ld of %ld kB in huge pages, main heap %ld of %ld kB\n",
                  thread.hugeKb, thread.kb, heap.hugeKb, heap.kb);
     std::_Exit(thread.hugeKb > thread.kb / 2 && heap.hugeKb > heap.kb / 2 ? 0 : 1);

@@ -60,13 +60,12 @@ TEST(DialogsTest, OptionsShowWithoutChangeAndStoreEachClick) {
     form.show();
 
     EXPECT_EQ(form.windowTitle(), "Options");
-    EXPECT_TRUE(Radio(form, "TruncatePlacenamesRG", 2)->isChecked());
-    EXPECT_TRUE(Radio(form, "PatronymRG", 0)->isChecked());
-    EXPECT_TRUE(Radio(form, "BaptiseRG", 1)->isChecked());
-    EXPECT_TRUE(Radio(form, "PlacenameBracketsRG", 1)->isChecked());
-    EXPECT_TRUE(Radio(form, "ProperNamesRG", 1)->isChecked());
-    EXPECT_TRUE(Radio(form, "BookmarksRG", 1)->isChecked());
-    EXPECT_TRUE(Radio(form, "GedcomChecksRG", 2)->isChecked());
+    const std::pair<const char*, int> shown[] = {
+        {"TruncatePlacenamesRG", 2}, {"PatronymRG", 0},    {"BaptiseRG", 1},
+        {"PlacenameBracketsRG", 1},  {"ProperNamesRG", 1}, {"BookmarksRG", 1},
+        {"GedcomChecksRG", 2}};
+    for (const auto& [group, index] : shown)
+        EXPECT_TRUE(Radio(form, group, index)->isChecked()) << group;
     EXPECT_FALSE(settings.changed);
     EXPECT_EQ(calls, 0);
 
@@ -112,7 +111,6 @@ TEST(DialogsTest, DimensionsShowWithoutChangeAndStoreEachStep) {
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(width->value(), 120);
     EXPECT_EQ(font->value(), 9);
-    EXPECT_EQ(font->maximum(), 72);
     EXPECT_FALSE(settings.changed);
     EXPECT_EQ(calls, 0);
 

@@ -70,7 +70,7 @@ struct Window {
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
 };
 
-TEST(MainWindow, ControlsFollowTheChartType) {
+TEST(MainWindow, ControlsAndFieldsFollowTheChartType) {
     Window w;
     w.SelectType("Kinship (on screen)");
     for (const char* name : {"TableauEdit", "TextEdit", "FramesEdit", "OutlineEdit", "TitleEdit"})
@@ -91,6 +91,19 @@ TEST(MainWindow, ControlsFollowTheChartType) {
     EXPECT_FALSE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
     w.LoadExample();
     EXPECT_TRUE(w.Edit("NamingSchemeEdit")->isVisibleTo(&w.form));
+
+    // The fields are written back from each type's settings: what was typed
+    // stays with its type, and the pedigree's scheme loses its highlight.
+    w.Edit("TableauEdit")->setText("mine.htm");
+    w.Leave("NamingSchemeEdit", "N2Z1@");
+    EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "n2z1");
+    EXPECT_TRUE(w.form.GetSession().settings.changed);
+    w.SelectType("Genealogy (HTML)");
+    EXPECT_EQ(w.Edit("TableauEdit")->text(), "lgfamchart.htm");
+    w.Leave("NamingSchemeEdit", "a0z2@");
+    EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "a0z2@");
+    w.SelectType("Pedigree (HTML)");
+    EXPECT_EQ(w.Edit("TableauEdit")->text(), "mine.htm");
 }
 
 // Every button lies wholly inside what the scroll area shows.
@@ -144,23 +157,18 @@ TEST(MainWindow, FitsTheScreenAndKeepsThePanelsStill) {
     ExpectButtonsInView(w);
 }
 
-TEST(MainWindow, CommandLineFileIsLoaded) {
+TEST(MainWindow, CommandLineFileIsLoadedThenMakeChartThenViewChart) {
     Window w;
-    EXPECT_FALSE(w.Child<QPushButton>("GoButton")->isEnabled());
+    auto* go = w.Child<QPushButton>("GoButton");
+    auto* view = w.Child<QPushButton>("ViewButton");
+    EXPECT_FALSE(go->isEnabled());
     w.LoadExample();
     EXPECT_EQ(w.Edit("SourceFileEdit")->text(), "family.params.txt");
     EXPECT_EQ(w.Edit("GedcomFileEdit")->text(), "family.ged");
-    EXPECT_TRUE(w.Child<QPushButton>("GoButton")->isEnabled());
-    EXPECT_FALSE(w.Child<QPushButton>("ViewButton")->isEnabled());
+    EXPECT_TRUE(go->isEnabled());
+    EXPECT_FALSE(view->isEnabled());
     EXPECT_EQ(w.form.GetSession().Db().persons.Count(), 42u);
     EXPECT_FALSE(w.form.GetSession().settings.changed);
-}
-
-TEST(MainWindow, MakeChartThenViewChart) {
-    Window w;
-    w.LoadExample();
-    auto* go = w.Child<QPushButton>("GoButton");
-    auto* view = w.Child<QPushButton>("ViewButton");
 
     QTest::mouseClick(go, Qt::LeftButton);
     EXPECT_EQ(w.Messages().front(),
@@ -290,23 +298,6 @@ TEST(MainWindow, BothChartTypesLiveSideBySide) {
     EXPECT_EQ(w.pages.size(), 3u);
 }
 
-// The fields are written back from each type's settings: what was typed
-// stays with its type, and the pedigree's scheme loses its highlight.
-TEST(MainWindow, FieldsFollowEachChartTypesSettings) {
-    Window w;
-    w.LoadExample();
-    w.Edit("TableauEdit")->setText("mine.htm");
-    w.Leave("NamingSchemeEdit", "N2Z1@");
-    EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "n2z1");
-    EXPECT_TRUE(w.form.GetSession().settings.changed);
-    w.SelectType("Genealogy (HTML)");
-    EXPECT_EQ(w.Edit("TableauEdit")->text(), "lgfamchart.htm");
-    w.Leave("NamingSchemeEdit", "a0z2@");
-    EXPECT_EQ(w.Edit("NamingSchemeEdit")->text(), "a0z2@");
-    w.SelectType("Pedigree (HTML)");
-    EXPECT_EQ(w.Edit("TableauEdit")->text(), "mine.htm");
-}
-
 TEST(MainWindow, InvalidNumberIsRefusedAndKeepsTheFocus) {
     Window w;
     w.form.show();
@@ -325,15 +316,11 @@ TEST(MainWindow, InvalidNumberIsRefusedAndKeepsTheFocus) {
 }
 
 TEST(MainWindow, ExitAsksOnlyAfterAChange) {
-    {
-        Window w;
-        w.LoadExample();
-        w.form.show();
-        EXPECT_TRUE(w.form.close());
-        EXPECT_TRUE(w.questions.empty());
-    }
     Window w;
     w.LoadExample();
+    w.form.show();
+    EXPECT_TRUE(w.form.close());
+    EXPECT_TRUE(w.questions.empty());
     w.form.show();
     auto* language = w.Child<QComboBox>("LanguageBox");
     language->setCurrentIndex(language->findText("english"));

@@ -2,7 +2,6 @@
 
 #include <deque>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/settings.h"
@@ -249,13 +248,12 @@ TEST_F(GenealogyChart, OutlinePageAndDisabledOutline) {
     std::filesystem::remove(dir.Path() / settings.outline);
     settings.outline = "(disabled)";
     EXPECT_EQ(Page(root).find("Helicopter view"), std::string::npos);
-    PageContext context = Context();
-    const TinbredPerson chart = test::ChartOf(root);
-    WriteGenealogyOutline(chart, NumbersOf(chart), context);
+    Page(root, true);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 
     // The offspring page's picture comes first.
     {
+        PageContext context = Context();
         PageFile file((dir.Path() / "o.htm").string());
         WriteChartHeader(file, context, false, "o.jpg");
         file.Close();

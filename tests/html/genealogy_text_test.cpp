@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <deque>
-#include <fstream>
-#include <iterator>
 
 #include "database/gedcom_reader.h"
 #include "html/genealogy_pages.h"
@@ -16,10 +13,13 @@ namespace {
 
 class GenealogyTextTest : public ::testing::Test, public test::PageSetup {
   protected:
+    // The clock stands in 1970: who was born after 1870 and has no death
+    // may be alive, and the living have no name.
     GenealogyTextTest() {
         settings.namingscheme = "a0z1";
+        settings.links = "text.htm";
         title = "Genealogy of Jan Smit";
-    }  // the living have no name
+    }
     void Load(const std::vector<std::string>& records) {
         ASSERT_TRUE(ReadGedcom(dir.Write("t.ged", test::Gedcom(records)), db, reporter));
     }
@@ -35,12 +35,16 @@ class GenealogyTextTest : public ::testing::Test, public test::PageSetup {
     TlossPerson* Node(std::string_view id, TlossPerson* parent, bool principal = true) {
         return Node(db.persons.Find(id), parent, principal);
     }
+    // The text page of the chart below the root, numbered as the command numbers it.
+    std::string TextPage(TlossPerson& root) {
+        PageContext context = Context();
+        const TinbredPerson chart = test::ChartOf(root);
+        WriteGenealogyTextPage(chart, BuildGenealogyRows(chart, context), context);
+        return Read(settings.links);
+    }
 
-    // The chart and its data.
     std::deque<TlossPerson> pool;
     Database db;
-    // What the pages are written with.
-    // 1970: who was born after 1870 and has no death may be alive.
 };
 
 TEST_F(GenealogyTextTest, RowsNumberedDepthFirstPerGeneration) {
@@ -123,7 +127,6 @@ const std::vector<std::string> kFamily = {
 
 TEST_F(GenealogyTextTest, SmallPageByteForByte) {
     Load(kFamily);
-    settings.links = "text.htm";
     settings.title = "Smit";
     settings.page = "frames.htm";
     settings.fontname = "'Arial'";
@@ -135,9 +138,7 @@ TEST_F(GenealogyTextTest, SmallPageByteForByte) {
     Node("I7", kees);
     Node("I7", anna, false);
     options.gedcomnotes = true;
-    PageContext context = Context();
-    const TinbredPerson chart = test::ChartOf(*root);
-    WriteGenealogyTextPage(chart, BuildGenealogyRows(chart, context), context);
+    const std::string page = TextPage(*root);
 
     const std::string link =
         "mso-text-animation:none; font-weight:normal; text-decoration:none; "
@@ -184,8 +185,7 @@ TEST_F(GenealogyTextTest, SmallPageByteForByte) {
     // clang-format on
     std::string expected;
     for (const std::string& line : lines) expected += line + "\r\n";
-    std::ifstream page(dir.Path() / "text.htm", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(page), {}), expected);
+    EXPECT_EQ(page, expected);
     ASSERT_FALSE(host.statuses.empty());
     EXPECT_EQ(host.statuses.back().text.rfind("Producing HTML genealogy", 0), 0u);
     EXPECT_EQ(reporter.RunState(), kRunNormal) << host.AllMessages();
@@ -214,19 +214,13 @@ const std::vector<std::string> kUnnamed = {
 TEST_F(GenealogyTextTest, APersonWithoutSexMarriesThePartnerNotHimself) {
     Load({"0 @I1@ INDI", "1 NAME Chris /Smit/", "1 FAMS @F1@", "0 @I2@ INDI", "1 NAME Anna /Vos/",
           "1 SEX F", "1 FAMS @F1@", "0 @F1@ FAM", "1 HUSB @I1@", "1 WIFE @I2@"});
-    settings.links = "text.htm";
-    TlossPerson* root = Node("I1", nullptr);
-    PageContext context = Context();
-    const TinbredPerson chart = test::ChartOf(*root);
-    WriteGenealogyTextPage(chart, BuildGenealogyRows(chart, context), context);
-    const std::string page = Read("text.htm");
+    const std::string page = TextPage(*Node("I1", nullptr));
     EXPECT_NE(page.find("Anna Vos"), std::string::npos) << page;
     EXPECT_EQ(page.find("Chris Smit"), page.rfind("Chris Smit")) << page;  // named once: his row
 }
 
 TEST_F(GenealogyTextTest, UnnamedPersonsAreListedWithTheirDescendants) {
     Load(kUnnamed);
-    settings.links = "text.htm";
     TlossPerson* root = Node("I1", nullptr);
     TlossPerson* bert = Node("I2", root);
     TlossPerson* doo = Node("I3", root);

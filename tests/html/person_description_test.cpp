@@ -120,16 +120,10 @@ TEST_F(PersonDescriptionTest, FullDataSettingsAndOtherLanguages) {
     EXPECT_EQ(BirthPart(p, context),
               EventText(*p.birth, false, EventParts::DateAndPlace, context) + ", " +
                   EventText(*p.christening, false, EventParts::PlaceOnly, context));
-    std::unique_ptr<Tlanguage> french = CreateLanguage(
-        "fran\xE7"
-        "ais",
-        reporter);
+    // Octal escapes: the Latin-1 letters are followed by hex digits.
+    std::unique_ptr<Tlanguage> french = CreateLanguage("fran\347ais", reporter);
     context.language = french.get();
-    EXPECT_EQ(DeathPart(p, context),
-              "d\xE9"
-              "c\xE9"
-              "d\xE9"
-              "e 1900");
+    EXPECT_EQ(DeathPart(p, context), "d\351c\351d\351e 1900");
 }
 
 TEST_F(PersonDescriptionTest, DescriptionAndMarriageTexts) {

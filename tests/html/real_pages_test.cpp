@@ -24,36 +24,32 @@ namespace {
 struct PageRun {
     std::string gedcom;  // file name in the real-world folder; empty: no folder
     ChartType type = ChartType::Pedigree;
+    std::string TypeName() const { return type == ChartType::Genealogy ? "genealogy" : "pedigree"; }
 };
 
-std::string TypeName(ChartType type) {
-    return type == ChartType::Genealogy ? "genealogy" : "pedigree";
-}
-
 std::vector<PageRun> AllRuns() {
-    std::vector<PageRun> runs;
-    const std::filesystem::path dir = test::RealWorldDataDir();
-    if (!dir.empty()) {
-        std::vector<std::string> files;
+    std::vector<std::string> files;
+    if (const std::filesystem::path dir = test::RealWorldDataDir(); !dir.empty()) {
         for (const auto& entry : std::filesystem::directory_iterator(dir)) {
             std::string extension = entry.path().extension().string();
-            std::transform(extension.begin(), extension.end(), extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            for (char& c : extension)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             if (entry.is_regular_file() && extension == ".ged")
                 files.push_back(entry.path().filename().string());
         }
-        std::sort(files.begin(), files.end());
-        for (const std::string& file : files)
-            for (ChartType type : {ChartType::Pedigree, ChartType::Genealogy})
-                runs.push_back({file, type});
     }
+    std::sort(files.begin(), files.end());
+    std::vector<PageRun> runs;
+    for (const std::string& file : files)
+        for (ChartType type : {ChartType::Pedigree, ChartType::Genealogy})
+            runs.push_back({file, type});
     if (runs.empty()) runs.push_back({});  // a test that says why it is skipped
     return runs;
 }
 
 // Failure lines name the run, not the bytes of the parameter.
 void PrintTo(const PageRun& run, std::ostream* out) {
-    *out << run.gedcom << " " << TypeName(run.type);
+    *out << run.gedcom << " " << run.TypeName();
 }
 
 std::string RunName(const testing::TestParamInfo<PageRun>& info) {
@@ -61,7 +57,7 @@ std::string RunName(const testing::TestParamInfo<PageRun>& info) {
     std::string name;
     for (char c : std::filesystem::path(info.param.gedcom).stem().string())
         name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name + "_" + TypeName(info.param.type);
+    return name + "_" + info.param.TypeName();
 }
 
 class RealWorldPages : public testing::TestWithParam<PageRun> {};
@@ -91,7 +87,7 @@ TEST_P(RealWorldPages, LinksAndReferencesHold) {
     std::string proband = "none";
     if (const TinbredPerson* chart = session.Charts(run.type).Current())
         proband = chart->proband->person->ID;
-    const std::string about = run.gedcom + ", " + TypeName(run.type) + " of " + proband + ", " +
+    const std::string about = run.gedcom + ", " + run.TypeName() + " of " + proband + ", " +
                               std::to_string(pages.size()) + " pages written";
     SCOPED_TRACE(about);
 

@@ -4,6 +4,7 @@
 
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "hand_made_chart.h"
 #include "support/test_support.h"
@@ -26,6 +27,24 @@ int PdfPages(const QString& file) {
 struct Printout : HandMadeChart {
     Printout() : HandMadeChart(8) {}
     ChartLayout Layout() { return LayOutChart(chart, ChartMetrics::Of(settings)); }
+    // Prints the chart onto A6 sheets of a PDF at 300 dpi; `tiles` are the
+    // ones planned for those sheets.
+    PrintOutcome ToPdf(ChartShape shape, const QString& title, std::vector<PrintTile>& tiles) {
+        const ChartLayout layout = Layout();
+        const bool graph = shape == ChartShape::Graph;
+        QPdfWriter pdf(file);
+        pdf.setPageSize(QPageSize(QPageSize::A6));
+        pdf.setResolution(300);
+        tiles =
+            PlanPrintTiles(layout, graph, PrintUnit(pdf, graph), QSize(pdf.width(), pdf.height()));
+        Reporter reporter(host);
+        ChartPainter painter(settings, names, 2026);
+        return PrintChart(pdf, painter, layout, shape, title, &reporter);
+    }
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath("chart.pdf");
+    test::FakeHost host;
 };
 
 TEST(Printing, ASmallChartIsCentredOnOneSheet) {
@@ -43,7 +62,6 @@ TEST(Printing, ASmallChartIsCentredOnOneSheet) {
     // pixels of room below; centred, the first centre half a box in.
     EXPECT_EQ(tiles[0].offX, (10000 - 1800) / 2 + 400);
     EXPECT_EQ(tiles[0].offY, (8000 - 260) / 2 + 100);
-    EXPECT_EQ(SheetLabel(false, "Lignorama - Pedigree", true, 1, 1), "page 1/1");
 }
 
 TEST(Printing, ABoxCutAtTheEdgeIsWholeOnTheNextTile) {
@@ -71,30 +89,13 @@ TEST(Printing, AnEmptyTileTakesNoSheetAndTheNextKeepsItsNumber) {
     Printout p;
     p.Box(0, 0, p.Person('M'));
     p.Box(12, 80, p.Person('F'));  // far right, far down: the tiles between stay empty
-    const ChartLayout layout = p.Layout();
-    QTemporaryDir dir;
-    const QString file = dir.filePath("chart.pdf");
-    PrintOutcome outcome;
     std::vector<PrintTile> tiles;
-    {
-        QPdfWriter pdf(file);
-        pdf.setPageSize(QPageSize(QPageSize::A6));
-        pdf.setResolution(300);
-        tiles =
-            PlanPrintTiles(layout, false, PrintUnit(pdf, false), QSize(pdf.width(), pdf.height()));
-        test::FakeHost host;
-        Reporter reporter(host);
-        ChartPainter painter(p.settings, p.names, 2026);
-        outcome =
-            PrintChart(pdf, painter, layout, ChartShape::Tree, "Lignorama - Pedigree", &reporter);
-        EXPECT_EQ(host.statuses.back().text.rfind("Ready with printing", 0), 0u);
-    }
-    std::vector<PrintTile> used;
-    for (const PrintTile& tile : tiles)
-        if (!tile.empty) used.push_back(tile);
-    ASSERT_GT(tiles.size(), used.size() + 1);
-    ASSERT_EQ(outcome.sheets.size(), used.size());
-    EXPECT_EQ(PdfPages(file), static_cast<int>(used.size()));
+    const PrintOutcome outcome = p.ToPdf(ChartShape::Tree, "Lignorama - Pedigree", tiles);
+    EXPECT_EQ(p.host.statuses.back().text.rfind("Ready with printing", 0), 0u);
+    const auto used = std::count_if(tiles.begin(), tiles.end(), [](auto& t) { return !t.empty; });
+    ASSERT_GT(std::ssize(tiles), used + 1);
+    ASSERT_EQ(std::ssize(outcome.sheets), used);
+    EXPECT_EQ(PdfPages(p.file), used);
     EXPECT_EQ(outcome.sheets.front().row, 1);
     EXPECT_EQ(outcome.sheets.front().column, 1);
     // The last sheet is numbered by its tile, not by the sheets before it.
@@ -110,37 +111,22 @@ TEST(Printing, EscEndsTreeAndGraphPrintoutsAfterTheCurrentSheet) {
         SCOPED_TRACE(shape == ChartShape::Tree ? "tree" : "graph");
         Printout p;
         for (int column = 0; column < 40; ++column) p.Box(column * 3, column % 5, p.Person('M'));
-        const ChartLayout layout = p.Layout();
-        QTemporaryDir dir;
-        const QString file = dir.filePath("chart.pdf");
-        PrintOutcome outcome;
-        test::FakeHost host;
-        host.cancelAtPoll = 2;
-        std::size_t tiles = 0;
-        {
-            QPdfWriter pdf(file);
-            pdf.setPageSize(QPageSize(QPageSize::A6));
-            pdf.setResolution(300);
-            const bool graph = shape == ChartShape::Graph;
-            for (const PrintTile& tile : PlanPrintTiles(layout, graph, PrintUnit(pdf, graph),
-                                                        QSize(pdf.width(), pdf.height())))
-                tiles += !tile.empty;
-            Reporter reporter(host);
-            ChartPainter painter(p.settings, p.names, 2026);
-            outcome = PrintChart(pdf, painter, layout, shape, "Lignorama - Print", &reporter);
-        }
-        ASSERT_GT(tiles, 2u);
+        p.host.cancelAtPoll = 2;
+        std::vector<PrintTile> tiles;
+        const PrintOutcome outcome = p.ToPdf(shape, "Lignorama - Print", tiles);
+        ASSERT_GT(std::count_if(tiles.begin(), tiles.end(), [](auto& t) { return !t.empty; }), 2);
         EXPECT_TRUE(outcome.interrupted);
         EXPECT_LE(outcome.sheets.size(), 2u);
-        EXPECT_EQ(PdfPages(file), static_cast<int>(outcome.sheets.size()));
-        EXPECT_TRUE(host.HasMessage("Press Esc to interrupt calculations"));
-        EXPECT_EQ(host.statuses.back().text.rfind("Ready with printing", 0), 0u);
-        EXPECT_EQ(host.sectionsBegun, 1);
-        EXPECT_EQ(host.sectionsEnded, 1);
+        EXPECT_EQ(PdfPages(p.file), static_cast<int>(outcome.sheets.size()));
+        EXPECT_TRUE(p.host.HasMessage("Press Esc to interrupt calculations"));
+        EXPECT_EQ(p.host.statuses.back().text.rfind("Ready with printing", 0), 0u);
+        EXPECT_EQ(p.host.sectionsBegun, 1);
+        EXPECT_EQ(p.host.sectionsEnded, 1);
     }
 }
 
-TEST(Printing, GraphSheetsNameTheTitleAndLaterThePage) {
+TEST(Printing, TreeSheetsNameThePageAndGraphSheetsTheTitle) {
+    EXPECT_EQ(SheetLabel(false, "Lignorama - Pedigree", true, 1, 1), "page 1/1");
     EXPECT_EQ(SheetLabel(true, "Lignorama - Kinship", true, 1, 1), "Lignorama - Kinship");
     EXPECT_EQ(SheetLabel(true, "Lignorama - Kinship", false, 2, 1),
               "Lignorama - Kinship - page 2/1");

@@ -44,6 +44,11 @@ struct ChartWindowFixture {
         const PixelPoint centre = window->Layout().CentreOf(node);
         return {centre.x, centre.y};
     }
+    // How far right of the proband's box his father's is.
+    int FatherGap() {
+        const TlossPerson& root = *Chart().proband;
+        return Centre(*root.parents.front()).x() - Centre(root).x();
+    }
     TlossPerson& Find(const std::function<bool(const TlossPerson&)>& test) {
         for (TlossPerson* node : Chart().nodes)
             if (test(*node)) return *node;
@@ -60,7 +65,6 @@ struct ChartWindowFixture {
 TEST(ChartWindow, OpensOnTheChartWithHintsAndOneChartNavigation) {
     ChartWindowFixture f;
     ASSERT_NE(f.window, nullptr);
-    EXPECT_EQ(f.window->windowTitle(), "Ancestors");
     auto* next = f.window->findChild<QPushButton*>("NextButton");
     EXPECT_FALSE(next->isVisibleTo(f.window));
     f.window->NextButtonClick();
@@ -170,30 +174,41 @@ TEST(ChartWindow, AnEmptyBoxAndTheHelpSayWhyNoNameIsShown) {
               std::string::npos);
 }
 
-TEST(ChartWindow, HtmlWritesThePagesAndViewsTheFramesPage) {
-    ChartWindowFixture f;
-    QPointer<TGCdisplay> window = f.window;
-    window->HTMLButtonClick();
-    ASSERT_EQ(f.pages.size(), 1u);
-    EXPECT_EQ(f.pages[0].filename(), "lg.htm");
-    EXPECT_TRUE(std::filesystem::exists(f.dir.Path() / "lgtekst.htm"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
+// Each type's HTML button writes its pages, closes the window and has the
+// first page viewed.
+TEST(ChartWindow, HtmlWritesThePagesAndViewsTheFirst) {
+    struct Case {
+        const char* type;
+        const char* title;
+        const char* page;
+        const char* beside;  // another file the pages need
+    };
+    for (const Case& c :
+         {Case{"Pedigree (HTML)", "Ancestors", "lg.htm", "lgtekst.htm"},
+          Case{"Timeline", "Descendants", "lgtimeline.htm", "LBRO26.gif"},
+          Case{"Offspring tree", "Descendants", "lgfamtree.htm", "lgfamtree.jpg"}}) {
+        SCOPED_TRACE(c.type);
+        ChartWindowFixture f(c.type);
+        ASSERT_NE(f.window, nullptr);
+        EXPECT_EQ(f.window->windowTitle(), c.title);
+        EXPECT_EQ(f.Chart().proband->children.empty(), c.title == std::string_view("Ancestors"));
+        QPointer<TGCdisplay> window = f.window;
+        const PixelPoint extent = window->Layout().extent;
+        window->HTMLButtonClick();
+        ASSERT_EQ(f.pages.size(), 1u);
+        EXPECT_EQ(f.pages[0].filename(), c.page);
+        EXPECT_TRUE(std::filesystem::exists(f.dir.Path() / c.beside));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(window.isNull());
+        // The fan's page lies over its picture, drawn the size of the chart.
+        if (std::string_view(c.beside).ends_with(".jpg")) {
+            const QImage picture(QString::fromStdString((f.dir.Path() / c.beside).string()));
+            EXPECT_EQ(picture.size(), QSize(extent.x, extent.y));
+        }
+    }
 }
 
-TEST(ChartWindow, TimelineShowsTheDescendantsAndViewsItsPage) {
-    ChartWindowFixture f("Timeline");
-    ASSERT_NE(f.window, nullptr);
-    EXPECT_EQ(f.window->windowTitle(), "Descendants");
-    EXPECT_FALSE(f.Chart().proband->children.empty());
-    f.window->HTMLButtonClick();
-    ASSERT_EQ(f.pages.size(), 1u);
-    EXPECT_EQ(f.pages[0].filename(), "lgtimeline.htm");
-    EXPECT_TRUE(std::filesystem::exists(f.dir.Path() / "LBRO26.gif"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-TEST(ChartWindow, OffspringFanFindsItsBoxesAndWritesItsPageOverItsPicture) {
+TEST(ChartWindow, OffspringFanFindsItsLastBoxAndHasItsOwnHelp) {
     ChartWindowFixture f("Offspring tree");
     ASSERT_NE(f.window, nullptr);
     // The fan's boxes are in no row order: the last one is found all the same.
@@ -205,60 +220,48 @@ TEST(ChartWindow, OffspringFanFindsItsBoxesAndWritesItsPageOverItsPicture) {
     EXPECT_TRUE(ToQString(KindOf(ChartType::Offspring).windowHelp())
                     .startsWith("Genealogy\r\n\r\nThe chart shows all known offspring of the "
                                 "proband.\r\nGrayish boxes"));
-
-    const PixelPoint extent = f.window->Layout().extent;
-    f.window->HTMLButtonClick();
-    ASSERT_EQ(f.pages.size(), 1u);
-    EXPECT_EQ(f.pages[0].filename(), "lgfamtree.htm");
-    const QImage picture(QString::fromStdString((f.dir.Path() / "lgfamtree.jpg").string()));
-    EXPECT_EQ(picture.size(), QSize(extent.x, extent.y));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(ChartWindow, NewDimensionsSelectionAndKeys) {
     ChartWindowFixture f;
     // Wider boxes and rows move the boxes apart once the chart is laid out again.
     Session& session = f.form.GetSession();
-    TlossPerson& root = *f.Chart().proband;
-    TlossPerson& father = *root.parents.front();
-    const int gap = f.Centre(father).x() - f.Centre(root).x();
+    const int gap = f.FatherGap();
     const std::vector<ChartPoint> coords = f.Chart().coords;
     session.settings.current.boxwidth += 40;
     session.settings.current.yspace = 300;
     f.window->Relayout();
-    EXPECT_EQ(f.Centre(father).x() - f.Centre(root).x(), gap + 40);
+    EXPECT_EQ(f.FatherGap(), gap + 40);
     // The chart itself keeps its coordinates: the layout is the window's.
     ASSERT_EQ(f.Chart().coords.size(), coords.size());
     for (std::size_t i = 0; i < coords.size(); ++i)
         ASSERT_EQ(std::tie(f.Chart().coords[i].x, f.Chart().coords[i].y),
                   std::tie(coords[i].x, coords[i].y));
     QCoreApplication::processEvents();
-    QScrollBar* bar = f.window->ScrollBox().verticalScrollBar();
+    QScrollArea& scroll = f.window->ScrollBox();
+    QScrollBar* bar = scroll.verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
 
     // Choosing a name marks its box and brings it into view.
-    QComboBox& names = f.window->SelectBox();
-    f.window->SelectBoxSelect(names.count() - 1);
+    f.window->SelectBoxSelect(f.window->SelectBox().count() - 1);
     int marked = 0;
     for (TlossPerson* node : f.Chart().nodes) marked += node->visited;
     EXPECT_EQ(marked, 1);
 
     // PgDn pages down by 90% of the view and stays at the end.
     bar->setValue(0);
-    int page = f.window->ScrollBox().viewport()->height() * 9 / 10;
-    QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageDown);
+    const int page = scroll.viewport()->height() * 9 / 10;
+    QTest::keyClick(&scroll, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), std::min(page, bar->maximum()));
-    for (int i = 0; i < 100; ++i) QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageDown);
+    for (int i = 0; i < 100; ++i) QTest::keyClick(&scroll, Qt::Key_PageDown);
     EXPECT_EQ(bar->value(), bar->maximum());
-    QTest::keyClick(&f.window->ScrollBox(), Qt::Key_PageUp);
+    QTest::keyClick(&scroll, Qt::Key_PageUp);
     EXPECT_EQ(bar->value(), std::max(0, bar->maximum() - page));
 }
 
 TEST(ChartWindow, DimensionsToolWindowStaysBesideTheChartUntilItIsClicked) {
     ChartWindowFixture f;
-    TlossPerson& root = *f.Chart().proband;
-    TlossPerson& father = *root.parents.front();
-    const int gap = f.Centre(father).x() - f.Centre(root).x();
+    const int gap = f.FatherGap();
     f.window->CanvasMouseDown({1, 1}, {200, 200}, Qt::RightButton);
     TDimensionsForm* dimensions = f.window->Dimensions();
     ASSERT_NE(dimensions, nullptr);
@@ -269,9 +272,9 @@ TEST(ChartWindow, DimensionsToolWindowStaysBesideTheChartUntilItIsClicked) {
               dimensions->fontMetrics().horizontalAdvance(dimensions->windowTitle()));
     // The chart follows each change while the tool window is open.
     dimensions->findChild<QSpinBox*>("BoxWidthUpDown")->stepBy(10);
-    EXPECT_EQ(f.Centre(father).x() - f.Centre(root).x(), gap + 10);
+    EXPECT_EQ(f.FatherGap(), gap + 10);
     // A click on the chart ends the adjusting, and so does its own button.
-    f.window->CanvasMouseDown(f.Centre(root), {}, Qt::LeftButton);
+    f.window->CanvasMouseDown(f.Centre(*f.Chart().proband), {}, Qt::LeftButton);
     EXPECT_FALSE(dimensions->isVisible());
     f.window->CanvasMouseDown({1, 1}, {200, 200}, Qt::RightButton);
     EXPECT_EQ(f.window->Dimensions(), dimensions);
@@ -283,15 +286,14 @@ TEST(ChartWindow, DimensionsToolWindowStaysBesideTheChartUntilItIsClicked) {
 TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
     ChartWindowFixture f;
     Session& session = f.form.GetSession();
-    TlossPerson& root = *f.Chart().proband;
-    TlossPerson& father = *root.parents.front();
+    const int halfBox = session.settings.current.boxwidth / 2;
     // The proband is a man: a light cyan border on white.
     const QImage first = f.window->Canvas().grab().toImage();
-    const QPoint rootLeft = f.Centre(root) - QPoint(session.settings.current.boxwidth / 2, 0);
+    const QPoint rootLeft = f.Centre(*f.Chart().proband) - QPoint(halfBox, 0);
     EXPECT_EQ(QColor(first.pixel(rootLeft)), QColor(106, 255, 255));
     EXPECT_EQ(QColor(first.pixel(rootLeft + QPoint(3, -4))), QColor(Qt::white));
 
-    const int gap = f.Centre(father).x() - f.Centre(root).x();
+    const int gap = f.FatherGap();
     session.settings.current.xspace += 50;
     f.window->Relayout();
     f.window->close();
@@ -299,10 +301,11 @@ TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
     f.form.ViewButtonClick();
     f.window = f.form.ChartWindow();
     ASSERT_NE(f.window, nullptr);
-    EXPECT_EQ(f.Centre(father).x() - f.Centre(root).x(), gap + 50);
+    EXPECT_EQ(f.FatherGap(), gap + 50);
     // Its picture has the father's box where the layout says.
-    QImage image = f.window->Canvas().grab().toImage();
-    const QPoint left = f.Centre(father) - QPoint(session.settings.current.boxwidth / 2, 0);
+    const TlossPerson& father = *f.Chart().proband->parents.front();
+    const QImage image = f.window->Canvas().grab().toImage();
+    const QPoint left = f.Centre(father) - QPoint(halfBox, 0);
     const QColor border =
         father.person->sex == 'M' ? render::LightMaleColour() : render::LightFemaleColour();
     EXPECT_EQ(QColor(image.pixel(left + QPoint(0, -4))), border);
@@ -310,27 +313,33 @@ TEST(ChartWindow, AWindowOpenedAfterARelayoutShowsTheNewLayout) {
     EXPECT_EQ(QColor(image.pixel(left + QPoint(-50, -4))), QColor(Qt::white));
 }
 
-// Print: the dialog's printer gets the chart's sheets; a cancelled dialog
-// prints nothing.
+// Print: the dialog's printer gets the chart's sheets, the graph's too; a
+// cancelled dialog prints nothing.
 TEST(ChartWindow, PrintsThroughThePrintDialog) {
-    ChartWindowFixture f;
-    ASSERT_NE(f.window, nullptr);
-    auto* print = f.window->findChild<QPushButton*>("PrintButton");
-    ASSERT_TRUE(print && print->isEnabled());
-    const auto pdf = f.dir.Path() / "printed.pdf";
-    bool answer = false;
-    f.window->printDialog = [&](QPrinter& printer) {
-        EXPECT_EQ(printer.docName(), "Lignorama - Pedigree");
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(pdf.string()));
-        return answer;
-    };
-    f.window->PrintButtonClick();
-    EXPECT_FALSE(std::filesystem::exists(pdf));
-    answer = true;
-    f.window->PrintButtonClick();
-    EXPECT_EQ(test::ReadFile(pdf).rfind("%PDF", 0), 0u);
-    EXPECT_TRUE(f.form.findChild<QLabel*>("StatusLabel")->text().startsWith("Ready with printing"));
+    for (const auto& [type, title] :
+         {std::pair{"Pedigree (HTML)", "Lignorama - Pedigree"},
+          std::pair{"Inbreeding (on screen)", "Lignorama - Pedigree loss"}}) {
+        SCOPED_TRACE(type);
+        ChartWindowFixture f(type);
+        ASSERT_NE(f.window, nullptr);
+        auto* print = f.window->findChild<QPushButton*>("PrintButton");
+        ASSERT_TRUE(print && print->isEnabled());
+        const auto pdf = f.dir.Path() / "printed.pdf";
+        bool answer = false;
+        f.window->printDialog = [&](QPrinter& printer) {
+            EXPECT_EQ(printer.docName(), title);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf.string()));
+            return answer;
+        };
+        f.window->PrintButtonClick();
+        EXPECT_FALSE(std::filesystem::exists(pdf));
+        answer = true;
+        f.window->PrintButtonClick();
+        EXPECT_EQ(test::ReadFile(pdf).rfind("%PDF", 0), 0u);
+        EXPECT_TRUE(
+            f.form.findChild<QLabel*>("StatusLabel")->text().startsWith("Ready with printing"));
+    }
 }
 
 // "Save as picture..." writes what the canvas shows, as the extension
@@ -348,14 +357,11 @@ TEST(ChartWindow, SavesTheChartAsAPicture) {
             EXPECT_TRUE(start.endsWith(".svg")) << start.toStdString();
             return answer;
         };
-        f.window->PictureButtonClick();  // cancelled
-        const auto png = f.dir.Path() / "chart.png";
-        answer = QString::fromStdString((f.dir.Path() / "chart").string());  // SVG by default
-        f.window->PictureButtonClick();
-        answer = QString::fromStdString(png.string());
-        f.window->PictureButtonClick();
-        answer = QString::fromStdString((f.dir.Path() / "chart.jpg").string());
-        f.window->PictureButtonClick();
+        // Cancelled, then SVG by default, PNG, and a type there is no writer for.
+        for (const char* name : {"", "chart", "chart.png", "chart.jpg"}) {
+            answer = *name ? QString::fromStdString((f.dir.Path() / name).string()) : QString();
+            f.window->PictureButtonClick();
+        }
         ASSERT_EQ(boxes.size(), 1u);
         EXPECT_NE(boxes[0].find("chart.jpg: "), std::string::npos) << boxes[0];
         EXPECT_FALSE(std::filesystem::exists(f.dir.Path() / "chart.jpg"));
@@ -368,7 +374,7 @@ TEST(ChartWindow, SavesTheChartAsAPicture) {
         // The PNG is the canvas's drawing of the chart's extent.
         const ChartLayout& layout = f.window->Layout();
         f.window->Canvas().resize(layout.extent.x, layout.extent.y);
-        QImage picture(QString::fromStdString(png.string()));
+        QImage picture(QString::fromStdString((f.dir.Path() / "chart.png").string()));
         QImage screen = f.window->Canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(picture.convertToFormat(QImage::Format_RGB32), screen);
     }
