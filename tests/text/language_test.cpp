@@ -251,8 +251,9 @@ TEST(LanguageTables, TextsAreStoredSingleByteAndFilledWhereTheLanguageHasAWord) 
             const std::string& text = l.Slot(slot);
             if (text.empty()) found.insert(PhraseSlotName(slot));
             // A copy of a later slot would copy an empty text.
-            if (cell.copyOf != PhraseSlot::Count_)
+            if (cell.copyOf != PhraseSlot::Count_) {
                 EXPECT_LT(static_cast<int>(cell.copyOf), i) << PhraseSlotName(slot);
+            }
             // A stored text stays as written, but for the capital of a sentence opening.
             if (cell.text != nullptr) {
                 std::string capital = cell.text;
