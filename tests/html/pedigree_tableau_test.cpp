@@ -6,9 +6,10 @@
 #include <bit>
 #include <deque>
 #include <filesystem>
+#include <fstream>
 #include <map>
+#include <optional>
 #include <random>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -98,7 +99,8 @@ struct ThreeGenerations : Chart {
         Tindividual& willem = Person("I6", "Willem /Bos/", ' ', "", "1840");
         TlossPerson& anna5 = Node(&anna, 5, 2, 1);
         TlossPerson& anna7 = Node(&anna, 7, 2, 3);
-        std::tie(anna7.isDouble, anna7.twin) = std::tuple(true, &anna5);
+        anna7.isDouble = true;
+        anna7.twin = &anna5;
         TlossPerson& father = Node(&pieter, 2, 1, 0.5, {&Node(&hendrik, 4, 2, 0), &anna5});
         TlossPerson& mother = Node(&maria, 3, 1, 2.5, {&Node(&willem, 6, 2, 2), &anna7});
         root = &Node(&jan, 1, 0, 1.5, {&father, &mother});
@@ -118,12 +120,6 @@ TEST(PedigreeTableau, SmallPageByteForByte) {
     w.settings.hometitle = "Family home";
     ThreeGenerations chart;
     const std::string page = w.Tableau(*chart.root);
-    // A box linked to the person's row on the text page.
-    auto box = [](const std::string& style, const std::string& id, const std::string& hint,
-                  const std::string& name) {
-        return "<p " + style + R"("><a href="lgtekst.htm#)" + id + R"(" title=")" + hint +
-               R"(" target="bottom">)" + name + "</a></p>";
-    };
     const std::string link =
         "; mso-text-animation:none; font-weight:normal; "
         "text-decoration:none; text-underline:none; text-line-through:none;}";
@@ -175,17 +171,28 @@ TEST(PedigreeTableau, SmallPageByteForByte) {
         "  </div>",
         // The chart moves down to page row 180 to clear the link block.
         R"(<table style="top:166;left:175;height:29"><tr><td></table>)",
-        box("class=m style=\"top:159;left:190", "I4", "4: Hendrik Smit", "H&nbsp;&nbsp;Smit"),
+        R"-(<p class=m style="top:159;left:190">)-"
+        R"-(<a href="lgtekst.htm#I4" title="4: Hendrik Smit")-"
+        R"-( target="bottom">H&nbsp;&nbsp;Smit</a></p>)-",
         R"(<table class=w style="top:180;left:85;height:57"><tr><td></table>)",
-        box("class=m style=\"top:173;left:100", "I2", "2: Pieter Smit [1870]", "P&nbsp;&nbsp;Smit"),
-        box("class=f style=\"top:187;left:190", "I5", "5: Anna Jansen [1845]", "Jansen"),
-        box("class=m style=\"top:201;left:10", "I1", "Jan, Klaas Smit [1900]", "J&nbsp;&nbsp;Smit"),
+        R"-(<p class=m style="top:173;left:100">)-"
+        R"-(<a href="lgtekst.htm#I2" title="2: Pieter Smit [1870]")-"
+        R"-( target="bottom">P&nbsp;&nbsp;Smit</a></p>)-",
+        R"-(<p class=f style="top:187;left:190">)-"
+        R"-(<a href="lgtekst.htm#I5" title="5: Anna Jansen [1845]")-"
+        R"-( target="bottom">Jansen</a></p>)-",
+        R"-(<p class=m style="top:201;left:10">)-"
+        R"-(<a href="lgtekst.htm#I1" title="Jan, Klaas Smit [1900]")-"
+        R"-( target="bottom">J&nbsp;&nbsp;Smit</a></p>)-",
         R"(<table class=h style="top:208;left:70"><tr><td></table>)",
         R"(<table style="top:222;left:175;height:29"><tr><td></table>)",
-        box("style=\"top:215;left:190", "I6", "6: Willem Bos [1840]", "Bos"),
-        box("class=f style=\"top:229;left:100", "I3", "3: Maria Bos", "Bos"),
-        box("class=f style=\"top:243;left:190; border-style:dotted", "I5",
-            "7: Anna Jansen [1845] (eq: 5)", "Jansen"),
+        R"-(<p style="top:215;left:190"><a href="lgtekst.htm#I6")-"
+        R"-( title="6: Willem Bos [1840]" target="bottom">Bos</a></p>)-",
+        R"-(<p class=f style="top:229;left:100">)-"
+        R"-(<a href="lgtekst.htm#I3" title="3: Maria Bos" target="bottom">Bos</a></p>)-",
+        R"-(<p class=f style="top:243;left:190; border-style:dotted">)-"
+        R"-(<a href="lgtekst.htm#I5" title="7: Anna Jansen [1845] (eq: 5)")-"
+        R"-( target="bottom">Jansen</a></p>)-",
         "</body>",
         "</html>",
     });
@@ -232,32 +239,39 @@ TEST(PedigreeTableau, OutlinePageHasSmallBoxesWithoutText) {
 
 TEST(PedigreeTableau, ParentLinesOfSmallCharts) {
     struct Case {
-        int parents;  // 1: the father; 2: both; 3: both, and the father's parents
+        const char* name;
+        bool mother, grandparents;
         std::vector<std::string> lines;  // every table line of the page
     };
     const Case cases[] = {
         // Stub and parent line run on as one line through the parent's box.
-        {1, {R"(<table class=h style="top:180;left:70;width:90"><tr><td></table>)"}},
-        {2,
+        {"one parent",
+         false,
+         false,
+         {R"(<table class=h style="top:180;left:70;width:90"><tr><td></table>)"}},
+        {"two parents",
+         true,
+         false,
          {R"(<table style="top:180;left:85;height:57"><tr><td></table>)",
           R"(<table class=h style="top:208;left:70"><tr><td></table>)"}},
         // The bracket reaches as far as the mother's line; the father's stub
         // beyond his box is a line of its own.
-        {3,
+        {"father with parents",
+         true,
+         true,
          {R"(<table style="top:152;left:175;height:57"><tr><td></table>)",
           R"(<table style="top:180;left:85;height:29"><tr><td></table>)",
           R"(<table class=h style="top:180;left:160"><tr><td></table>)",
           R"(<table class=h style="top:194;left:70"><tr><td></table>)"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.parents);
+        SCOPED_TRACE(c.name);
         Writer w;
         Chart chart;
-        const bool grand = c.parents == 3;
         std::vector<TlossPerson*> grandparents;
-        if (grand) grandparents = {&chart.Node(4, 2, 0), &chart.Node(5, 2, 2)};
-        std::vector<TlossPerson*> parents{&chart.Node(2, 1, grand ? 1 : 0, grandparents)};
-        if (c.parents > 1) parents.push_back(&chart.Node(3, 1, 2));
+        if (c.grandparents) grandparents = {&chart.Node(4, 2, 0), &chart.Node(5, 2, 2)};
+        std::vector<TlossPerson*> parents{&chart.Node(2, 1, c.grandparents ? 1 : 0, grandparents)};
+        if (c.mother) parents.push_back(&chart.Node(3, 1, 2));
         TlossPerson& root = chart.Node(1, 0, (parents.front()->y + parents.back()->y) / 2, parents);
         EXPECT_EQ(Writer::LinesWith(w.Tableau(root), "<table"), c.lines);
     }
@@ -273,6 +287,11 @@ TEST(PedigreeTableau, BoxTextsLinksAndAnchors) {
         bool hint;
     };
     const Case cases[] = {
+        {"default", 7, 0, "lgtekst.htm", 0,
+         R"-(<p class=m style="top:173;left:100">)-"
+         R"-(<a href="lgtekst.htm#I12" title="2: Pieter Smit [1870]")-"
+         R"-( target="bottom">P&nbsp;&nbsp;Smit</a></p>)-",
+         true},
         {"no font", 0, 0, "lgtekst.htm", 0, R"(<p class=m style="top:173;left:100"></p>)", true},
         {"no links", 7, 0, "", 0, R"(<p class=m style="top:173;left:100">P&nbsp;&nbsp;Smit</p>)",
          false},
@@ -391,6 +410,34 @@ struct RandomPedigree : Chart {
     TlossPerson* root;
 };
 
+// A line element of a tableau page:
+// <table[ class=C] style="top:T;left:L[;height:H][;width:W]">...
+struct TableLine {
+    std::string cls;
+    int32_t top = 0;
+    int32_t left = 0;
+    std::optional<int32_t> height;
+    std::optional<int32_t> width;
+};
+std::optional<TableLine> ParseTable(const std::string& line) {
+    if (!line.starts_with("<table")) return std::nullopt;
+    const std::size_t style = line.find(" style=\"");
+    if (style == std::string::npos) return std::nullopt;
+    TableLine t;
+    const std::size_t cls = line.find(" class=");
+    if (cls != std::string::npos && cls < style) t.cls = line.substr(cls + 7, style - cls - 7);
+    auto value = [&](const std::string& key) -> std::optional<int32_t> {
+        const std::size_t at = line.find(key, style);
+        if (at == std::string::npos) return std::nullopt;
+        return std::stoi(line.substr(at + key.size()));
+    };
+    t.top = value("top:").value_or(-1);
+    t.left = value(";left:").value_or(-1);
+    t.height = value(";height:");
+    t.width = value(";width:");
+    return t;
+}
+
 using Pieces = std::map<int32_t, std::vector<std::pair<int32_t, int32_t>>>;  // row: from, to
 
 TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
@@ -427,24 +474,17 @@ TEST(PedigreeTableau, EveryChildHasOneBracketAndNoLineIsDrawnTwice) {
                     brackets.emplace(middle, top, centreY(*n.parents.back()) - top + 1);
             }
             // What the page draws: the bracket's top and bottom, and lines.
-            static const std::regex form(
-                R"(<table(?: class=(\w+))? style="top:(\d+);left:(\d+)(?:;height:(\d+))?)"
-                R"((?:;width:(\d+))?"><tr><td></table>\r)");
             std::istringstream in(page);
             for (std::string line; std::getline(in, line);) {
-                std::smatch t;
-                if (!line.starts_with("<table")) continue;
-                ASSERT_TRUE(std::regex_match(line, t, form)) << line;
-                const int32_t y = std::stoi(t[2]), x = std::stoi(t[3]);
-                const int32_t to = x + (t[5].matched  ? std::stoi(t[5])
-                                        : t[1] == "w" ? column
-                                                      : half);
+                const std::optional<TableLine> t = ParseTable(line);
+                if (!t) continue;
+                const int32_t y = t->top, x = t->left;
+                const int32_t to = x + (t->width ? *t->width : t->cls == "w" ? column : half);
                 drawn[y].emplace_back(x, to);
-                if (t[1] == "h") lines[y].emplace_back(x, to);
-                if (!t[4].matched) continue;
-                const int32_t height = std::stoi(t[4]);
-                ASSERT_TRUE(bracketsDrawn.emplace(x, y, height).second) << line;
-                drawn[y + height - 1].emplace_back(x, to);
+                if (t->cls == "h") lines[y].emplace_back(x, to);
+                if (!t->height) continue;
+                ASSERT_TRUE(bracketsDrawn.emplace(x, y, *t->height).second) << line;
+                drawn[y + *t->height - 1].emplace_back(x, to);
             }
             EXPECT_EQ(bracketsDrawn, brackets);
             for (auto& [row, pieces] : lines) {  // touching lines are merged into one
